@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets everything up, builds Calkado and starts it from its own folder.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+"$racine/scripts/preparer.sh" build -DCMAKE_BUILD_TYPE=Release
+cd "$racine/build"
+exec ./Calkado

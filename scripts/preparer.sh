@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs from Debian's packages whatever the build and the tests need and
+# is missing, then builds the program into build/ (or the folder given).
+# Usage: scripts/preparer.sh [build folder] [extra CMake options...]
+set -euo pipefail
+
+racine=$(cd "$(dirname "$0")/.." && pwd)
+construction=${1:-build}
+shift || true
+
+paquets=(cmake ninja-build g++ pkg-config
+         qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
+         libqt6sql6-sqlite
+         xvfb xauth)
+
+manquants=()
+for paquet in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q "install ok installed" \
+        || manquants+=("$paquet")
+done
+if ((${#manquants[@]})); then
+    echo "Installation de : ${manquants[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${manquants[@]}"
+fi
+
+cd "$racine"
+cmake -S . -B "$construction" -G Ninja "$@"
+cmake --build "$construction" --parallel

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite headless: once on a normal
+# build, once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+cd "$racine"
+
+scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ctest --test-dir build --output-on-failure --timeout 300
+
+scripts/preparer.sh build-san -DCMAKE_BUILD_TYPE=Debug -DCALKADO_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS=suppressions="$racine/tests/lsan.supp":print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-san --output-on-failure --timeout 600

@@ -1,0 +1,104 @@
+// Every French text the child or the parent reads, in one place so that
+// wording is checked in one file. Line breaks inside messages are "\n".
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Textes {
+
+// Program file and window title
+#ifdef Q_OS_WIN
+inline const QString NomFichierProgramme = QStringLiteral("Calkado.exe");
+#else
+inline const QString NomFichierProgramme = QStringLiteral("Calkado");
+#endif
+inline const QString TitreApplication = QStringLiteral("Calkado");
+inline const QString DebutTitreFenetre = QStringLiteral("Calkado   -   Version ");
+inline const QString SeparateurTitre = QStringLiteral("   -   ");
+inline const QString MentionDroits = QStringLiteral("© 2026 L'équipe Calkado - logiciel libre");
+
+// Start-up messages
+inline const QString TitreFinProgramme = QStringLiteral("Fin du programme");
+inline QString MessageFichierAbsent(const QString& fichier)
+{
+    return QStringLiteral("Le fichier ") + fichier + QStringLiteral(" n'existe pas !\n\nLe programme se termine");
+}
+inline const QString MessageResolutionInsuffisante = QStringLiteral(
+    "Ce logiciel ne peut pas fonctionner. Il nécessite une résolution\n"
+    "de l'affichage de 1024 x 768 au minimum.\n\n"
+    "Cliquez sur <OK> pour terminer l'exécution de ce programme.\n");
+inline const QString MessageTailleTexteObligatoire = QStringLiteral(
+    "Pour pouvoir utiliser ce logiciel avec la résolution de l'affichage de 1024x768,"
+    "vous devez configurer la taille du texte de Windows en \"Petite-100%\"\n\n"
+    "Vous pouvez modifier ce paramètre dans le panneau de configuration de Windows\n\n"
+    "Cliquez sur <OK> pour terminer l'exécution de ce programme.\n");
+inline const QString MessageTailleTexteConseillee = QStringLiteral(
+    "La taille du texte configurée dans Windows n'est pas \"Petite-100%\"\n"
+    "Il est possible que ce logiciel ne s'affiche pas correctement !\n\n"
+    "Si c'est le cas, fermer ce programme et mettez la taille du texte à \"Petite-100%\"\n\n"
+    "Vous pouvez modifier ce paramètre dans le panneau de configuration de Windows\n");
+inline const QString MessageCouleurs = QStringLiteral(
+    "Votre système affiche moins de 65536 couleurs (16 bits).\n"
+    "Le logiciel fonctionnera correctement mais la qualité de\n"
+    "certaines images ne sera pas assurée.\n\n"
+    "Cliquez sur <OK> pour continuer.\n");
+
+// Table selection and help
+inline const QString MessageOptionBloquee = QStringLiteral(
+    "Pour changer cette option, vous devez\n\nsauvegarder les résultats ou les effacer\n\n");
+inline const QString MessageAide = QStringLiteral(
+    "Cette fonction n'est pas encore disponible.\n\nMerci de consulter le mode d'emploi.\n");
+inline const QString IndicationSelection = QStringLiteral(
+    "Sélectionner un ou plusieurs livrets à exercer puis cliquer sur < S'entraîner >");
+
+// Captions of the main window
+inline const QString Multiplicateur = QStringLiteral("Multiplicateur");
+inline const QString Plage1a10 = QStringLiteral("1-10");
+inline const QString Plage1a12 = QStringLiteral("1-12");
+inline const QString TirageAleatoire = QStringLiteral("Tirage aléatoire");
+inline const QString NouveauCalcul = QStringLiteral("&Nouveau calcul");
+inline const QString TesterLaReponse = QStringLiteral("&Tester la réponse");
+inline const QString DonnerLaReponse = QStringLiteral("&Donner la réponse");
+inline const QString SEntrainer = QStringLiteral("&S'entraîner");
+inline const QString Interrompre = QStringLiteral("&Interrompre");
+inline const QString Aide = QStringLiteral("&Aide");
+inline const QString Consulter = QStringLiteral("&Consulter");
+inline const QString Raz = QStringLiteral("&Raz");
+inline const QString Enregistrer = QStringLiteral("&Enregistrer");
+inline const QString Quitter = QStringLiteral("&Quitter");
+inline const QString Fois = QStringLiteral("x");
+inline const QString Egal = QStringLiteral("=");
+
+// Answer feedback
+inline const QString PasDeNombre = QStringLiteral("Pas de nombre !");
+inline const QString DejaEssaye = QStringLiteral("Déjà essayé !");
+inline const QString Reponse = QStringLiteral("Réponse !");
+inline const QString DebutNbEssais = QStringLiteral("Essai(s) :  ");
+
+inline const QStringList PhrasesEssai1 = {
+    QStringLiteral("Très bien"), QStringLiteral("Super"), QStringLiteral("Wouah !"),
+    QStringLiteral("Génial"), QStringLiteral("Excellent"), QStringLiteral("Extra"),
+    QStringLiteral("Epatant"), QStringLiteral("Super mega")};
+inline const QStringList PhrasesEssai2 = {
+    QStringLiteral("Bien"), QStringLiteral("Juste"), QStringLiteral("Ok"),
+    QStringLiteral("Réussi"), QStringLiteral("Essai concluant"), QStringLiteral("Bon rattrapage"),
+    QStringLiteral("Bien vu")};
+inline const QStringList PhrasesErreur = {
+    QStringLiteral("Oops !"), QStringLiteral("Faux"), QStringLiteral("???"),
+    QStringLiteral("Essaie encore"), QStringLiteral("Dommage"), QStringLiteral("Concentre-toi"),
+    QStringLiteral("Appliques-toi"), QStringLiteral("Tu peux faire mieux"), QStringLiteral("Réfléchis")};
+
+// Results table headings, by heading index 0..5
+inline const QStringList TitresResultats = {
+    QStringLiteral("Nombre de questions"), QStringLiteral("OK au 1er essai"),
+    QStringLiteral("OK 2ème essai ou +"), QStringLiteral("Réponse fournie"),
+    QStringLiteral("Temps 1er essai"), QStringLiteral("Total")};
+
+// Standard message-box buttons, whatever the machine's language
+inline const QString BoutonOui = QStringLiteral("Oui");
+inline const QString BoutonNon = QStringLiteral("Non");
+inline const QString BoutonAnnuler = QStringLiteral("Annuler");
+inline const QString BoutonOk = QStringLiteral("OK");
+
+} // namespace Textes

@@ -1,0 +1,18 @@
+#include "mainwindow/F_Calkado.h"
+#include "platform/Ressources.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calkado"));
+    ChargerPolices();
+    F_Calkado fenetre;
+    // The start-up checks end the program at once when it cannot run here.
+    if (!fenetre.Form_Load())
+        return EXIT_FAILURE;
+    fenetre.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,214 @@
+// The controls of the main window at their designed places, sizes, fonts and
+// colours, designed for 1024 x 700 pixels at 96 dpi.
+#include "F_Calkado.h"
+
+#include "ChampReponse.h"
+#include "Couleurs.h"
+#include "Textes.h"
+#include "platform/Controles.h"
+#include "platform/Ressources.h"
+#include "results/GrilleResultats.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+// Left edge of each table's column, tables 2 to 12.
+constexpr std::array<int, NbLivrets> X = {3720, 4650, 5565, 6495, 7410, 8340,
+                                          9270, 10185, 11115, 12030, 12960};
+
+DispositionResultats dispositionResultats()
+{
+    DispositionResultats d;
+    d.gaucheTitres = 240;
+    d.largeurTitres = 3000;
+    d.hautLignes = {3720, 4170, 4620, 5070, 5520};
+    d.hauteurLigne = 375;
+    for (int i = 0; i < NbLivrets; ++i)
+        d.gaucheCellules[i] = X[i] - 390;
+    d.largeurCellule = 870;
+    d.gaucheTotal = 13800;
+    d.largeurTotal = 1200;
+    d.titreTotal = QRect(13560, 2520, 1440, 495);
+    return d;
+}
+
+template<typename Bouton>
+Bouton* creerBouton(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
+                    qreal points)
+{
+    auto* bouton = new Bouton(parent);
+    bouton->setObjectName(QString::fromUtf8(nom));
+    bouton->setText(texte);
+    bouton->setGeometry(position);
+    bouton->setFont(Police(points));
+    return bouton;
+}
+
+// A button with a picture above its caption. It never takes the role of
+// the default button.
+QToolButton* creerBoutonImage(QWidget* parent, const char* nom, const QString& texte,
+                              const QRect& position, const QString& image, QSize tailleImage)
+{
+    auto* bouton = creerBouton<QToolButton>(parent, nom, texte, position, 12);
+    bouton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bouton->setIcon(QIcon(Image(image, tailleImage)));
+    bouton->setIconSize(tailleImage);
+    bouton->setFocusPolicy(Qt::StrongFocus);
+    return bouton;
+}
+
+} // namespace
+
+void F_Calkado::CreerControles()
+{
+    CreerEnTete();
+    CreerSelection();
+    grille = std::make_unique<GrilleResultats>(this, dispositionResultats());
+    CreerLigne(this, QStringLiteral("Line4"), 240, 6240, 15000, Couleurs::Bleu);
+    CreerQuestion();
+    CreerBoutons();
+    DefinirOrdreTabulation();
+}
+
+void F_Calkado::CreerEnTete()
+{
+    Image1 = CreerEtiquette(this, QStringLiteral("Image1"), Twips(240, 240, 975, 975), font());
+    Image1->setPixmap(Image(QStringLiteral("image1"), QSize(65, 65)));
+    L_Titre_Principal = CreerEtiquette(this, QStringLiteral("L_Titre_Principal"),
+                                       Twips(1560, 180, 10935, 975),
+                                       Police(36, false, true, QStringLiteral("Comic Sans MS")),
+                                       Couleurs::Bleu);
+    L_Titre_Principal->setText(Textes::TitreApplication);
+    Image_Logo = CreerEtiquette(this, QStringLiteral("Image_Logo"), Twips(12720, 240, 2475, 1050), font());
+    Image_Logo->setPixmap(Image(QStringLiteral("logo"), QSize(165, 70)));
+    CreerLigne(this, QStringLiteral("Line1"), 240, 1440, 15000, Couleurs::Bleu);
+}
+
+void F_Calkado::CreerSelection()
+{
+    L_Mul = CreerEtiquette(this, QStringLiteral("L_Mul"), Twips(240, 1680, 2295, 375), Police(14.25),
+                           Couleurs::Bleu);
+    L_Mul->setText(Textes::Multiplicateur);
+
+    Fr_Multiplicateur = new QFrame(this);
+    Fr_Multiplicateur->setObjectName(QStringLiteral("Fr_Multiplicateur"));
+    Fr_Multiplicateur->setFrameShape(QFrame::NoFrame);
+    Fr_Multiplicateur->setGeometry(Twips(2280, 1680, 2535, 375));
+    Fr_Multiplicateur->setFont(Police(14.25));
+    O_1a10 = creerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a10", Textes::Plage1a10,
+                                       Twips(120, 10, 1080, 330), 14.25);
+    O_1a12 = creerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a12", Textes::Plage1a12,
+                                       Twips(1320, 10, 960, 330), 14.25);
+    O_1a12->setChecked(true);
+    DefinirCouleurTexte(O_1a10, Couleurs::Bleu);
+    DefinirCouleurTexte(O_1a12, Couleurs::Bleu);
+
+    C_Aléatoire = creerBouton<QCheckBox>(this, "C_Aléatoire", Textes::TirageAleatoire,
+                                         Twips(12360, 1680, 2610, 330), 14.25);
+    C_Aléatoire->setChecked(true);
+    DefinirCouleurTexte(C_Aléatoire, Couleurs::Bleu);
+    CreerLigne(this, QStringLiteral("Line2"), 240, 2280, 15000, Couleurs::Bleu);
+
+    for (int i = 0; i < NbLivrets; ++i) {
+        L_Livret[i] = CreerEtiquette(this, NomIndexe("L_Livret", i), Twips(X[i], 2520, 495, 495),
+                                     Police(20.25, true), Couleurs::Gris,
+                                     Qt::AlignRight | Qt::AlignTop);
+        L_Livret[i]->setText(QString::number(i + PremierLivret));
+        C_Livret[i] = new QCheckBox(this);
+        C_Livret[i]->setObjectName(NomIndexe("C_Livret", i));
+        C_Livret[i]->setGeometry(Twips(X[i] + 180, 3120, 300, 330));
+        C_Livret[i]->setFont(Police(14.25));
+    }
+}
+
+void F_Calkado::CreerQuestion()
+{
+    const QFont grande = Police(32.25);
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    L_Terme1 = CreerEtiquette(this, QStringLiteral("L_Terme1"), Twips(480, 6660, 855, 855), grande,
+                              {}, Qt::AlignRight | Qt::AlignTop);
+    L_Fois = CreerEtiquette(this, QStringLiteral("L_Fois"), Twips(1500, 6660, 735, 855), grande, {},
+                            centre);
+    L_Terme2 = CreerEtiquette(this, QStringLiteral("L_Terme2"), Twips(2400, 6660, 855, 855), grande);
+    L_Egal = CreerEtiquette(this, QStringLiteral("L_Egal"), Twips(3360, 6660, 495, 855), grande, {},
+                            centre);
+
+    T_Résultat = new ChampReponse(this);
+    T_Résultat->setObjectName(QStringLiteral("T_Résultat"));
+    T_Résultat->setGeometry(Twips(4080, 6600, 1335, 855));
+    T_Résultat->setFont(grande);
+    T_Résultat->setAlignment(Qt::AlignCenter);
+    QPalette fond = T_Résultat->palette();
+    fond.setColor(QPalette::Base, fond.color(QPalette::HighlightedText));
+    T_Résultat->setPalette(fond);
+
+    L_NbEssais = CreerEtiquette(this, QStringLiteral("L_NbEssais"), Twips(4080, 7470, 1335, 255),
+                                Police(8.25), Couleurs::Bleu, centre);
+    L_Vérification = CreerEtiquette(this, QStringLiteral("L_Vérification"),
+                                    Twips(5760, 6660, 8055, 855), grande);
+    L_Time = CreerEtiquette(this, QStringLiteral("L_Time"), Twips(13680, 6660, 1335, 855), grande,
+                            Couleurs::Cyan, Qt::AlignRight | Qt::AlignTop);
+    for (QWidget* controle : {static_cast<QWidget*>(L_Terme1), static_cast<QWidget*>(L_Fois),
+                              static_cast<QWidget*>(L_Terme2), static_cast<QWidget*>(L_Egal),
+                              static_cast<QWidget*>(T_Résultat), static_cast<QWidget*>(L_Vérification),
+                              static_cast<QWidget*>(L_Time)})
+        controle->hide();
+
+    L_Sélection = CreerEtiquette(this, QStringLiteral("L_Sélection"), Twips(240, 6735, 14745, 585),
+                                 Police(20.25), Couleurs::OrangeClair, centre);
+}
+
+void F_Calkado::CreerBoutons()
+{
+    B_Nouveau = creerBouton<QPushButton>(this, "B_Nouveau", Textes::NouveauCalcul,
+                                         Twips(240, 7800, 3255, 750), 14.25);
+    B_Test = creerBouton<QPushButton>(this, "B_Test", Textes::TesterLaReponse,
+                                      Twips(4080, 7800, 3255, 750), 14.25);
+    B_Résultat = creerBouton<QPushButton>(this, "B_Résultat", Textes::DonnerLaReponse,
+                                          Twips(7965, 7800, 3255, 750), 14.25);
+    B_Entrainement = creerBouton<QPushButton>(this, "B_Entrainement", Textes::SEntrainer,
+                                              Twips(11760, 7800, 3255, 735), 14.25);
+    for (QPushButton* bouton : {B_Nouveau, B_Test, B_Résultat, B_Entrainement})
+        bouton->setAutoDefault(false);
+    CreerLigne(this, QStringLiteral("Line3"), 240, 8880, 15000, Couleurs::Bleu);
+
+    const QSize icone(32, 32);
+    B_Aide = creerBoutonImage(this, "B_Aide", Textes::Aide, Twips(2160, 9240, 1335, 975),
+                              QStringLiteral("aide"), icone);
+    B_Consulter = creerBoutonImage(this, "B_Consulter", Textes::Consulter,
+                                   Twips(4080, 9240, 1335, 975), QStringLiteral("consulter"), icone);
+    B_Raz = creerBoutonImage(this, "B_Raz", Textes::Raz, Twips(6000, 9240, 1335, 975),
+                             QStringLiteral("raz"), icone);
+    B_Enregistrer = creerBoutonImage(this, "B_Enregistrer", Textes::Enregistrer,
+                                     Twips(7920, 9240, 1335, 975), QStringLiteral("enregistrer"),
+                                     icone);
+    B_Quitter = creerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
+                                 QStringLiteral("quitter"), QSize(26, 23));
+    // Enabled when the window becomes active.
+    for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer})
+        bouton->setEnabled(false);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+}
+
+void F_Calkado::DefinirOrdreTabulation()
+{
+    std::vector<QWidget*> ordre = {B_Quitter, O_1a10, O_1a12, C_Aléatoire};
+    ordre.insert(ordre.end(), C_Livret.begin(), C_Livret.end());
+    ordre.insert(ordre.end(), {T_Résultat, B_Nouveau, B_Test, B_Résultat, B_Entrainement, B_Aide,
+                               B_Consulter, B_Raz, B_Enregistrer});
+    for (std::size_t i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+}

@@ -1,0 +1,58 @@
+#include "Controles.h"
+
+#include <QFrame>
+#include <QLabel>
+
+QFont Police(qreal points, bool gras, bool italique, const QString& famille)
+{
+    QFont police(famille);
+    police.setPointSizeF(points);
+    police.setBold(gras);
+    police.setItalic(italique);
+    return police;
+}
+
+QString NomIndexe(const char* nom, int index)
+{
+    return QString::fromUtf8(nom) + QLatin1Char('_') + QString::number(index);
+}
+
+void DefinirCouleurTexte(QWidget* controle, const QColor& couleur)
+{
+    QPalette palette = controle->palette();
+    palette.setColor(controle->foregroundRole(), couleur);
+    controle->setPalette(palette);
+}
+
+QColor CouleurTexte(const QWidget* controle)
+{
+    return controle->palette().color(controle->foregroundRole());
+}
+
+QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& position,
+                       const QFont& police, const QColor& couleur, Qt::Alignment alignement)
+{
+    auto* etiquette = new QLabel(parent);
+    etiquette->setObjectName(nom);
+    etiquette->setGeometry(position);
+    etiquette->setFont(police);
+    etiquette->setAlignment(alignement);
+    if (couleur.isValid())
+        DefinirCouleurTexte(etiquette, couleur);
+    return etiquette;
+}
+
+QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, int droite,
+                    const QColor& couleur, int epaisseur)
+{
+    auto* ligne = new QFrame(parent);
+    ligne->setObjectName(nom);
+    ligne->setFrameShape(QFrame::NoFrame);
+    ligne->setGeometry(gauche / TwipsParPixel, haut / TwipsParPixel - epaisseur / 2,
+                       (droite - gauche) / TwipsParPixel, epaisseur);
+    ligne->setAutoFillBackground(true);
+    QPalette palette = ligne->palette();
+    palette.setColor(QPalette::Window, couleur);
+    ligne->setPalette(palette);
+    return ligne;
+}

@@ -1,0 +1,26 @@
+// The clock that times a question. Behind an interface so that a test can
+// say "4.3 s passed" without waiting for it.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QtGlobal>
+
+class Horloge
+{
+public:
+    virtual ~Horloge() = default;
+    // Milliseconds on a monotonic scale: only differences mean anything.
+    virtual qint64 millisecondes() const = 0;
+};
+
+// The real monotonic clock of the system, which a change of the wall-clock
+// time or a busy machine cannot distort.
+class HorlogeMonotone final : public Horloge
+{
+public:
+    HorlogeMonotone() { depart.start(); }
+    qint64 millisecondes() const override { return depart.elapsed(); }
+
+private:
+    QElapsedTimer depart;
+};

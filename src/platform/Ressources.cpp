@@ -1,0 +1,37 @@
+#include "Ressources.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+void ChargerPolices()
+{
+    for (const char* fichier : {":/fonts/LiberationSans-Regular.ttf",
+                                ":/fonts/LiberationSans-Bold.ttf",
+                                ":/fonts/ComicNeue-Italic.otf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(fichier));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+QPixmap Image(const QString& nom, QSize taille)
+{
+    const qreal echelle = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap image(taille * echelle);
+    image.setDevicePixelRatio(echelle);
+    image.fill(Qt::transparent);
+    QSvgRenderer dessin(QStringLiteral(":/images/") + nom + QStringLiteral(".svg"));
+    QPainter peintre(&image);
+    dessin.render(&peintre, QRectF(QPointF(0, 0), QSizeF(taille)));
+    return image;
+}
+
+QIcon Icone(const QString& nom)
+{
+    QIcon icone;
+    for (const int cote : {16, 32})
+        icone.addPixmap(Image(nom, QSize(cote, cote)));
+    return icone;
+}
