@@ -1,0 +1,23 @@
+// A clock and a source of chance that the test controls.
+#pragma once
+
+#include "platform/Hasard.h"
+#include "platform/Horloge.h"
+
+#include <functional>
+
+class HorlogeFactice final : public Horloge
+{
+public:
+    qint64 ms = 0;
+    qint64 millisecondes() const override { return ms; }
+};
+
+// The n-th number drawn (from 0) is suite(n).
+class HasardFactice final : public Hasard
+{
+public:
+    std::function<float(int)> suite = [](int) { return 0.f; };
+    int tirages = 0;
+    float nombre() override { return suite(tirages++); }
+};
