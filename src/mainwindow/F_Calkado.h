@@ -68,6 +68,7 @@ private:
     void C_Livret_Click();
     void O_1a10_Click();
     void O_1a12_Click();
+    void RefuserPlage(QRadioButton* precedente);
     void C_Aléatoire_Click();
     void Timer2_Timer();
     void B_Aide_Click();

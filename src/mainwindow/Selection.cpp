@@ -60,20 +60,21 @@ void F_Calkado::C_Livret_Click()
 
 void F_Calkado::O_1a10_Click()
 {
-    if (!ResultatsPresents() || ++CompteurOption >= 2)
-        return;
-    O_1a10->setChecked(false);
-    O_1a12->setChecked(true);
-    MessageOptionBloquee(this);
-    CompteurOption = 0;
+    RefuserPlage(O_1a12);
 }
 
 void F_Calkado::O_1a12_Click()
 {
+    RefuserPlage(O_1a10);
+}
+
+void F_Calkado::RefuserPlage(QRadioButton* precedente)
+{
     if (!ResultatsPresents() || ++CompteurOption >= 2)
         return;
-    O_1a10->setChecked(true);
-    O_1a12->setChecked(false);
+    // Selecting the other button deselects this one and raises its handler,
+    // which the counter keeps from acting.
+    precedente->setChecked(true);
     MessageOptionBloquee(this);
     CompteurOption = 0;
 }
