@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
+#include <limits>
 
 namespace {
 
@@ -35,6 +36,8 @@ ChampReponse::ChampReponse(QWidget* parent)
     // Pasting and dropping go through the validator: text holding anything
     // but digits is refused whole.
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+    // No length limit: an answer of any length is read and tested whole.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void ChampReponse::keyPressEvent(QKeyEvent* event)

@@ -211,4 +211,6 @@ void F_Calkado::DefinirOrdreTabulation()
                                B_Consulter, B_Raz, B_Enregistrer});
     for (std::size_t i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
+    // The first control of that order has the focus when the window opens.
+    B_Quitter->setFocus();
 }
