@@ -1,5 +1,6 @@
-// The rules of a training, without a window: drawing of questions, tries,
-// phrases, counters and the stopwatch.
+// The rules of a training that the window cannot show directly: the random
+// draw and its pools, the phrases chosen by chance, counters that never wrap,
+// the reading of a typed number.
 #include "Factices.h"
 #include "Textes.h"
 #include "training/Entrainement.h"
@@ -29,62 +30,15 @@ class TestEntrainement : public QObject
     Q_OBJECT
 
 private slots:
-    void tirageSequentiel_data();
-    void tirageSequentiel();
     void tirageAleatoireSansRepetition();
     void tirageAleatoireSuitLesNombres();
     void poolsRechargesTousLesCent();
-    void essais();
     void phrasesChoisiesParLeHasard_data();
     void phrasesChoisiesParLeHasard();
-    void reponseDonnee();
-    void chronometre();
     void compteursSansDebordement();
     void lectureNombre_data();
     void lectureNombre();
 };
-
-void TestEntrainement::tirageSequentiel_data()
-{
-    QTest::addColumn<Coches>("coches");
-    QTest::addColumn<int>("multMax");
-    QTest::addColumn<QStringList>("attendu");   // questions of a run
-    QTest::addColumn<int>("saut");               // with all but the first and last of each table skipped
-
-    QTest::newRow("table 7, 1 à 10") << livrets({7}) << 10
-                                      << QStringList{"1x7", "2x7", "3x7", "4x7", "5x7", "6x7",
-                                                     "7x7", "8x7", "9x7", "10x7", "1x7"}
-                                      << 0;
-    QTest::newRow("tables 2 et 12, 1 à 12") << livrets({2, 12}) << 12
-                                             << QStringList{"1x2", "12x2", "1x12", "12x12", "1x2"}
-                                             << 10;
-}
-
-void TestEntrainement::tirageSequentiel()
-{
-    QFETCH(Coches, coches);
-    QFETCH(int, multMax);
-    QFETCH(QStringList, attendu);
-    QFETCH(int, saut);
-    HasardFactice hasard;
-    HorlogeFactice horloge;
-    Entrainement e(hasard, horloge);
-    e.DemarrerEntrainement();
-    QStringList vu;
-    for (int n = 0; vu.size() < attendu.size(); ++n) {
-        const Question q = e.NouvelleQuestion(coches, multMax, false);
-        // Keep the first of each block of "saut" + 1 questions, and the last.
-        if (saut == 0 || n % (saut + 2) == 0 || n % (saut + 2) == saut + 1)
-            vu << texte(q);
-    }
-    QCOMPARE(vu, attendu);
-    QCOMPARE(hasard.tirages, 0);
-
-    // A new run starts again at 1 x the first ticked table.
-    e.NouvelleQuestion(coches, multMax, false);
-    e.DemarrerEntrainement();
-    QCOMPARE(texte(e.NouvelleQuestion(coches, multMax, false)), attendu.first());
-}
 
 void TestEntrainement::tirageAleatoireSansRepetition()
 {
@@ -142,53 +96,6 @@ void TestEntrainement::poolsRechargesTousLesCent()
     QCOMPARE(hasard.tirages, 400);
 }
 
-void TestEntrainement::essais()
-{
-    HasardFactice hasard;
-    HorlogeFactice horloge;
-    Entrainement e(hasard, horloge);
-    const Coches coches = livrets({7});
-    e.DemarrerEntrainement();
-    for (int i = 0; i < 6; ++i)
-        e.NouvelleQuestion(coches, 10, false);   // 6 x 7
-    using G = Verdict::Genre;
-
-    QCOMPARE(e.TesterReponse(u"").genre, G::PasDeNombre);
-    QCOMPARE(e.NbEssais(), 0);
-    Verdict v = e.TesterReponse(u"40");
-    QCOMPARE(v.genre, G::Faux);
-    QCOMPARE(v.etat, EtatEntrainement::EtatQuestion);
-    QCOMPARE(v.couleur, CouleurVerification::Rouge);
-    QCOMPARE(e.TesterReponse(u"40").genre, G::DejaEssaye);
-    QCOMPARE(e.TesterReponse(u"040").genre, G::DejaEssaye);
-    QCOMPARE(e.NbEssais(), 1);
-    QCOMPARE(e.TesterReponse(u"41").etat, EtatEntrainement::EtatQuestion);
-    // Only the last wrong answer is remembered.
-    v = e.TesterReponse(u"40");
-    QCOMPARE(v.genre, G::Faux);
-    QCOMPARE(v.etat, EtatEntrainement::EtatQuestionAide);
-    QCOMPARE(e.NbEssais(), 3);
-    QCOMPARE(e.TesterReponse(u"43").etat, EtatEntrainement::EtatQuestionAide);
-    v = e.TesterReponse(u"042");
-    QCOMPARE(v.genre, G::Juste);
-    QCOMPARE(v.etat, EtatEntrainement::EtatRepondu);
-    QCOMPARE(v.couleur, CouleurVerification::Bleu);
-    QVERIFY(Textes::PhrasesEssai2.contains(v.phrase));
-
-    const int t = 7 - PremierLivret;
-    QCOMPARE(e.compteurs.NbQuestionParLivret[t], 1);
-    QCOMPARE(e.compteurs.NbQuestionEssai2[t], 1);
-    QCOMPARE(e.compteurs.NbQuestionEssai1[t], 0);
-    QCOMPARE(e.compteurs.TempsTotalEssai1[t], 0);
-
-    // A huge answer is compared whole, and recognised when repeated.
-    e.NouvelleQuestion(coches, 10, false);
-    const QString enorme = QString(5000, u'9');
-    QCOMPARE(e.TesterReponse(enorme).genre, G::Faux);
-    QCOMPARE(e.TesterReponse(enorme).genre, G::DejaEssaye);
-    QCOMPARE(e.TesterReponse(QStringLiteral("0000") + QStringLiteral("49")).genre, G::Juste);
-}
-
 void TestEntrainement::phrasesChoisiesParLeHasard_data()
 {
     QTest::addColumn<float>("nombre");
@@ -212,47 +119,6 @@ void TestEntrainement::phrasesChoisiesParLeHasard()
     QCOMPARE(e.TesterReponse(u"4").phrase, faux);
     e.NouvelleQuestion(livrets({3}), 10, false);   // 2 x 3
     QCOMPARE(e.TesterReponse(u"6").phrase, juste);
-}
-
-void TestEntrainement::reponseDonnee()
-{
-    HasardFactice hasard;
-    HorlogeFactice horloge;
-    Entrainement e(hasard, horloge);
-    e.DemarrerEntrainement();
-    for (int i = 0; i < 8; ++i)
-        e.NouvelleQuestion(livrets({9}), 10, false);   // 8 x 9
-    for (const char16_t* faux : {u"1", u"2", u"3"})
-        e.TesterReponse(faux);
-    QCOMPARE(e.DonnerReponse(), QStringLiteral("72"));
-    const int t = 9 - PremierLivret;
-    QCOMPARE(e.compteurs.NbQuestionParLivret[t], 1);
-    QCOMPARE(e.compteurs.NbQuestionRéponse[t], 1);
-    QCOMPARE(e.compteurs.NbQuestionEssai1[t] + e.compteurs.NbQuestionEssai2[t], 0);
-    QCOMPARE(e.NbEssais(), 3);
-}
-
-void TestEntrainement::chronometre()
-{
-    HasardFactice hasard;
-    HorlogeFactice horloge;
-    horloge.ms = 123456;
-    Entrainement e(hasard, horloge);
-    e.NouvelleQuestion(livrets({6}), 10, false);   // 1 x 6
-    const QList<std::pair<qint64, QString>> affichages = {
-        {0, ""}, {999, ""}, {1000, "1"}, {1999, "1"}, {2000, "2"}, {61000, "61"}};
-    for (const auto& [ecoule, attendu] : affichages) {
-        horloge.ms = 123456 + ecoule;
-        e.ActualiserDixiemes();
-        QCOMPARE(e.TexteTemps(), attendu);
-    }
-    // The time of a right first try is the real time elapsed at the test,
-    // whatever the ticks did in between.
-    e.NouvelleQuestion(livrets({6}), 10, false);   // 2 x 6
-    horloge.ms += 4350;
-    QCOMPARE(e.TesterReponse(u"12").genre, Verdict::Genre::Juste);
-    QCOMPARE(e.NbDixiemes(), 43);
-    QCOMPARE(e.compteurs.TempsTotalEssai1[6 - PremierLivret], 43);
 }
 
 void TestEntrainement::compteursSansDebordement()
