@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever the build and the tests need and
-# is missing, then builds the program into build/ (or the folder given).
+# Installs from Debian's packages whatever the build needs and is missing
+# (and what the tests need, with CALKADO_TESTS=1), then builds the program
+# into build/ (or the folder given).
 # Usage: scripts/preparer.sh [build folder] [extra CMake options...]
 set -euo pipefail
 
@@ -10,8 +11,8 @@ shift || true
 
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-         libqt6sql6-sqlite
-         xvfb xauth)
+         libqt6sql6-sqlite)
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

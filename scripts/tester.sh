@@ -4,6 +4,7 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
+export CALKADO_TESTS=1
 
 scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure --timeout 300
