@@ -2,6 +2,6 @@
 # Sets everything up, builds Calkado and starts it from its own folder.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-"$racine/scripts/preparer.sh" build -DCMAKE_BUILD_TYPE=Release
+"$racine/scripts/preparer.sh" build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cd "$racine/build"
 exec ./Calkado

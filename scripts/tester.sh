@@ -6,10 +6,10 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
 export CALKADO_TESTS=1
 
-scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 ctest --test-dir build --output-on-failure --timeout 300
 
-scripts/preparer.sh build-san -DCMAKE_BUILD_TYPE=Debug -DCALKADO_SANITIZE=ON
+scripts/preparer.sh build-san -DCMAKE_BUILD_TYPE=Debug -DCALKADO_SANITIZE=ON -DBUILD_TESTING=ON
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions="$racine/tests/lsan.supp":print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

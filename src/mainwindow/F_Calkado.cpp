@@ -2,7 +2,6 @@
 
 #include "ChampReponse.h"
 #include "Textes.h"
-#include "platform/Controles.h"
 #include "platform/Hasard.h"
 #include "platform/Horloge.h"
 #include "platform/Ressources.h"
@@ -28,7 +27,6 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
 {
     setObjectName(QStringLiteral("F_Calkado"));
     setWindowIcon(Icone(QStringLiteral("fenetre")));
-    setFont(Police(8.25));
     // The layout is designed for this client area; the window never gets smaller.
     setMinimumSize(1024, 700);
     resize(1024, 700);
