@@ -5,7 +5,6 @@
 #include "platform/Ecran.h"
 #include "results/GrilleResultats.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>

@@ -1,6 +1,5 @@
 #include "F_Calkado.h"
 
-#include "ChampReponse.h"
 #include "Textes.h"
 #include "platform/Hasard.h"
 #include "platform/Horloge.h"
@@ -11,11 +10,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
