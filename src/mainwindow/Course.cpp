@@ -26,10 +26,22 @@ void F_Calkado::ActiverSelection(bool actif)
         controle->setEnabled(actif);
 }
 
+std::array<QPushButton*, 4> F_Calkado::BoutonsCourse() const
+{
+    return {B_Nouveau, B_Test, B_Résultat, B_Entrainement};
+}
+
+void F_Calkado::ActiverCommandes(bool actif)
+{
+    // Help and the commands on the results wait for the end of a run.
+    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer})
+        bouton->setEnabled(actif);
+}
+
 void F_Calkado::RendreParDefaut(QPushButton* bouton)
 {
     // The window has at most one default button.
-    for (QPushButton* autre : {B_Nouveau, B_Test, B_Résultat, B_Entrainement})
+    for (QPushButton* autre : BoutonsCourse())
         if (autre != bouton)
             autre->setDefault(false);
     bouton->setDefault(true);
@@ -92,14 +104,12 @@ void F_Calkado::B_Entrainement_Click()
     if (B_Entrainement->text() == Textes::SEntrainer) {
         ChangerEtat(EtatEntrainement::EtatRepondu);
         B_Nouveau->setFocus();
-        for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer})
-            bouton->setEnabled(false);
+        ActiverCommandes(false);
         entrainement.DemarrerEntrainement();
         return;
     }
     // Interruption: a question still pending counts nowhere.
-    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer})
-        bouton->setEnabled(true);
+    ActiverCommandes(true);
     ChangerEtat(EtatEntrainement::EtatPret);
     for (QLabel* etiquette : {L_Terme1, L_Fois, L_Terme2, L_Egal, L_NbEssais, L_Vérification})
         etiquette->hide();
@@ -137,7 +147,7 @@ void F_Calkado::TesterReponse()
 {
     const Verdict verdict = entrainement.TesterReponse(T_Résultat->text());
     static const QColor couleurs[] = {Couleurs::Bleu, Couleurs::Rouge, Couleurs::VertVif};
-    DefinirCouleurTexte(L_Vérification, couleurs[int(verdict.couleur)]);
+    DefinirCouleurTexte(L_Vérification, couleurs[int(verdict.couleur())]);
     L_Vérification->setText(verdict.phrase);
     if (!verdict.essaiCompte())
         return;

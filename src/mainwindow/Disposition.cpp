@@ -175,7 +175,7 @@ void F_Calkado::CreerBoutons()
                                           Twips(7965, 7800, 3255, 750), 14.25);
     B_Entrainement = creerBouton<QPushButton>(this, "B_Entrainement", Textes::SEntrainer,
                                               Twips(11760, 7800, 3255, 735), 14.25);
-    for (QPushButton* bouton : {B_Nouveau, B_Test, B_Résultat, B_Entrainement})
+    for (QPushButton* bouton : BoutonsCourse())
         bouton->setAutoDefault(false);
     CreerLigne(this, QStringLiteral("Line3"), 240, 8880, 15000, Couleurs::Bleu);
 

@@ -64,7 +64,7 @@ void F_Calkado::keyPressEvent(QKeyEvent* event)
 {
     // Enter activates the default button, whichever control has the focus.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        for (QPushButton* bouton : {B_Nouveau, B_Test, B_Résultat, B_Entrainement}) {
+        for (QPushButton* bouton : BoutonsCourse()) {
             if (bouton->isDefault() && bouton->isEnabled() && bouton->isVisible()) {
                 bouton->click();
                 event->accept();

@@ -58,6 +58,8 @@ private:
     void ChangerEtat(EtatEntrainement etat);
     void ActiverSelection(bool actif);
     void RendreParDefaut(QPushButton* bouton);
+    std::array<QPushButton*, 4> BoutonsCourse() const;
+    void ActiverCommandes(bool actif);
     void B_Entrainement_Click();
     void NouvelleQuestion();
     void TesterReponse();

@@ -129,7 +129,6 @@ Verdict Entrainement::TesterReponse(QStringView texte)
     const int t = questionCourante.livret();
     if (valeur == QString::number(questionCourante.produit()) && t >= 0 && t < NbLivrets) {
         verdict.genre = Verdict::Genre::Juste;
-        verdict.couleur = CouleurVerification::Bleu;
         verdict.etat = EtatEntrainement::EtatRepondu;
         Ajouter(compteurs.NbQuestionParLivret[t], 1);
         if (nbEssais == 1) {
@@ -143,7 +142,6 @@ Verdict Entrainement::TesterReponse(QStringView texte)
         }
     } else {
         verdict.genre = Verdict::Genre::Faux;
-        verdict.couleur = CouleurVerification::Rouge;
         verdict.phrase = ChoisirPhrase(Textes::PhrasesErreur);
         dernierEssai = valeur;
         verdict.etat = nbEssais > 2 ? EtatEntrainement::EtatQuestionAide

@@ -39,7 +39,12 @@ struct Verdict
     };
     Genre genre = Genre::PasDeNombre;
     QString phrase;
-    CouleurVerification couleur = CouleurVerification::Vert;
+    CouleurVerification couleur() const
+    {
+        return genre == Genre::Juste ? CouleurVerification::Bleu
+             : genre == Genre::Faux  ? CouleurVerification::Rouge
+                                     : CouleurVerification::Vert;
+    }
     bool essaiCompte() const { return genre == Genre::Juste || genre == Genre::Faux; }
     EtatEntrainement etat = EtatEntrainement::EtatQuestion;  // only for a counted try
 };
