@@ -95,6 +95,75 @@ inline const QStringList TitresResultats = {
     QStringLiteral("OK 2ème essai ou +"), QStringLiteral("Réponse fournie"),
     QStringLiteral("Temps 1er essai"), QStringLiteral("Total")};
 
+// Saved trainings: the results store, saving, reset, consulting, quitting
+inline const QString NomFichierBase = QStringLiteral("CalkadoVa.sqlite");
+inline const QString AucunResultatASauvegarder = QStringLiteral("Aucun résultat à sauvegarder !\n\n");
+inline const QString TitreEnregistrer = QStringLiteral("Enregistrer les résultats");
+inline const QString MessageEnregistrer = QStringLiteral(
+    "Voulez-vous enregistrer les résultats actuels afin de pouvoir les consulter plus tard ?\n\n"
+    "L'affichage sera ensuite remis à zéro.\n\n\n"
+    "<OUI> pour ENREGISTRER\n\n"
+    "<NON> pour annuler l'enregistrement\n\n");
+inline const QString AucunResultatAEffacer = QStringLiteral("Aucun résultat à effacer !\n\n");
+inline const QString TitreRaz = QStringLiteral("Remettre les résultats à zéro");
+inline const QString MessageRaz = QStringLiteral(
+    "Voulez-vous effacer les résultats actuels ?\n\n"
+    "<OUI> pour EFFACER\n\n"
+    "<NON> pour conserver les résultats\n\n");
+inline const QString AucunResultatAConsulter = QStringLiteral("Aucun résultat enregistré à consulter !\n\n");
+inline const QString TitreQuitter = QStringLiteral("Quitter le programme");
+inline const QString MessageQuitterSansEnregistrer = QStringLiteral(
+    "Vous désirez quitter le programme mais vos résultats ne sont pas enregistrés !\n\n"
+    "Voulez-vous les enregistrer ?\n\n\n"
+    "<OUI> pour ENREGISTRER et quitter\n\n"
+    "<NON> pour quitter sans enregistrer\n\n"
+    "<ANNULER> pour revenir dans le programme\n\n");
+inline const QString MessageQuitter = QStringLiteral("Voulez-vous quitter le programme ?");
+
+// The viewer
+inline const QString TitreConsulter = QStringLiteral("Consulter les résultats des entraînements");
+inline const QString Aleatoire = QStringLiteral("Aléatoire");
+inline const QString PasDeDonnees = QStringLiteral("Pas de données à afficher !");
+inline const QString DebutEntrainement = QStringLiteral("Entraînement du ");
+inline const QString PlusDEntrainement = QStringLiteral("Plus d'entraînement !");
+inline const QString Supprimer = QStringLiteral("&Supprimer");
+inline const QString Fermer = QStringLiteral("&Fermer");
+inline const QString TitreSupprimer = QStringLiteral("Supprimer les résultats du fichier");
+inline QString MessageSupprimer(const QString& dateHeure)
+{
+    return QStringLiteral("Voulez-vous supprimer les résultats sélectionnés ?\n\n") + DebutEntrainement
+        + dateHeure + QStringLiteral("\n\n<OUI> pour EFFACER\n\n<NON> pour annuler\n\n");
+}
+
+// Faults of the results store, for the parent: what went wrong...
+inline const QString BaseAbsente = QStringLiteral(
+    "Le fichier des résultats CalkadoVa.sqlite est introuvable : il doit se trouver dans le "
+    "dossier du programme.");
+inline const QString BaseInaccessible = QStringLiteral(
+    "Le fichier des résultats CalkadoVa.sqlite ne peut pas être lu ou modifié : les droits "
+    "d'accès au fichier ou à son dossier ne le permettent pas, ou le disque a une erreur.");
+inline const QString BasePasUneBase = QStringLiteral(
+    "Le fichier CalkadoVa.sqlite n'est pas un fichier de résultats de Calkado, ou il est abîmé.");
+inline const QString BaseLectureSeule = QStringLiteral(
+    "Le fichier des résultats CalkadoVa.sqlite est en lecture seule : rien ne peut y être écrit.");
+inline const QString BaseVerrouillee = QStringLiteral(
+    "Le fichier des résultats CalkadoVa.sqlite est bloqué par un autre programme. Fermez cet "
+    "autre programme, puis réessayez.");
+inline const QString BaseDisquePlein = QStringLiteral(
+    "Le disque est plein : le fichier des résultats CalkadoVa.sqlite ne peut plus grandir. "
+    "Libérez de la place sur le disque, puis réessayez.");
+// ...and what it means for what the user was doing.
+inline const QString BaseAuDemarrage = QStringLiteral(
+    "Vous pouvez vous entraîner, mais les résultats ne pourront être enregistrés ou consultés "
+    "qu'une fois ce fichier remis en état.");
+inline const QString BaseEnregistrement = QStringLiteral(
+    "Les résultats n'ont pas été enregistrés. Ils restent affichés : vous pourrez réessayer.");
+inline const QString BaseQuitter = QStringLiteral(
+    "Les résultats n'ont pas été enregistrés. Le programme reste ouvert avec vos résultats.");
+inline const QString BaseConsultation = QStringLiteral(
+    "Les entraînements enregistrés ne peuvent pas être consultés.");
+inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
+
 // Standard message-box buttons, whatever the machine's language
 inline const QString BoutonOui = QStringLiteral("Oui");
 inline const QString BoutonNon = QStringLiteral("Non");

@@ -1,6 +1,7 @@
 #include "Outils.h"
 
 #include "Textes.h"
+#include "platform/BaseDonnees.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -41,11 +42,13 @@ void Repondeur::repondre()
         boite->reject();
 }
 
-DossierProgramme::DossierProgramme(bool avecProgramme)
+DossierProgramme::DossierProgramme(bool avecProgramme, bool avecBase)
     : precedent(QDir::currentPath())
 {
     if (avecProgramme)
         QFile::link(QStringLiteral(CALKADO_PROGRAMME), dossier.filePath(Textes::NomFichierProgramme));
+    if (avecBase && !CreerBase(QStringLiteral(CALKADO_SCHEMA), dossier.filePath(Textes::NomFichierBase)))
+        qFatal("Impossible de créer le magasin des résultats");
     QDir::setCurrent(dossier.path());
 }
 

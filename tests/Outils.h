@@ -45,11 +45,12 @@ private:
 };
 
 // A fresh working folder, made current, holding a link to the built program
-// file under the name the program looks for (unless told otherwise).
+// file under the name the program looks for and an empty results store made
+// from the schema, as the set-up makes it (unless told otherwise).
 class DossierProgramme
 {
 public:
-    explicit DossierProgramme(bool avecProgramme = true);
+    explicit DossierProgramme(bool avecProgramme = true, bool avecBase = true);
     ~DossierProgramme();
     QString chemin() const { return dossier.path(); }
 

@@ -2,6 +2,8 @@
 #include "mainwindow/F_Calkado.h"
 
 #include "Demarrage.h"
+#include "Textes.h"
+#include "platform/BoiteMessage.h"
 #include "platform/Ecran.h"
 #include "results/GrilleResultats.h"
 
@@ -37,6 +39,8 @@ void F_Calkado::Form_Activate()
     if (PremierAffichage) {
         PremierAffichage = false;
         VerifierCouleurs(this, MesurerEcran(*this));
+        // A faulty store does not keep the child from training.
+        SignalerProblemeBase(this, BaseDonnées.Ouvrir(), Textes::BaseAuDemarrage);
     }
     grille->MontrerTableauResultats(true);
     for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter})

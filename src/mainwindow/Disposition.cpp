@@ -39,31 +39,6 @@ DispositionResultats dispositionResultats()
     return d;
 }
 
-template<typename Bouton>
-Bouton* creerBouton(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
-                    qreal points)
-{
-    auto* bouton = new Bouton(parent);
-    bouton->setObjectName(QString::fromUtf8(nom));
-    bouton->setText(texte);
-    bouton->setGeometry(position);
-    bouton->setFont(Police(points));
-    return bouton;
-}
-
-// A button with a picture above its caption. It never takes the role of
-// the default button.
-QToolButton* creerBoutonImage(QWidget* parent, const char* nom, const QString& texte,
-                              const QRect& position, const QString& image, QSize tailleImage)
-{
-    auto* bouton = creerBouton<QToolButton>(parent, nom, texte, position, 12);
-    bouton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    bouton->setIcon(QIcon(Image(image, tailleImage)));
-    bouton->setIconSize(tailleImage);
-    bouton->setFocusPolicy(Qt::StrongFocus);
-    return bouton;
-}
-
 } // namespace
 
 void F_Calkado::CreerControles()
@@ -102,15 +77,15 @@ void F_Calkado::CreerSelection()
     Fr_Multiplicateur->setFrameShape(QFrame::NoFrame);
     Fr_Multiplicateur->setGeometry(Twips(2280, 1680, 2535, 375));
     Fr_Multiplicateur->setFont(Police(14.25));
-    O_1a10 = creerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a10", Textes::Plage1a10,
+    O_1a10 = CreerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a10", Textes::Plage1a10,
                                        Twips(120, 10, 1080, 330), 14.25);
-    O_1a12 = creerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a12", Textes::Plage1a12,
+    O_1a12 = CreerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a12", Textes::Plage1a12,
                                        Twips(1320, 10, 960, 330), 14.25);
     O_1a12->setChecked(true);
     DefinirCouleurTexte(O_1a10, Couleurs::Bleu);
     DefinirCouleurTexte(O_1a12, Couleurs::Bleu);
 
-    C_Aléatoire = creerBouton<QCheckBox>(this, "C_Aléatoire", Textes::TirageAleatoire,
+    C_Aléatoire = CreerBouton<QCheckBox>(this, "C_Aléatoire", Textes::TirageAleatoire,
                                          Twips(12360, 1680, 2610, 330), 14.25);
     C_Aléatoire->setChecked(true);
     DefinirCouleurTexte(C_Aléatoire, Couleurs::Bleu);
@@ -167,29 +142,29 @@ void F_Calkado::CreerQuestion()
 
 void F_Calkado::CreerBoutons()
 {
-    B_Nouveau = creerBouton<QPushButton>(this, "B_Nouveau", Textes::NouveauCalcul,
+    B_Nouveau = CreerBouton<QPushButton>(this, "B_Nouveau", Textes::NouveauCalcul,
                                          Twips(240, 7800, 3255, 750), 14.25);
-    B_Test = creerBouton<QPushButton>(this, "B_Test", Textes::TesterLaReponse,
+    B_Test = CreerBouton<QPushButton>(this, "B_Test", Textes::TesterLaReponse,
                                       Twips(4080, 7800, 3255, 750), 14.25);
-    B_Résultat = creerBouton<QPushButton>(this, "B_Résultat", Textes::DonnerLaReponse,
+    B_Résultat = CreerBouton<QPushButton>(this, "B_Résultat", Textes::DonnerLaReponse,
                                           Twips(7965, 7800, 3255, 750), 14.25);
-    B_Entrainement = creerBouton<QPushButton>(this, "B_Entrainement", Textes::SEntrainer,
+    B_Entrainement = CreerBouton<QPushButton>(this, "B_Entrainement", Textes::SEntrainer,
                                               Twips(11760, 7800, 3255, 735), 14.25);
     for (QPushButton* bouton : BoutonsCourse())
         bouton->setAutoDefault(false);
     CreerLigne(this, QStringLiteral("Line3"), 240, 8880, 15000, Couleurs::Bleu);
 
     const QSize icone(32, 32);
-    B_Aide = creerBoutonImage(this, "B_Aide", Textes::Aide, Twips(2160, 9240, 1335, 975),
+    B_Aide = CreerBoutonImage(this, "B_Aide", Textes::Aide, Twips(2160, 9240, 1335, 975),
                               QStringLiteral("aide"), icone);
-    B_Consulter = creerBoutonImage(this, "B_Consulter", Textes::Consulter,
+    B_Consulter = CreerBoutonImage(this, "B_Consulter", Textes::Consulter,
                                    Twips(4080, 9240, 1335, 975), QStringLiteral("consulter"), icone);
-    B_Raz = creerBoutonImage(this, "B_Raz", Textes::Raz, Twips(6000, 9240, 1335, 975),
+    B_Raz = CreerBoutonImage(this, "B_Raz", Textes::Raz, Twips(6000, 9240, 1335, 975),
                              QStringLiteral("raz"), icone);
-    B_Enregistrer = creerBoutonImage(this, "B_Enregistrer", Textes::Enregistrer,
+    B_Enregistrer = CreerBoutonImage(this, "B_Enregistrer", Textes::Enregistrer,
                                      Twips(7920, 9240, 1335, 975), QStringLiteral("enregistrer"),
                                      icone);
-    B_Quitter = creerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
+    B_Quitter = CreerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
                                  QStringLiteral("quitter"), QSize(26, 23));
     // Enabled when the window becomes active.
     for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer})

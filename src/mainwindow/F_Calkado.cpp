@@ -6,9 +6,7 @@
 #include "platform/Ressources.h"
 #include "results/GrilleResultats.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +18,8 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
     : QWidget(parent),
       hasardPropre(hasard ? nullptr : std::make_unique<HasardHorloge>()),
       horlogePropre(horloge ? nullptr : std::make_unique<HorlogeMonotone>()),
-      entrainement(hasard ? *hasard : *hasardPropre, horloge ? *horloge : *horlogePropre)
+      entrainement(hasard ? *hasard : *hasardPropre, horloge ? *horloge : *horlogePropre),
+      BaseDonnées(QStringLiteral("BaseDonnées"))
 {
     setObjectName(QStringLiteral("F_Calkado"));
     setWindowIcon(Icone(QStringLiteral("fenetre")));
@@ -47,6 +46,9 @@ void F_Calkado::ConnecterEvenements()
     connect(O_1a12, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a12_Click(); });
     connect(C_Aléatoire, &QCheckBox::toggled, this, &F_Calkado::C_Aléatoire_Click);
     connect(B_Aide, &QToolButton::clicked, this, &F_Calkado::B_Aide_Click);
+    connect(B_Consulter, &QToolButton::clicked, this, &F_Calkado::B_Consulter_Click);
+    connect(B_Raz, &QToolButton::clicked, this, &F_Calkado::B_Raz_Click);
+    connect(B_Enregistrer, &QToolButton::clicked, this, &F_Calkado::B_Enregistrer_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &F_Calkado::B_Quitter_Click);
 }
 
@@ -73,30 +75,6 @@ void F_Calkado::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
-}
-
-void F_Calkado::closeEvent(QCloseEvent* event)
-{
-    if (quitterConfirme || ConfirmerQuitter()) {
-        quitterConfirme = true;
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-void F_Calkado::B_Quitter_Click()
-{
-    if (!ConfirmerQuitter())
-        return;
-    // The question is not asked again while the program shuts down.
-    quitterConfirme = true;
-    QApplication::quit();
-}
-
-bool F_Calkado::ConfirmerQuitter()
-{
-    return true;
 }
 
 void F_Calkado::AfficherResultats()

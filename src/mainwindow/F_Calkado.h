@@ -4,6 +4,7 @@
 // what it decides and keeps the state of the controls.
 #pragma once
 
+#include "results/Donnees.h"
 #include "training/Entrainement.h"
 
 #include <QWidget>
@@ -79,6 +80,12 @@ private:
     // Results
     void AfficherResultats();
     bool ResultatsPresents() const;
+    Resultats RemplirResultats() const;
+    bool EnregistrerResultats(const QString& siEchec);
+    void EffacerResultats();
+    void B_Enregistrer_Click();
+    void B_Raz_Click();
+    void B_Consulter_Click();
 
     // Leaving
     void B_Quitter_Click();
@@ -87,6 +94,7 @@ private:
     std::unique_ptr<Hasard> hasardPropre;
     std::unique_ptr<Horloge> horlogePropre;
     Entrainement entrainement;
+    BaseResultats BaseDonnées;   // open for the life of the window
 
     bool PremierAffichage = true;
     bool activationPrevue = false;

@@ -1,6 +1,7 @@
 #include "BoiteMessage.h"
 
 #include "Textes.h"
+#include "platform/BaseDonnees.h"
 
 #include <QAbstractButton>
 
@@ -36,4 +37,20 @@ QMessageBox::StandardButton AfficherMessage(QWidget* parent, const Message& mess
     boite.exec();
     const auto bouton = boite.standardButton(boite.clickedButton());
     return bouton == QMessageBox::NoButton ? message.echappement : bouton;
+}
+
+void SignalerProblemeBase(QWidget* parent, ProblemeBase probleme, const QString& consequence)
+{
+    const QString* cause = &Textes::BaseInaccessible;
+    switch (probleme) {
+    case ProblemeBase::Aucun:
+        return;
+    case ProblemeBase::Absent: cause = &Textes::BaseAbsente; break;
+    case ProblemeBase::Inaccessible: cause = &Textes::BaseInaccessible; break;
+    case ProblemeBase::PasUneBase: cause = &Textes::BasePasUneBase; break;
+    case ProblemeBase::LectureSeule: cause = &Textes::BaseLectureSeule; break;
+    case ProblemeBase::Verrouille: cause = &Textes::BaseVerrouillee; break;
+    case ProblemeBase::DisquePlein: cause = &Textes::BaseDisquePlein; break;
+    }
+    AfficherMessage(parent, {QMessageBox::Critical, {}, *cause + QStringLiteral("\n\n") + consequence});
 }

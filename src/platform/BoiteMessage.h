@@ -20,3 +20,9 @@ struct Message
 // Shows the message application-modal and waits for the answer, the button
 // pressed (the escape button when the box is closed otherwise).
 QMessageBox::StandardButton AfficherMessage(QWidget* parent, const Message& message);
+
+enum class ProblemeBase;
+
+// Tells what went wrong with the results store, and what it means for what
+// was being done: a critical message, OK, under the application's title.
+void SignalerProblemeBase(QWidget* parent, ProblemeBase probleme, const QString& consequence);

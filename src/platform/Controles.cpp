@@ -1,7 +1,11 @@
 #include "Controles.h"
 
+#include "Ressources.h"
+
 #include <QFrame>
 #include <QLabel>
+#include <QToolButton>
+
 
 QFont Police(qreal points, bool gras, bool italique, const QString& famille)
 {
@@ -55,4 +59,15 @@ QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, i
     palette.setColor(QPalette::Window, couleur);
     ligne->setPalette(palette);
     return ligne;
+}
+
+QToolButton* CreerBoutonImage(QWidget* parent, const char* nom, const QString& texte,
+                              const QRect& position, const QString& image, QSize tailleImage)
+{
+    auto* bouton = CreerBouton<QToolButton>(parent, nom, texte, position, 12);
+    bouton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bouton->setIcon(QIcon(Image(image, tailleImage)));
+    bouton->setIconSize(tailleImage);
+    bouton->setFocusPolicy(Qt::StrongFocus);
+    return bouton;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 class QLabel;
+class QToolButton;
 class QWidget;
 
 constexpr int TwipsParPixel = 15;
@@ -35,3 +36,20 @@ QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& positio
 // A line of the design: a filled band of its colour and width.
 QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, int droite,
                     const QColor& couleur, int epaisseur = 2);
+
+template<typename Bouton>
+Bouton* CreerBouton(QWidget* parent, const char* nom, const QString& texte, const QRect& position,
+                    qreal points)
+{
+    auto* bouton = new Bouton(parent);
+    bouton->setObjectName(QString::fromUtf8(nom));
+    bouton->setText(texte);
+    bouton->setGeometry(position);
+    bouton->setFont(Police(points));
+    return bouton;
+}
+
+// A button with a picture above its caption, Arial 12 pt. It never takes the
+// role of the default button.
+QToolButton* CreerBoutonImage(QWidget* parent, const char* nom, const QString& texte,
+                              const QRect& position, const QString& image, QSize tailleImage);

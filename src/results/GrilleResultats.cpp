@@ -53,7 +53,7 @@ GrilleResultats::GrilleResultats(QWidget* parent, const DispositionResultats& d)
         CreerEtiquette(parent, NomIndexe("L_Titre", NbTitresResultats - 1),
                        Twips(d.titreTotal.x(), d.titreTotal.y(), d.titreTotal.width(),
                              d.titreTotal.height()),
-                       Police(d.pointsTitreTotal, true), Couleurs::Bleu, droite);
+                       Police(d.pointsTitreTotal, d.grasTitreTotal), Couleurs::Bleu, droite);
 }
 
 void GrilleResultats::Afficher(const TextesResultats& textes)

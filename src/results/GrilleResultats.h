@@ -24,6 +24,7 @@ struct DispositionResultats
     int largeurTotal = 0;
     QRect titreTotal;                                  // heading "Total"
     qreal pointsTitreTotal = 20.25;
+    bool grasTitreTotal = true;
 };
 
 class GrilleResultats

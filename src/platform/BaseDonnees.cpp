@@ -1,0 +1,227 @@
+#include "BaseDonnees.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Result codes of SQLite (primary codes, as Qt's driver reports them).
+enum CodeSqlite {
+    SQLITE_ERROR_ = 1,
+    SQLITE_BUSY_ = 5,
+    SQLITE_LOCKED_ = 6,
+    SQLITE_READONLY_ = 8,
+    SQLITE_CORRUPT_ = 11,
+    SQLITE_FULL_ = 13,
+    SQLITE_NOTADB_ = 26,
+};
+
+// Tells one file from another put in its place under the same name.
+QString IdentiteFichier(const QString& chemin)
+{
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0)
+        return {};
+    return QStringLiteral("%1:%2").arg(etat.st_dev).arg(etat.st_ino);
+#else
+    const QFileInfo info(chemin);
+    return info.exists() ? info.birthTime().toString(Qt::ISODateWithMs) : QString();
+#endif
+}
+
+QString Citer(const QString& nom)
+{
+    return QLatin1Char('"') + QString(nom).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+} // namespace
+
+BaseDonnees::BaseDonnees(QString nomConnexion, QString fichier_, QString table_, QStringList colonnes_)
+    : nom(std::move(nomConnexion)), fichier(std::move(fichier_)), table(std::move(table_)),
+      colonnes(std::move(colonnes_))
+{
+}
+
+BaseDonnees::~BaseDonnees()
+{
+    Fermer();
+}
+
+QSqlDatabase BaseDonnees::connexion() const
+{
+    return QSqlDatabase::database(nom, false);
+}
+
+ProblemeBase BaseDonnees::Ouvrir()
+{
+    const QString chemin = QDir::current().absoluteFilePath(fichier);
+    const QString actuelle = IdentiteFichier(chemin);
+    if (ouverte && !actuelle.isEmpty() && actuelle == identite)
+        return ProblemeBase::Aucun;
+    Fermer();
+    if (actuelle.isEmpty())
+        return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
+
+    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+    // "mode=rw": SQLite must never make the file when it is missing.
+    QUrl adresse = QUrl::fromLocalFile(chemin);
+    adresse.setQuery(QStringLiteral("mode=rw"));
+    base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
+    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteMs));
+    if (!base.open()) {
+        const ProblemeBase probleme = Probleme(base.lastError());
+        Fermer();
+        return probleme;
+    }
+    ouverte = true;
+    identite = actuelle;
+    const ProblemeBase probleme = VerifierTable();
+    if (probleme != ProblemeBase::Aucun)
+        Fermer();
+    return probleme;
+}
+
+ProblemeBase BaseDonnees::VerifierTable()
+{
+    QSqlQuery requete(connexion());
+    if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Citer(table))))
+        return Probleme(requete.lastError());
+    QStringList presentes;
+    while (requete.next())
+        presentes << requete.value(1).toString();
+    for (const QString& colonne : colonnes)
+        if (!presentes.contains(colonne))
+            return ProblemeBase::PasUneBase;
+    return ProblemeBase::Aucun;
+}
+
+void BaseDonnees::Fermer()
+{
+    if (!QSqlDatabase::contains(nom))
+        return;
+    connexion().close();
+    QSqlDatabase::removeDatabase(nom);
+    ouverte = false;
+    identite.clear();
+}
+
+ProblemeBase BaseDonnees::Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs)
+{
+    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
+        return probleme;
+    requete = QSqlQuery(connexion());
+    requete.setForwardOnly(true);
+    if (!requete.prepare(sql))
+        return Probleme(requete.lastError());
+    for (const QVariant& valeur : valeurs)
+        requete.addBindValue(valeur);
+    return requete.exec() ? ProblemeBase::Aucun : Probleme(requete.lastError());
+}
+
+ProblemeBase BaseDonnees::Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail)
+{
+    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
+        return probleme;
+    QSqlDatabase base = connexion();
+    QSqlQuery commande(base);
+    // IMMEDIATE takes the write lock at once, so that waiting for another
+    // program happens before anything is written.
+    if (!commande.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Probleme(commande.lastError());
+    ProblemeBase probleme = travail(base);
+    if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT")))
+        probleme = Probleme(commande.lastError());
+    if (probleme != ProblemeBase::Aucun)
+        commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
+    return probleme;
+}
+
+ProblemeBase BaseDonnees::Probleme(const QSqlError& erreur) const
+{
+    switch (erreur.nativeErrorCode().toInt() & 0xff) {
+    case SQLITE_BUSY_:
+    case SQLITE_LOCKED_:
+        return ProblemeBase::Verrouille;
+    case SQLITE_READONLY_:
+        return ProblemeBase::LectureSeule;
+    case SQLITE_FULL_:
+        return ProblemeBase::DisquePlein;
+    case SQLITE_ERROR_:   // a table or column that is not there
+    case SQLITE_CORRUPT_:
+    case SQLITE_NOTADB_:
+        return ProblemeBase::PasUneBase;
+    default:
+        return QFileInfo::exists(QDir::current().absoluteFilePath(fichier)) ? ProblemeBase::Inaccessible
+                                                                           : ProblemeBase::Absent;
+    }
+}
+
+namespace {
+
+QStringList Instructions(const QString& schema)
+{
+    QString sansCommentaires;
+    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
+        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
+        sansCommentaires += (commentaire < 0 ? ligne : ligne.left(commentaire)) + QLatin1Char('\n');
+    }
+    QStringList instructions;
+    for (const QString& instruction : sansCommentaires.split(QLatin1Char(';')))
+        if (!instruction.trimmed().isEmpty())
+            instructions << instruction.trimmed();
+    return instructions;
+}
+
+bool Echec(QString* erreur, const QString& raison)
+{
+    if (erreur)
+        *erreur = raison;
+    return false;
+}
+
+} // namespace
+
+bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
+{
+    QFile source(schema);
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
+        return Echec(erreur, schema + QStringLiteral(" : ") + source.errorString());
+    const QStringList instructions = Instructions(QString::fromUtf8(source.readAll()));
+    if (QFileInfo::exists(fichier))
+        return Echec(erreur, fichier + QStringLiteral(" existe déjà"));
+
+    // Made under another name, then renamed: the store appears whole or not at all.
+    const QString provisoire = fichier + QStringLiteral(".nouveau");
+    QFile::remove(provisoire);
+    const QString nom = QStringLiteral("CreerBase:") + fichier;
+    QString probleme;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+        base.setDatabaseName(provisoire);
+        if (!base.open())
+            probleme = base.lastError().text();
+        for (const QString& instruction : instructions) {
+            QSqlQuery requete(base);
+            if (probleme.isEmpty() && !requete.exec(instruction))
+                probleme = requete.lastError().text();
+        }
+        base.close();
+    }
+    QSqlDatabase::removeDatabase(nom);
+    if (probleme.isEmpty() && !QFile::rename(provisoire, fichier))
+        probleme = fichier + QStringLiteral(" : impossible de créer le fichier");
+    if (!probleme.isEmpty()) {
+        QFile::remove(provisoire);
+        return Echec(erreur, probleme);
+    }
+    return true;
+}

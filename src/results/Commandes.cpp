@@ -1,0 +1,81 @@
+// The main window's commands on the results: save, reset and consult.
+#include "mainwindow/F_Calkado.h"
+
+#include "Couleurs.h"
+#include "Textes.h"
+#include "platform/BoiteMessage.h"
+#include "platform/Controles.h"
+#include "viewer/F_Consulter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+Resultats F_Calkado::RemplirResultats() const
+{
+    return ::RemplirResultats(entrainement.compteurs, O_1a12->isChecked(), C_Aléatoire->isChecked());
+}
+
+bool F_Calkado::EnregistrerResultats(const QString& siEchec)
+{
+    const ProblemeBase probleme = EcrireResultats(RemplirResultats(), BaseDonnées);
+    SignalerProblemeBase(this, probleme, siEchec);
+    return probleme == ProblemeBase::Aucun;
+}
+
+void F_Calkado::EffacerResultats()
+{
+    entrainement.compteurs.RazCompteurs();
+    AfficherResultats();
+    // With the counters at zero the selection guard lets each box go; every
+    // box unticked runs the selection handler, as a click would.
+    for (int i = 0; i < NbLivrets; ++i) {
+        C_Livret[i]->setChecked(false);
+        DefinirCouleurTexte(L_Livret[i], Couleurs::Gris);
+    }
+}
+
+void F_Calkado::B_Enregistrer_Click()
+{
+    if (!ResultatsPresents()) {
+        AfficherMessage(this, {QMessageBox::Warning, {}, Textes::AucunResultatASauvegarder});
+        return;
+    }
+    if (AfficherMessage(this, {QMessageBox::Question, Textes::TitreEnregistrer, Textes::MessageEnregistrer,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+        != QMessageBox::Yes)
+        return;
+    if (EnregistrerResultats(Textes::BaseEnregistrement))
+        EffacerResultats();
+}
+
+void F_Calkado::B_Raz_Click()
+{
+    if (!ResultatsPresents()) {
+        AfficherMessage(this, {QMessageBox::Warning, {}, Textes::AucunResultatAEffacer});
+        return;
+    }
+    if (AfficherMessage(this, {QMessageBox::Critical, Textes::TitreRaz, Textes::MessageRaz,
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+        == QMessageBox::Yes)
+        EffacerResultats();
+}
+
+void F_Calkado::B_Consulter_Click()
+{
+    const Lecture<bool> contient = ContientDesResultats(BaseDonnées);
+    if (!contient) {
+        SignalerProblemeBase(this, contient.probleme, Textes::BaseConsultation);
+        return;
+    }
+    if (!contient.valeur) {
+        AfficherMessage(this, {QMessageBox::Warning, {}, Textes::AucunResultatAConsulter});
+        return;
+    }
+    // The store is read afresh at every use, so the deletions made in the
+    // viewer count at once.
+    F_Consulter consulter(this);
+    if (consulter.Form_Load())
+        consulter.exec();
+    Form_Activate();
+}

@@ -1,0 +1,76 @@
+#include "DateHeure.h"
+
+namespace {
+
+const QString FormatBase = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+const QString FormatHeure = QStringLiteral("HH:mm:ss");
+
+// The locale's short date, widened to four-digit years so that the year reads
+// back as it was.
+QString FormatDate(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+} // namespace
+
+QDateTime MomentEnregistrement(const QDateTime& maintenant)
+{
+    const QTime heure = maintenant.time();
+    return QDateTime(maintenant.date(), QTime(heure.hour(), heure.minute(), heure.second()), Qt::UTC);
+}
+
+QString TexteBase(const QDateTime& moment)
+{
+    return moment.toString(FormatBase);
+}
+
+QDateTime LireTexteBase(const QString& texte)
+{
+    QDateTime moment = QDateTime::fromString(texte, FormatBase);
+    if (!moment.isValid() || TexteBase(moment) != texte)
+        return {};
+    moment.setTimeSpec(Qt::UTC);
+    return moment;
+}
+
+QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
+{
+    const QString date = locale.toString(moment.date(), FormatDate(locale));
+    if (moment.time() == QTime(0, 0))
+        return date;
+    return date + QLatin1Char(' ') + locale.toString(moment.time(), FormatHeure);
+}
+
+QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
+{
+    const QString formatDate = FormatDate(locale);
+    QDate date = locale.toDate(texte, formatDate);
+    QTime heure(0, 0);
+    if (!date.isValid()) {
+        // The time is the last word; the date may hold blanks of its own.
+        const qsizetype blanc = texte.lastIndexOf(QLatin1Char(' '));
+        if (blanc < 0)
+            return {};
+        date = locale.toDate(texte.left(blanc), formatDate);
+        heure = locale.toTime(texte.mid(blanc + 1), FormatHeure);
+    }
+    if (!date.isValid() || !heure.isValid())
+        return {};
+    return QDateTime(date, heure, Qt::UTC);
+}
+
+QString ElementListe(const QString& texteBase, const QLocale& locale)
+{
+    const QDateTime moment = LireTexteBase(texteBase);
+    return moment.isValid() ? TexteDateHeure(moment, locale) : texteBase;
+}
+
+QString CleElement(const QString& element, const QLocale& locale)
+{
+    const QDateTime moment = LireDateHeure(element, locale);
+    return moment.isValid() ? TexteBase(moment) : element;
+}

@@ -1,0 +1,27 @@
+// The date and time of a saved training. It is the local wall-clock time of
+// the save to the second, with no time zone: the values are carried in
+// QDateTime of Qt::UTC so that no daylight-saving rule ever moves them.
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+// The moment of a save: the local date and time, cut to the whole second.
+QDateTime MomentEnregistrement(const QDateTime& maintenant = QDateTime::currentDateTime());
+
+// As the store keeps it: "yyyy-MM-dd HH:mm:ss". Reading gives an invalid
+// value for any other text.
+QString TexteBase(const QDateTime& moment);
+QDateTime LireTexteBase(const QString& texte);
+
+// As the viewer lists it: the locale's short date, always with four digits
+// for the year, a blank and "HH:mm:ss", the time left out at midnight
+// exactly. Reading it back gives the same value, or an invalid one.
+QString TexteDateHeure(const QDateTime& moment, const QLocale& locale = QLocale());
+QDateTime LireDateHeure(const QString& texte, const QLocale& locale = QLocale());
+
+// The viewer's item for a stored value, and the stored value an item stands
+// for. A stored value that is not a date and time is shown as it is.
+QString ElementListe(const QString& texteBase, const QLocale& locale = QLocale());
+QString CleElement(const QString& element, const QLocale& locale = QLocale());

@@ -1,0 +1,152 @@
+#include "F_Consulter.h"
+
+#include "LectureResultats.h"
+#include "Textes.h"
+#include "platform/BoiteMessage.h"
+#include "platform/Ressources.h"
+#include "results/GrilleResultats.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+F_Consulter::F_Consulter(QWidget* parent)
+    : QDialog(parent),
+      BaseDonnéesConsulter(QStringLiteral("BaseDonnéesConsulter"))
+{
+    setObjectName(QStringLiteral("F_Consulter"));
+    setWindowTitle(Textes::TitreConsulter);
+    setWindowIcon(Icone(QStringLiteral("consulter_fenetre")));
+    setFixedSize(1000, 650);
+    CreerControles();
+    connect(L_Date, &QListWidget::currentRowChanged, this, [this](int ligne) {
+        if (ligne >= 0)
+            L_Date_Click();
+    });
+    connect(B_Supprimer, &QToolButton::clicked, this, &F_Consulter::B_Supprimer_Click);
+    connect(C_Fermer, &QToolButton::clicked, this, &F_Consulter::C_Fermer_Click);
+}
+
+F_Consulter::~F_Consulter() = default;
+
+bool F_Consulter::Form_Load()
+{
+    L_Date->clear();
+    const Lecture<QStringList> dates = LireDates(BaseDonnéesConsulter);
+    if (!dates) {
+        SignalerProblemeBase(this, dates.probleme, Textes::BaseConsultation);
+        return false;
+    }
+    if (dates.valeur.isEmpty()) {
+        AfficherMessage(this, {QMessageBox::NoIcon, {}, Textes::PasDeDonnees});
+        return false;
+    }
+    for (const QString& dateHeure : dates.valeur)
+        L_Date->addItem(ElementListe(dateHeure));
+    L_Date->setCurrentRow(0);
+    return true;
+}
+
+void F_Consulter::done(int resultat)
+{
+    BaseDonnéesConsulter.Fermer();
+    QDialog::done(resultat);
+}
+
+void F_Consulter::C_Fermer_Click()
+{
+    close();
+}
+
+void F_Consulter::L_Date_Click()
+{
+    const QListWidgetItem* element = L_Date->currentItem();
+    if (!element)
+        return;
+    Resultats resultats;
+    RazResultats(resultats);
+    const QString cle = CleElement(element->text());
+    // The heading repeats the item's text, read back and written again.
+    L_Titre_Principal->setText(Textes::DebutEntrainement + ElementListe(cle));
+    const Lecture<Resultats> lus = LireResultats(BaseDonnéesConsulter, cle);
+    if (lus)
+        resultats = lus.valeur;
+    else
+        SignalerProblemeBase(this, lus.probleme, Textes::BaseConsultation);
+    ChargerResultats(resultats);
+    AfficherResultats();
+}
+
+void F_Consulter::RazResultats(Resultats& resultats) const
+{
+    resultats = Resultats{};
+}
+
+void F_Consulter::ChargerResultats(const Resultats& resultats)
+{
+    for (int i = 0; i < NbLivrets; ++i) {
+        const ResultatLivret& r = resultats[i];
+        // The options shown are those of the saved training: every table of
+        // it carries the same.
+        if (r.NbQuestionParLivret > 0) {
+            O_1a12->setChecked(r.Multiplicateur1a12);
+            O_1a10->setChecked(!r.Multiplicateur1a12);
+            C_Aléatoire->setChecked(r.Aléatoire != 0);
+        }
+        compteurs.NbQuestionParLivret[i] = r.NbQuestionParLivret;
+        compteurs.NbQuestionEssai1[i] = r.NbQuestionEssai1;
+        compteurs.NbQuestionEssai2[i] = r.NbQuestionEssai2;
+        compteurs.NbQuestionRéponse[i] = r.NbQuestionRéponse;
+        compteurs.TempsTotalEssai1[i] = r.TempsTotalEssai1;
+    }
+}
+
+void F_Consulter::AfficherResultats()
+{
+    grille->Afficher(::AfficherResultats(compteurs));
+}
+
+void F_Consulter::B_Supprimer_Click()
+{
+    const Lecture<bool> contient = ContientDesResultats(BaseDonnéesConsulter);
+    if (!contient) {
+        SignalerProblemeBase(this, contient.probleme, Textes::BaseSuppression);
+        return;
+    }
+    const QListWidgetItem* element = L_Date->currentItem();
+    if (!contient.valeur || !element)
+        return;
+    const QString cle = CleElement(element->text());
+    const QMessageBox::StandardButton reponse = AfficherMessage(
+        this, {QMessageBox::Critical, Textes::TitreSupprimer, Textes::MessageSupprimer(ElementListe(cle)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No});
+    if (reponse != QMessageBox::Yes)
+        return;
+    if (const ProblemeBase probleme = SupprimerEntrainement(BaseDonnéesConsulter, cle);
+        probleme != ProblemeBase::Aucun) {
+        SignalerProblemeBase(this, probleme, Textes::BaseSuppression);
+        return;
+    }
+
+    // The next more recent saved training takes the place of the one deleted,
+    // or the new first one when the first went.
+    const int ligne = L_Date->currentRow();
+    {
+        const QSignalBlocker silence(L_Date);
+        delete L_Date->takeItem(ligne);
+        if (L_Date->count() > 0)
+            L_Date->setCurrentRow(std::max(ligne - 1, 0));
+    }
+    if (L_Date->count() > 0) {
+        L_Date_Click();
+        return;
+    }
+    Resultats resultats;
+    RazResultats(resultats);
+    L_Titre_Principal->setText(Textes::PlusDEntrainement);
+    ChargerResultats(resultats);
+    AfficherResultats();
+}
