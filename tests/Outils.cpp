@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 
 Repondeur::Repondeur(QList<Reponse> reponses_)
@@ -56,3 +59,69 @@ DossierProgramme::~DossierProgramme()
 {
     QDir::setCurrent(precedent);
 }
+
+namespace Magasin {
+
+namespace {
+
+template<typename Travail>
+void avecConnexion(const QString& fichier, Travail travail)
+{
+    const QString nom = QStringLiteral("test:") + fichier;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+        base.setDatabaseName(fichier);
+        if (!base.open())
+            qFatal("%s", qPrintable(base.lastError().text()));
+        travail(base);
+        base.close();
+    }
+    QSqlDatabase::removeDatabase(nom);
+}
+
+const QString Colonnes = QStringLiteral(
+    "\"DateHeure\", \"Multiplicateur1a12\", \"Aléatoire\", \"NumLivret\", \"NbQuestionParLivret\", "
+    "\"NbQuestionEssai1\", \"TempsTotalEssai1\", \"NbQuestionEssai2\", \"NbQuestionRéponse\"");
+
+} // namespace
+
+QStringList lignes(const QString& fichier)
+{
+    QStringList resultat;
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        if (!requete.exec(QStringLiteral("SELECT %1 FROM \"TCalkado\" ORDER BY \"Id\"").arg(Colonnes)))
+            qFatal("%s", qPrintable(requete.lastError().text()));
+        while (requete.next()) {
+            QStringList valeurs;
+            for (int i = 0; i < 9; ++i)
+                valeurs << requete.value(i).toString();
+            resultat << valeurs.join(QLatin1Char('|'));
+        }
+    });
+    return resultat;
+}
+
+void executer(const QStringList& sql, const QString& fichier)
+{
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        for (const QString& instruction : sql) {
+            QSqlQuery requete(base);
+            if (!requete.exec(instruction))
+                qFatal("%s : %s", qPrintable(instruction), qPrintable(requete.lastError().text()));
+        }
+    });
+}
+
+void ajouter(const QString& ligne, const QString& fichier)
+{
+    const QStringList v = ligne.split(QLatin1Char('|'));
+    if (v.size() != 9)
+        qFatal("ligne mal formée : %s", qPrintable(ligne));
+    QStringList valeurs = {QLatin1Char('\'') + v[0] + QLatin1Char('\'')};
+    valeurs += v.mid(1);
+    executer({QStringLiteral("INSERT INTO \"TCalkado\" (%1) VALUES (%2)").arg(Colonnes, valeurs.join(", "))},
+             fichier);
+}
+
+} // namespace Magasin

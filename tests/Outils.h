@@ -58,3 +58,15 @@ private:
     QTemporaryDir dossier;
     QString precedent;
 };
+
+// The results store of the working folder, seen from outside the program
+// through a connection of the test's own.
+namespace Magasin {
+// Every row, in the order added: "DateHeure|Multiplicateur1a12|Aléatoire|NumLivret|
+// NbQuestionParLivret|NbQuestionEssai1|TempsTotalEssai1|NbQuestionEssai2|NbQuestionRéponse".
+QStringList lignes(const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
+// Runs statements in order; fails the program on any error.
+void executer(const QStringList& sql, const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
+// Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
+void ajouter(const QString& ligne, const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
+}
