@@ -13,6 +13,13 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 Repondeur::Repondeur(QList<Reponse> reponses_)
     : reponses(std::move(reponses_))
 {
@@ -122,6 +129,59 @@ void ajouter(const QString& ligne, const QString& fichier)
     valeurs += v.mid(1);
     executer({QStringLiteral("INSERT INTO \"TCalkado\" (%1) VALUES (%2)").arg(Colonnes, valeurs.join(", "))},
              fichier);
+}
+
+} // namespace Magasin
+
+namespace Magasin {
+
+void remplir(const QString& connexion, const QString& fichier)
+{
+    qlonglong pages = 0;
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        const auto nombrePages = [&] {
+            requete.exec(QStringLiteral("PRAGMA page_count"));
+            requete.next();
+            return requete.value(0).toLongLong();
+        };
+        pages = nombrePages();
+        for (;;) {
+            requete.exec(QStringLiteral("SAVEPOINT ligne"));
+            requete.exec(QStringLiteral("INSERT INTO \"TCalkado\" (%1) VALUES "
+                                        "('2000-01-01 00:00:00', 0, 0, 2, 1, 0, 0, 0, 0)").arg(Colonnes));
+            const qlonglong apres = nombrePages();
+            if (apres > pages) {
+                requete.exec(QStringLiteral("ROLLBACK TO ligne"));
+                requete.exec(QStringLiteral("RELEASE ligne"));
+                break;
+            }
+            requete.exec(QStringLiteral("RELEASE ligne"));
+        }
+    });
+    QSqlQuery limite(QSqlDatabase::database(connexion, false));
+    if (!limite.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)))
+        qFatal("%s", qPrintable(limite.lastError().text()));
+}
+
+bool proteger(const QString& fichier, bool protege)
+{
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(fichier).constData(), O_RDONLY);
+    if (fd >= 0) {
+        int attributs = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &attributs) == 0) {
+            attributs = protege ? (attributs | FS_IMMUTABLE_FL) : (attributs & ~FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &attributs);
+        }
+        ::close(fd);
+    }
+#endif
+    QFile::setPermissions(fichier, protege ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
+                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QFile essai(fichier);
+    const bool ecrivable = essai.open(QIODevice::ReadWrite);
+    return protege ? !ecrivable : ecrivable;
 }
 
 } // namespace Magasin

@@ -69,4 +69,11 @@ QStringList lignes(const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
 void executer(const QStringList& sql, const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
 // Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
 void ajouter(const QString& ligne, const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
+// Fills the store until one more row needs a new page (with rows dated
+// "2000-01-01 00:00:00"), then caps the pages that the connection named may
+// use at what the file holds: its next row is refused as on a full disk.
+void remplir(const QString& connexion, const QString& fichier = QStringLiteral("CalkadoVa.sqlite"));
+// Makes the file impossible to write, even for root (immutable flag where the
+// file system has it), or writable again. False when it cannot be done here.
+bool proteger(const QString& fichier, bool protege);
 }

@@ -1,4 +1,213 @@
+// The results store on real files: what a save writes, what the viewer reads
+// back and deletes, the dates of the list read back exactly, and every fault
+// of the file named as the user will be told it.
+#include "Outils.h"
+#include "results/Donnees.h"
+#include "viewer/LectureResultats.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+namespace {
+
+const QDateTime Moment(QDate(2026, 3, 14), QTime(10, 0, 5), Qt::UTC);
+
+// Results of the tables given, each with its own recognisable counts.
+Resultats resultats(std::initializer_list<int> tables, bool de1a12 = true, bool aleatoire = true)
+{
+    CompteursLivrets c;
+    for (const int table : tables) {
+        const int i = table - 2;
+        c.NbQuestionParLivret[i] = table + 3;
+        c.NbQuestionEssai1[i] = table;
+        c.NbQuestionEssai2[i] = 2;
+        c.NbQuestionRéponse[i] = 1;
+        c.TempsTotalEssai1[i] = table * 10;
+    }
+    return RemplirResultats(c, de1a12, aleatoire);
+}
+
+QString ligne(const QString& date, int table, const QString& options = "1|1")
+{
+    return QStringLiteral("%1|%2|%3|%4|%3|%5|2|1").arg(date, options).arg(table).arg(table + 3).arg(table * 10);
+}
+
+} // namespace
+
+class TestDonnees : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dates_relues_exactement_dans_chaque_langue()
+    {
+        const QList<QDateTime> moments = {
+            Moment, QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59), Qt::UTC),
+            QDateTime(QDate(2026, 1, 2), QTime(0, 0), Qt::UTC),      // midnight: no time shown
+            QDateTime(QDate(2026, 1, 2), QTime(0, 0, 1), Qt::UTC),
+            QDateTime(QDate(1999, 2, 3), QTime(4, 5, 6), Qt::UTC),   // a year of two digits would come back as 2099 or 1999
+            QDateTime(QDate(2026, 3, 29), QTime(2, 30), Qt::UTC)};  // no such local time in France
+        const QList<QLocale> langues = {QLocale(QLocale::French, QLocale::France), QLocale(QLocale::English, QLocale::UnitedStates),
+                                        QLocale(QLocale::German, QLocale::Germany), QLocale::c(),
+                                        QLocale(QLocale::Chinese, QLocale::China), QLocale(QLocale::Arabic, QLocale::Egypt)};
+        for (const QLocale& langue : langues)
+            for (const QDateTime& moment : moments) {
+                const QString texte = TexteDateHeure(moment, langue);
+                QCOMPARE(LireDateHeure(texte, langue), moment);
+                QCOMPARE(CleElement(ElementListe(TexteBase(moment), langue), langue), TexteBase(moment));
+            }
+
+        const QLocale francais(QLocale::French, QLocale::France);
+        QCOMPARE(TexteDateHeure(Moment, francais), QString("14/03/2026 10:00:05"));
+        QCOMPARE(TexteDateHeure(moments[2], francais), QString("02/01/2026"));
+        QCOMPARE(TexteBase(Moment), QString("2026-03-14 10:00:05"));
+        // The moment of a save is cut to the second, not rounded.
+        QCOMPARE(MomentEnregistrement(QDateTime(QDate(2026, 3, 14), QTime(14, 5, 7, 800))),
+                 QDateTime(QDate(2026, 3, 14), QTime(14, 5, 7), Qt::UTC));
+        for (const QString autre : {"2026-3-14 10:00:05", "2026-03-14T10:00:05", "2026-02-30 10:00:00", ""})
+            QVERIFY2(!LireTexteBase(autre).isValid(), qPrintable(autre));
+        // A stored value that is no date is listed, and found again, as it is.
+        QCOMPARE(ElementListe("hier", francais), QString("hier"));
+        QCOMPARE(CleElement("hier", francais), QString("hier"));
+    }
+
+    void enregistrer_lire_et_supprimer()
+    {
+        DossierProgramme dossier;
+        BaseResultats base("test");
+        QCOMPARE(ContientDesResultats(base).valeur, false);
+
+        // Only the tables with questions get a row, in the order of the tables.
+        Resultats r = resultats({7, 3});
+        r[5].NbQuestionEssai1 = 4;   // table 7 counted, table 3 not: its other counts do not matter
+        r[1].NbQuestionParLivret = 0;
+        r[1].NbQuestionEssai1 = 9;
+        QCOMPARE(EcrireResultats(r, base, Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{"2026-03-14 10:00:05|1|1|7|10|4|70|2|1"});
+        QCOMPARE(EcrireResultats(resultats({12, 2, 5}, false, false), base, Moment.addSecs(60)),
+                 ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().mid(1),
+                 (QStringList{ligne("2026-03-14 10:01:05", 2, "0|0"), ligne("2026-03-14 10:01:05", 5, "0|0"),
+                              ligne("2026-03-14 10:01:05", 12, "0|0")}));
+        QVERIFY(ContientDesResultats(base).valeur);
+
+        // Equal dates apart make two saved trainings; neighbours make one.
+        Magasin::ajouter(ligne("2026-03-14 10:00:05", 7, "0|0"));
+        Magasin::ajouter(ligne("2026-03-14 10:00:05", 9, "0|0"));
+        Magasin::ajouter("2026-03-14 10:00:05|0|0|13|1|1|1|0|0");   // no such table
+        QCOMPARE(LireDates(base).valeur,
+                 (QStringList{"2026-03-14 10:00:05", "2026-03-14 10:01:05", "2026-03-14 10:00:05"}));
+
+        // Both of them read the union; the row added later wins.
+        const Lecture<Resultats> lus = LireResultats(base, "2026-03-14 10:00:05");
+        QVERIFY(lus);
+        QCOMPARE(lus.valeur[5].NbQuestionParLivret, 10);
+        QCOMPARE(lus.valeur[5].NbQuestionEssai1, 7);
+        QCOMPARE(lus.valeur[5].Multiplicateur1a12, false);
+        QCOMPARE(lus.valeur[7].TempsTotalEssai1, 90);
+        QCOMPARE(lus.valeur[0].NbQuestionParLivret, 0);
+        QCOMPARE(LireResultats(base, "2030-01-01 00:00:00").valeur[5].NbQuestionParLivret, 0);
+
+        // Deleting takes every row of that date, wherever it lies.
+        QCOMPARE(SupprimerEntrainement(base, "2026-03-14 10:00:05"), ProblemeBase::Aucun);
+        QCOMPARE(LireDates(base).valeur, QStringList{"2026-03-14 10:01:05"});
+        QCOMPARE(Magasin::lignes().size(), 3);
+        QCOMPARE(SupprimerEntrainement(base, "2026-03-14 10:01:05"), ProblemeBase::Aucun);
+        QCOMPARE(ContientDesResultats(base).valeur, false);
+    }
+
+    void fichiers_qui_ne_sont_pas_le_magasin()
+    {
+        DossierProgramme dossier(true, false);
+        BaseResultats base("test");
+        QCOMPARE(base.Ouvrir(), ProblemeBase::Absent);
+        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Absent);
+        QVERIFY2(!QFile::exists("CalkadoVa.sqlite"), "the program must never make the store");
+
+        const auto fichier = [](const QByteArray& contenu) {
+            QFile f("CalkadoVa.sqlite");
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(contenu);
+        };
+        fichier("Ceci n'est pas une base de données, mais un texte assez long pour en avoir l'air.\n");
+        QCOMPARE(base.Ouvrir(), ProblemeBase::PasUneBase);
+        QCOMPARE(LireDates(base).probleme, ProblemeBase::PasUneBase);
+        fichier({});   // an empty file is an empty SQLite database, without the table
+        QCOMPARE(base.Ouvrir(), ProblemeBase::PasUneBase);
+        QCOMPARE(QFile("CalkadoVa.sqlite").size(), 0);
+
+        QFile::remove("CalkadoVa.sqlite");
+        Magasin::executer({"CREATE TABLE \"Autre\" (\"x\" INTEGER)"});
+        QCOMPARE(ContientDesResultats(base).probleme, ProblemeBase::PasUneBase);
+        QFile::remove("CalkadoVa.sqlite");
+        Magasin::executer({"CREATE TABLE \"TCalkado\" (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
+        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::PasUneBase);
+
+        // The store put in place while the program runs is used at once.
+        QFile::remove("CalkadoVa.sqlite");
+        QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
+        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 1);
+        // The set-up never replaces a store that is there.
+        QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
+        QCOMPARE(Magasin::lignes().size(), 1);
+    }
+
+    void magasin_remplace_ou_retire_pendant_l_usage()
+    {
+        DossierProgramme dossier;
+        BaseResultats base("test");
+        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        // Removed while open: the connection would write into a file no one
+        // will ever read again; the fault is told instead.
+        QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
+        QCOMPARE(EcrireResultats(resultats({4}), base, Moment), ProblemeBase::Absent);
+        QCOMPARE(Magasin::lignes("ailleurs.sqlite").size(), 1);
+        // Another store put in its place is the one written.
+        QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
+        QCOMPARE(EcrireResultats(resultats({5}), base, Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 5)});
+    }
+
+    void ecriture_refusee_sans_rien_perdre()
+    {
+        DossierProgramme dossier;
+        BaseResultats base("test");
+        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        const QStringList avant = Magasin::lignes();
+
+        // A failure half way leaves no part of the saved training.
+        Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON \"TCalkado\" WHEN NEW.\"NumLivret\" = 7 "
+                           "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
+        QVERIFY(EcrireResultats(resultats({3, 7, 9}), base, Moment) != ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), avant);
+        Magasin::executer({"DROP TRIGGER echec"});
+
+        // A full disk.
+        Magasin::remplir(base.nomConnexion());
+        const QStringList plein = Magasin::lignes();
+        QCOMPARE(EcrireResultats(resultats({3, 7, 9}), base, Moment), ProblemeBase::DisquePlein);
+        QCOMPARE(Magasin::lignes(), plein);
+        // Reading still works on a full disk, and so does deleting.
+        QCOMPARE(LireDates(base).valeur.size(), 2);
+        QCOMPARE(SupprimerEntrainement(base, "2000-01-01 00:00:00"), ProblemeBase::Aucun);
+        base.Fermer();
+
+        // A file that cannot be written.
+        struct Protection
+        {
+            bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+            ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+        } protection;
+        if (!protection.active)
+            QSKIP("this file system cannot make a file read-only for this user");
+        QCOMPARE(EcrireResultats(resultats({4}), base, Moment), ProblemeBase::LectureSeule);
+        QCOMPARE(SupprimerEntrainement(base, TexteBase(Moment)), ProblemeBase::LectureSeule);
+        QCOMPARE(LireDates(base).valeur, QStringList{TexteBase(Moment)});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDonnees)
 #include "tst_donnees.moc"

@@ -71,23 +71,25 @@ ProblemeBase BaseDonnees::Ouvrir()
     if (actuelle.isEmpty())
         return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
 
+    ouverte = true;
+    identite = actuelle;
+    ProblemeBase probleme = Connecter(chemin);
+    if (probleme == ProblemeBase::Aucun)
+        probleme = VerifierTable();
+    if (probleme != ProblemeBase::Aucun)
+        Fermer();
+    return probleme;
+}
+
+ProblemeBase BaseDonnees::Connecter(const QString& chemin)
+{
     QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
     // "mode=rw": SQLite must never make the file when it is missing.
     QUrl adresse = QUrl::fromLocalFile(chemin);
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
     base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteMs));
-    if (!base.open()) {
-        const ProblemeBase probleme = Probleme(base.lastError());
-        Fermer();
-        return probleme;
-    }
-    ouverte = true;
-    identite = actuelle;
-    const ProblemeBase probleme = VerifierTable();
-    if (probleme != ProblemeBase::Aucun)
-        Fermer();
-    return probleme;
+    return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
 }
 
 ProblemeBase BaseDonnees::VerifierTable()

@@ -57,6 +57,7 @@ public:
     ProblemeBase Probleme(const QSqlError& erreur) const;
 
 private:
+    ProblemeBase Connecter(const QString& chemin);
     ProblemeBase VerifierTable();
     QSqlDatabase connexion() const;
 
