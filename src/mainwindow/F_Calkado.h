@@ -7,6 +7,7 @@
 #include "results/Donnees.h"
 #include "training/Entrainement.h"
 
+#include <QMessageBox>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -83,6 +84,9 @@ private:
     Resultats RemplirResultats() const;
     bool EnregistrerResultats(const QString& siEchec);
     void EffacerResultats();
+    // Asks before a command on the results; says so, and refuses, without any.
+    bool ConfirmerCommande(const QString& sansResultat, const QString& titre, const QString& question,
+                           QMessageBox::Icon icone);
     void B_Enregistrer_Click();
     void B_Raz_Click();
     void B_Consulter_Click();

@@ -35,29 +35,29 @@ void F_Calkado::EffacerResultats()
     }
 }
 
-void F_Calkado::B_Enregistrer_Click()
+bool F_Calkado::ConfirmerCommande(const QString& sansResultat, const QString& titre,
+                                  const QString& question, QMessageBox::Icon icone)
 {
     if (!ResultatsPresents()) {
-        AfficherMessage(this, {QMessageBox::Warning, {}, Textes::AucunResultatASauvegarder});
-        return;
+        AfficherMessage(this, {QMessageBox::Warning, {}, sansResultat});
+        return false;
     }
-    if (AfficherMessage(this, {QMessageBox::Question, Textes::TitreEnregistrer, Textes::MessageEnregistrer,
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
-        != QMessageBox::Yes)
-        return;
-    if (EnregistrerResultats(Textes::BaseEnregistrement))
+    return AfficherMessage(this, {icone, titre, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+        == QMessageBox::Yes;
+}
+
+void F_Calkado::B_Enregistrer_Click()
+{
+    if (ConfirmerCommande(Textes::AucunResultatASauvegarder, Textes::TitreEnregistrer,
+                          Textes::MessageEnregistrer, QMessageBox::Question)
+        && EnregistrerResultats(Textes::BaseEnregistrement))
         EffacerResultats();
 }
 
 void F_Calkado::B_Raz_Click()
 {
-    if (!ResultatsPresents()) {
-        AfficherMessage(this, {QMessageBox::Warning, {}, Textes::AucunResultatAEffacer});
-        return;
-    }
-    if (AfficherMessage(this, {QMessageBox::Critical, Textes::TitreRaz, Textes::MessageRaz,
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
-        == QMessageBox::Yes)
+    if (ConfirmerCommande(Textes::AucunResultatAEffacer, Textes::TitreRaz, Textes::MessageRaz,
+                          QMessageBox::Critical))
         EffacerResultats();
 }
 
