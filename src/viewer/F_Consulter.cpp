@@ -7,6 +7,7 @@
 #include "results/GrilleResultats.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -54,6 +55,18 @@ void F_Consulter::done(int resultat)
 {
     BaseDonnéesConsulter.Fermer();
     QDialog::done(resultat);
+}
+
+void F_Consulter::keyPressEvent(QKeyEvent* event)
+{
+    // The window has no default button: Enter presses the button that has
+    // the focus, as Space does.
+    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* bouton = qobject_cast<QToolButton*>(focusWidget()); entree && bouton) {
+        bouton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void F_Consulter::C_Fermer_Click()

@@ -33,6 +33,9 @@ public:
     // Closing, by its button, the title bar or Escape, closes the connection.
     void done(int resultat) override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void CreerControles();
     void CreerEnTete();
