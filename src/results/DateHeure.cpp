@@ -30,11 +30,16 @@ QString TexteBase(const QDateTime& moment)
 
 QDateTime LireTexteBase(const QString& texte)
 {
-    QDateTime moment = QDateTime::fromString(texte, FormatBase);
-    if (!moment.isValid() || TexteBase(moment) != texte)
+    // Date and time apart: read together, a time that the local zone skips
+    // in spring would not be valid.
+    if (texte.size() != 19 || texte.at(10) != QLatin1Char(' '))
         return {};
-    moment.setTimeSpec(Qt::UTC);
-    return moment;
+    const QDate date = QDate::fromString(texte.left(10), QStringLiteral("yyyy-MM-dd"));
+    const QTime heure = QTime::fromString(texte.mid(11), FormatHeure);
+    if (!date.isValid() || !heure.isValid())
+        return {};
+    const QDateTime moment(date, heure, Qt::UTC);
+    return TexteBase(moment) == texte ? moment : QDateTime();
 }
 
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
