@@ -185,7 +185,8 @@ private slots:
         QCOMPARE(Magasin::lignes(), avant);
         Magasin::executer({"DROP TRIGGER echec"});
 
-        // A full disk.
+        // A full disk. A failed write closed the connection: the next use opens it afresh.
+        QCOMPARE(base.Ouvrir(), ProblemeBase::Aucun);
         Magasin::remplir(base.nomConnexion());
         const QStringList plein = Magasin::lignes();
         QCOMPARE(EcrireResultats(resultats({3, 7, 9}), base, Moment), ProblemeBase::DisquePlein);

@@ -126,7 +126,12 @@ ProblemeBase BaseDonnees::Executer(QSqlQuery& requete, const QString& sql, const
         return Probleme(requete.lastError());
     for (const QVariant& valeur : valeurs)
         requete.addBindValue(valeur);
-    return requete.exec() ? ProblemeBase::Aucun : Probleme(requete.lastError());
+    if (requete.exec())
+        return ProblemeBase::Aucun;
+    const ProblemeBase probleme = Probleme(requete.lastError());
+    requete = QSqlQuery();
+    Fermer();
+    return probleme;
 }
 
 ProblemeBase BaseDonnees::Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail)
@@ -137,13 +142,17 @@ ProblemeBase BaseDonnees::Transaction(const std::function<ProblemeBase(QSqlDatab
     QSqlQuery commande(base);
     // IMMEDIATE takes the write lock at once, so that waiting for another
     // program happens before anything is written.
-    if (!commande.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Probleme(commande.lastError());
-    ProblemeBase probleme = travail(base);
+    ProblemeBase probleme = commande.exec(QStringLiteral("BEGIN IMMEDIATE")) ? travail(base)
+                                                                           : Probleme(commande.lastError());
     if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT")))
         probleme = Probleme(commande.lastError());
-    if (probleme != ProblemeBase::Aucun)
+    if (probleme != ProblemeBase::Aucun) {
         commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
+        // The next use starts afresh from the file as it is then.
+        commande = QSqlQuery();
+        base = QSqlDatabase();
+        Fermer();
+    }
     return probleme;
 }
 
@@ -161,9 +170,14 @@ ProblemeBase BaseDonnees::Probleme(const QSqlError& erreur) const
     case SQLITE_CORRUPT_:
     case SQLITE_NOTADB_:
         return ProblemeBase::PasUneBase;
-    default:
-        return QFileInfo::exists(QDir::current().absoluteFilePath(fichier)) ? ProblemeBase::Inaccessible
-                                                                           : ProblemeBase::Absent;
+    default: {
+        // A file made read-only after it was opened fails as a write error.
+        const QFileInfo info(QDir::current().absoluteFilePath(fichier));
+        if (!info.exists())
+            return ProblemeBase::Absent;
+        return info.isReadable() && !info.isWritable() ? ProblemeBase::LectureSeule
+                                                       : ProblemeBase::Inaccessible;
+    }
     }
 }
 
