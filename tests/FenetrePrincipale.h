@@ -61,6 +61,13 @@ inline std::function<float(int)> questions(const QList<QPoint>& q)
 
 struct Fenetre
 {
+    // Message boxes answered in turn as given (OK by default), in a working
+    // folder with or without its results store.
+    explicit Fenetre(QList<Repondeur::Reponse> reponses = {{QMessageBox::Ok, 0}}, bool avecBase = true)
+        : repondeur(std::move(reponses)), dossier(true, avecBase)
+    {
+    }
+
     Repondeur repondeur;   // no box is ever left waiting; the tests read what it saw
     DossierProgramme dossier;
     HasardFactice hasard;
@@ -68,12 +75,18 @@ struct Fenetre
     F_Calkado f{&hasard, &horloge};
 
     // Loaded, shown, active, and its first activation done.
-    bool ouvrir()
+    bool ouvrir() { return f.Form_Load() && montrer(); }
+    bool montrer()
     {
-        if (!f.Form_Load())
-            return false;
         f.show();
-        return QTest::qWaitForWindowActive(&f) && QTest::qWaitFor([this] { return ctrl("B_Consulter")->isEnabled(); });
+        return QTest::qWaitFor([this] { return ctrl("B_Consulter")->isEnabled(); }) && activer();
+    }
+    // Offscreen, a box that closes gives the activation back to no window; a
+    // desktop gives it back to the main window.
+    bool activer()
+    {
+        f.activateWindow();
+        return QTest::qWaitForWindowActive(&f);
     }
 
     template<typename T = QWidget>
@@ -110,7 +123,11 @@ struct Fenetre
     }
     QStringList colonne(int i) const { return textes(Lignes, QString("_%1").arg(i)); }
 
-    QWidget* focus() { return QApplication::focusWidget() ? QApplication::focusWidget() : &f; }
+    QWidget* focus()
+    {
+        activer();
+        return QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+    }
     void entree() { QTest::keyClick(focus(), Qt::Key_Return); }
     void repondre(const QString& s) { QTest::keyClicks(focus(), s); entree(); }
     void repondreJuste() { repondre(QString::number(texte("L_Terme1").toInt() * texte("L_Terme2").toInt())); }

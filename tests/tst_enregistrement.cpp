@@ -49,138 +49,58 @@ QList<Repondeur::Reponse> reponses(const QStringList& r)
 // The local time as the store writes it, to the second.
 QString maintenant() { return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss"); }
 
-// The main window as Fenetre opens it, with the boxes answered in turn as
-// the test says (Fenetre's own Repondeur would race this one for each box),
-// and the store there or not.
-struct Poste
+// Every cell and total of the results table.
+QStringList tableau(const Fenetre& p)
 {
-    explicit Poste(const QStringList& r, bool avecBase = true) : repondeur(reponses(r)), dossier(true, avecBase) {}
+    QStringList r;
+    for (const QString& ligne : Lignes)
+        for (int i = 0; i < 11; ++i)
+            r << p.texte(QString("%1_%2").arg(ligne).arg(i));
+    for (const QString& n : Totaux + noms("L_Titre", 6))
+        r << p.texte(n);
+    return r;
+}
 
-    Repondeur repondeur;
-    DossierProgramme dossier;
-    HasardFactice hasard;
-    HorlogeFactice horloge;
-    F_Calkado f{&hasard, &horloge};
+// What must not move when a command is refused or fails.
+QString apparence(const Fenetre& p) { return tableau(p).join('|') + " # " + p.selection() + " # " + p.etat(); }
 
-    QList<MessageVu>& vus() { return repondeur.vus; }
-    bool ouvrir() { return f.Form_Load() && montrer(); }
-    bool montrer()
-    {
-        f.show();
-        return QTest::qWaitFor([this] { return ctrl("B_Consulter")->isEnabled(); }) && activer();
-    }
-    // Offscreen, a box that closes gives the activation back to no window; a
-    // desktop gives it back to the main window.
-    bool activer()
-    {
-        f.activateWindow();
-        return QTest::qWaitForWindowActive(&f);
-    }
-    template<typename T = QWidget>
-    T* ctrl(const QString& n) const
-    {
-        T* c = f.findChild<T*>(n);
-        if (!c)
-            qFatal("Contrôle introuvable : %s", qPrintable(n));
-        return c;
-    }
-    QString texte(const QString& n) const { return ctrl<QLabel>(n)->text(); }
-    QWidget* focus()
-    {
-        activer();
-        return QApplication::focusWidget() ? QApplication::focusWidget() : &f;
-    }
-    void entree() { QTest::keyClick(focus(), Qt::Key_Return); }
-    void repondre(const QString& s) { QTest::keyClicks(focus(), s); entree(); }
-    void cliquer(const QString& n)
-    {
-        QWidget* c = ctrl(n);
-        const bool boite = qobject_cast<QCheckBox*>(c) || qobject_cast<QRadioButton*>(c);
-        QTest::mouseClick(c, Qt::LeftButton, {}, boite ? QPoint(7, c->height() / 2) : c->rect().center());
-    }
+// What a save or a reset leaves: headings only, no table ticked.
+void verifierEfface(const Fenetre& p, const QString& options)
+{
+    QCOMPARE(tableau(p), QStringList(60) + Titres);
+    QCOMPARE(p.selection(), "cochés  ; couleurs ggggggggggg ; " + options);
+    QCOMPARE(p.etat(), EtatAucunLivret);
+}
 
-    // Every cell and total of the results table.
-    QStringList tableau() const
-    {
-        QStringList r;
-        for (const QString& ligne : Lignes)
-            for (int i = 0; i < 11; ++i)
-                r << texte(QString("%1_%2").arg(ligne).arg(i));
-        for (const QString& n : Totaux + noms("L_Titre", 6))
-            r << texte(n);
-        return r;
+// Tables ticked and options changed as Fenetre::commencer() does, Enter
+// starts the run, then each move asks a question and settles it:
+// "tenths:gestures", '=' the right answer, 'x' a wrong one (never the same
+// twice), '?' Enter to be given the answer. The run is then interrupted,
+// unless it is to be left going.
+void jouer(Fenetre& p, const QList<int>& tables, bool de1a10, bool aleatoire, const QStringList& coups, bool interrompre = true)
+{
+    for (const int table : tables)
+        p.cliquer(nom("C_Livret", table - 2));
+    if (de1a10)
+        p.cliquer("O_1a10");
+    if (!aleatoire)
+        p.cliquer("C_Aléatoire");
+    p.entree();
+    int faux = 0;
+    for (const QString& coup : coups) {
+        p.entree();
+        p.horloge.ms += coup.section(':', 0, 0).toInt() * 100;
+        for (const QChar geste : coup.section(':', 1))
+            if (geste == '=')
+                p.repondre(QString::number(p.texte("L_Terme1").toInt() * p.texte("L_Terme2").toInt()));
+            else if (geste == 'x')
+                p.repondre(QString::number(1000 + faux++));
+            else
+                p.entree();
     }
-    // As Fenetre::etat() and Fenetre::selection() tell them.
-    QString etat() const
-    {
-        QString s = ctrl<QPushButton>("B_Entrainement")->text() + " |";
-        for (const QString n : {"B_Entrainement", "B_Nouveau", "B_Test", "B_Résultat"}) {
-            const auto* b = ctrl<QPushButton>(n);
-            s += " " + n.mid(2) + (!b->isEnabled() ? "-" : b->isDefault() ? "*" : "+");
-        }
-        qsizetype ouverts = 0;
-        const QStringList choix = QStringList{"Fr_Multiplicateur", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire"}
-                                + noms("C_Livret", 11);
-        for (const QString& n : choix)
-            ouverts += ctrl(n)->isEnabled() ? 1 : 0;
-        s += ouverts == choix.size() ? " | choix ouvert" : ouverts == 0 ? " | choix fermé" : " | choix mixte";
-        return s + (ctrl<QTimer>("Timer2")->isActive() ? " | indication active"
-                    : ctrl("L_Sélection")->isVisible() ? " | indication figée" : " | indication cachée");
-    }
-    QString selection() const
-    {
-        QString coches, couleurs;
-        for (int i = 0; i < 11; ++i) {
-            if (ctrl<QCheckBox>(nom("C_Livret", i))->isChecked())
-                coches += (coches.isEmpty() ? "" : ",") + QString::number(i + 2);
-            const QWidget* l = ctrl(nom("L_Livret", i));
-            const QColor c = l->palette().color(l->foregroundRole());
-            couleurs += c == Bleu ? "b" : c == Gris ? "g" : "?";
-        }
-        return "cochés " + coches + " ; couleurs " + couleurs
-             + (ctrl<QRadioButton>("O_1a10")->isChecked() ? " ; 1-10" : " ; 1-12")
-             + (ctrl<QCheckBox>("C_Aléatoire")->isChecked() ? " ; aléatoire" : " ; dans l'ordre");
-    }
-    // What must not move when a command is refused or fails.
-    QString apparence() const { return tableau().join('|') + " # " + selection() + " # " + etat(); }
-    // What a save or a reset leaves: headings only, no table ticked.
-    void verifierEfface(const QString& options) const
-    {
-        QCOMPARE(tableau(), QStringList(60) + Titres);
-        QCOMPARE(selection(), "cochés  ; couleurs ggggggggggg ; " + options);
-        QCOMPARE(etat(), EtatAucunLivret);
-    }
-
-    // Tables ticked and options changed as Fenetre::commencer() does, Enter
-    // starts the run, then each move asks a question and settles it:
-    // "tenths:gestures", '=' the right answer, 'x' a wrong one (never the same
-    // twice), '?' Enter to be given the answer. The run is then interrupted,
-    // unless it is to be left going.
-    void jouer(const QList<int>& tables, bool de1a10, bool aleatoire, const QStringList& coups, bool interrompre = true)
-    {
-        for (const int table : tables)
-            cliquer(nom("C_Livret", table - 2));
-        if (de1a10)
-            cliquer("O_1a10");
-        if (!aleatoire)
-            cliquer("C_Aléatoire");
-        entree();
-        int faux = 0;
-        for (const QString& coup : coups) {
-            entree();
-            horloge.ms += coup.section(':', 0, 0).toInt() * 100;
-            for (const QChar geste : coup.section(':', 1))
-                if (geste == '=')
-                    repondre(QString::number(texte("L_Terme1").toInt() * texte("L_Terme2").toInt()));
-                else if (geste == 'x')
-                    repondre(QString::number(1000 + faux++));
-                else
-                    entree();
-        }
-        if (interrompre)
-            cliquer("B_Entrainement");
-    }
-};
+    if (interrompre)
+        p.cliquer("B_Entrainement");
+}
 
 void verifier(const MessageVu& vu, const QString& titre, QMessageBox::Icon icone, const QString& texte,
               QMessageBox::StandardButtons boutons, QMessageBox::StandardButton defaut = QMessageBox::NoButton,
@@ -233,7 +153,7 @@ void verifierLignes(const QStringList& lignes, const QStringList& attendues, con
 
 // Clicks Quitter with the event loop running, as in the program: 0 when the
 // program ended, 1 when it still ran a moment after the answers.
-int quitterParLeBouton(Poste& p)
+int quitterParLeBouton(Fenetre& p)
 {
     QObject garde;   // no exit left pending for a later test
     QTimer::singleShot(0, &garde, [&] {
@@ -290,12 +210,12 @@ private slots:
     // reset or consult; the choice of tables stays.
     void commandesSansResultat()
     {
-        Poste p({"OK"});
+        Fenetre p(reponses({"OK"}));
         p.hasard.suite = questions({{6, 1}});
         QVERIFY(p.ouvrir());
-        p.jouer({7}, false, true, {"0:x"});
+        jouer(p, {7}, false, true, {"0:x"});
         QCOMPARE(p.texte("L_NbQuestionTotal"), QString());
-        const QString avant = p.apparence();
+        const QString avant = apparence(p);
         QVERIFY(avant.contains("cochés 7 ; couleurs gggggbggggg"));
 
         bool visionneuse = false;   // the viewer must not open; closed at once if it does
@@ -310,11 +230,11 @@ private slots:
         for (const auto& [bouton, texte] : {std::pair{"B_Enregistrer", AucunASauvegarder},
                                             std::pair{"B_Raz", AucunAEffacer},
                                             std::pair{"B_Consulter", AucunAConsulter}}) {
-            p.vus().clear();
+            p.repondeur.vus.clear();
             p.cliquer(bouton);
-            QCOMPARE(p.vus().size(), 1);
-            verifier(p.vus()[0], "Calkado", QMessageBox::Warning, texte, QMessageBox::Ok);
-            QCOMPARE(p.apparence(), avant);
+            QCOMPARE(p.repondeur.vus.size(), 1);
+            verifier(p.repondeur.vus[0], "Calkado", QMessageBox::Warning, texte, QMessageBox::Ok);
+            QCOMPARE(apparence(p), avant);
         }
         QVERIFY(!visionneuse);
         QCOMPARE(Magasin::lignes(), QStringList());
@@ -354,27 +274,27 @@ private slots:
         QFETCH(QList<QPoint>, posees);
         QFETCH(QStringList, coups);
         QFETCH(QStringList, lignes);
-        Poste p({"Oui"});
+        Fenetre p(reponses({"Oui"}));
         if (!posees.isEmpty())
             p.hasard.suite = questions(posees);
         QVERIFY(p.ouvrir());
-        p.jouer(tables, de1a10, aleatoire, coups);
+        jouer(p, tables, de1a10, aleatoire, coups);
         const QString options = p.selection().section(" ; ", 2);
 
         const QString avant = maintenant();
         p.cliquer("B_Enregistrer");
         const QString apres = maintenant();
-        QCOMPARE(p.vus().size(), 1);
-        verifier(p.vus()[0], "Enregistrer les résultats", QMessageBox::Question, QuestionEnregistrer,
+        QCOMPARE(p.repondeur.vus.size(), 1);
+        verifier(p.repondeur.vus[0], "Enregistrer les résultats", QMessageBox::Question, QuestionEnregistrer,
                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         verifierLignes(Magasin::lignes(), lignes, avant, apres);
-        p.verifierEfface(options);
+        verifierEfface(p, options);
         p.cliquer("B_Enregistrer");
-        QCOMPARE(p.vus().size(), 2);
-        verifier(p.vus()[1], "Calkado", QMessageBox::Warning, AucunASauvegarder, QMessageBox::Ok);
+        QCOMPARE(p.repondeur.vus.size(), 2);
+        verifier(p.repondeur.vus[1], "Calkado", QMessageBox::Warning, AucunASauvegarder, QMessageBox::Ok);
 
         // The counters started afresh too: the next save holds the next run alone.
-        p.jouer({12}, false, true, {"3:="});
+        jouer(p, {12}, false, true, {"3:="});
         p.cliquer("B_Enregistrer");
         const QStringList toutes = Magasin::lignes();
         QCOMPARE(toutes.size(), lignes.size() + 1);
@@ -397,26 +317,26 @@ private slots:
     {
         QFETCH(QString, bouton);
         QFETCH(QString, reponse);
-        Poste p({reponse, "Oui"});
+        Fenetre p(reponses({reponse, "Oui"}));
         p.hasard.suite = questions({{4, 1}, {8, 2}});
         QVERIFY(p.ouvrir());
-        p.jouer({3, 7}, true, true, {"20:=", "0:xxx?"});
-        const QString avant = p.apparence();
+        jouer(p, {3, 7}, true, true, {"20:=", "0:xxx?"});
+        const QString avant = apparence(p);
         p.cliquer(bouton);
-        QCOMPARE(p.vus().size(), 1);
+        QCOMPARE(p.repondeur.vus.size(), 1);
         if (bouton == "B_Raz")
-            verifier(p.vus()[0], "Remettre les résultats à zéro", QMessageBox::Critical, QuestionRaz,
+            verifier(p.repondeur.vus[0], "Remettre les résultats à zéro", QMessageBox::Critical, QuestionRaz,
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         else
-            QCOMPARE(p.vus()[0].texte, QuestionEnregistrer);
+            QCOMPARE(p.repondeur.vus[0].texte, QuestionEnregistrer);
         QCOMPARE(Magasin::lignes(), QStringList());
         QStringList attendues = {"0|1|3|1|1|20|0|0", "0|1|7|1|0|0|0|1"};
         if (reponse == "Oui") {
-            p.verifierEfface("1-10 ; aléatoire");
-            p.jouer({12}, false, true, {"4:="});
+            verifierEfface(p, "1-10 ; aléatoire");
+            jouer(p, {12}, false, true, {"4:="});
             attendues = QStringList{"0|1|12|1|1|4|0|0"};
         } else {
-            QCOMPARE(p.apparence(), avant);
+            QCOMPARE(apparence(p), avant);
         }
         const QString debut = maintenant();
         p.cliquer("B_Enregistrer");
@@ -453,15 +373,15 @@ private slots:
         QFETCH(QString, reponse);
         QFETCH(bool, fin);
         QFETCH(bool, enregistre);
-        Poste p({reponse});
+        Fenetre p(reponses({reponse}));
         p.hasard.suite = questions({{3, 1}, {7, 2}, {5, 2}});
         QVERIFY(p.ouvrir());
         if (resultats == 0)
             p.cliquer("C_Livret_5");
         else   // 3 x 4 in 1.5 s, 7 x 9 at the second try, 5 x 9 tried once when the run goes on
-            p.jouer({4, 9}, false, true, resultats == 1 ? QStringList{"15:=", "0:x="} : QStringList{"15:=", "0:x=", "0:x"},
+            jouer(p, {4, 9}, false, true, resultats == 1 ? QStringList{"15:=", "0:x="} : QStringList{"15:=", "0:x=", "0:x"},
                     resultats == 1);
-        const QString avant = p.apparence();
+        const QString avant = apparence(p);
 
         const QString debut = maintenant();
         if (bouton)
@@ -469,12 +389,12 @@ private slots:
         else
             QCOMPARE(p.f.close(), fin);
         const QString apres = maintenant();
-        QCOMPARE(p.vus().size(), 1);   // asked once, even as the program closes its window
+        QCOMPARE(p.repondeur.vus.size(), 1);   // asked once, even as the program closes its window
         if (resultats == 0)
-            verifier(p.vus()[0], "Quitter le programme", QMessageBox::Question, QuestionQuitter,
+            verifier(p.repondeur.vus[0], "Quitter le programme", QMessageBox::Question, QuestionQuitter,
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         else
-            verifier(p.vus()[0], "Quitter le programme", QMessageBox::Critical, QuestionQuitterResultats,
+            verifier(p.repondeur.vus[0], "Quitter le programme", QMessageBox::Critical, QuestionQuitterResultats,
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Cancel);
         QCOMPARE(p.f.isVisible(), !fin);
         if (enregistre)   // the pending question counts nowhere
@@ -483,7 +403,7 @@ private slots:
             QCOMPARE(Magasin::lignes(), QStringList());
         if (fin)
             return;
-        QCOMPARE(p.apparence(), avant);
+        QCOMPARE(apparence(p), avant);
         if (resultats == 2) {   // the run goes on where it was: back in the answer box, 5 x 9
             QVERIFY(p.activer());
             p.ctrl("T_Résultat")->setFocus(Qt::TabFocusReason);
@@ -507,7 +427,7 @@ private slots:
     {
         QFETCH(QString, fichier);
         QFETCH(QString, cause);
-        Poste p({"Oui"}, false);
+        Fenetre p(reponses({"Oui"}), false);
         p.hasard.suite = questions({{6, 1}});
         if (fichier == "sqlite") {
             Magasin::executer({"CREATE TABLE \"Autre\" (\"DateHeure\" TEXT)"});
@@ -523,27 +443,27 @@ private slots:
         const QByteArray avant = contenu();
 
         QVERIFY(p.f.Form_Load());
-        QCOMPARE(p.vus().size(), 0);
+        QCOMPARE(p.repondeur.vus.size(), 0);
         QVERIFY(p.montrer());
-        QCOMPARE(p.vus().size(), 1);
-        verifierPanne(p.vus()[0], {FichierMagasin, cause});
+        QCOMPARE(p.repondeur.vus.size(), 1);
+        verifierPanne(p.repondeur.vus[0], {FichierMagasin, cause});
         p.f.Form_Activate();   // as when the viewer closes
-        QCOMPARE(p.vus().size(), 1);
+        QCOMPARE(p.repondeur.vus.size(), 1);
 
-        p.jouer({7}, false, true, {"10:="});
+        jouer(p, {7}, false, true, {"10:="});
         QCOMPARE(p.texte("L_NbQuestionTotal"), QString("1"));
-        const QString affichage = p.apparence();
+        const QString affichage = apparence(p);
         for (int essai = 1; essai <= 2; ++essai) {
-            p.vus().clear();
+            p.repondeur.vus.clear();
             p.cliquer("B_Enregistrer");
-            QCOMPARE(p.vus().size(), 2);
-            verifierPanne(p.vus()[1], {FichierMagasin, cause, NonEnregistres});
-            QCOMPARE(p.apparence(), affichage);
+            QCOMPARE(p.repondeur.vus.size(), 2);
+            verifierPanne(p.repondeur.vus[1], {FichierMagasin, cause, NonEnregistres});
+            QCOMPARE(apparence(p), affichage);
         }
-        p.vus().clear();
+        p.repondeur.vus.clear();
         p.cliquer("B_Consulter");
-        QCOMPARE(p.vus().size(), 1);
-        verifierPanne(p.vus()[0], {FichierMagasin, cause, "ne peuvent pas être consultés"});
+        QCOMPARE(p.repondeur.vus.size(), 1);
+        verifierPanne(p.repondeur.vus[0], {FichierMagasin, cause, "ne peuvent pas être consultés"});
         QCOMPARE(contenu(), avant);   // never made, never written over
 
         QFile::remove(FichierMagasin);
@@ -551,8 +471,8 @@ private slots:
         const QString debut = maintenant();
         p.cliquer("B_Enregistrer");
         verifierLignes(Magasin::lignes(), {"1|1|7|1|1|10|0|0"}, debut, maintenant());
-        QCOMPARE(p.vus().size(), 2);
-        p.verifierEfface("1-12 ; aléatoire");
+        QCOMPARE(p.repondeur.vus.size(), 2);
+        verifierEfface(p, "1-12 ; aléatoire");
     }
 
     // A save that fails keeps every row out, the one refused and those before
@@ -571,12 +491,12 @@ private slots:
     {
         QFETCH(QString, panne);
         QFETCH(QString, cause);
-        Poste p({"Oui"});
+        Fenetre p(reponses({"Oui"}));
         p.hasard.suite = questions({{2, 1}, {3, 2}, {4, 3}});
         QVERIFY(p.ouvrir());
         Magasin::ajouter(Ancienne);
-        p.jouer({3, 7, 9}, false, true, {"5:=", "6:=", "7:="});
-        const QString affichage = p.apparence();
+        jouer(p, {3, 7, 9}, false, true, {"5:=", "6:=", "7:="});
+        const QString affichage = apparence(p);
         const QStringList avant = Magasin::lignes();
 
         struct Protection   // lifted before the working folder goes
@@ -601,9 +521,9 @@ private slots:
         p.cliquer("B_Enregistrer");
         const qint64 ms = attente.elapsed();
         QVERIFY2(panne == "bloqué" ? ms >= 4500 && ms < 20000 : ms < 2000, qPrintable(QString::number(ms)));
-        QCOMPARE(p.vus().size(), 2);
-        verifierPanne(p.vus()[1], {FichierMagasin, cause, NonEnregistres});
-        QCOMPARE(p.apparence(), affichage);
+        QCOMPARE(p.repondeur.vus.size(), 2);
+        verifierPanne(p.repondeur.vus[1], {FichierMagasin, cause, NonEnregistres});
+        QCOMPARE(apparence(p), affichage);
         // Read-only, a reader could not roll back what the program left.
         if (panne != "lecture seule")
             QCOMPARE(Magasin::lignes(), pendant);
@@ -619,11 +539,11 @@ private slots:
         QCOMPARE(Magasin::lignes(), avant);
         const QString debut = maintenant();
         p.cliquer("B_Enregistrer");
-        QCOMPARE(p.vus().size(), 3);
+        QCOMPARE(p.repondeur.vus.size(), 3);
         const QStringList apres = Magasin::lignes();
         QCOMPARE(apres.value(0), Ancienne);
         verifierLignes(apres.mid(1), {"1|1|3|1|1|5|0|0", "1|1|7|1|1|6|0|0", "1|1|9|1|1|7|0|0"}, debut, maintenant());
-        p.verifierEfface("1-12 ; aléatoire");
+        verifierEfface(p, "1-12 ; aléatoire");
     }
 
     // Leaving with Oui when the save fails: the program stays, with its
@@ -637,23 +557,23 @@ private slots:
     void quitterQuandLEnregistrementEchoue()
     {
         QFETCH(bool, bouton);
-        Poste p({"Oui", "OK", "Non"});
+        Fenetre p(reponses({"Oui", "OK", "Non"}));
         p.hasard.suite = questions({{6, 1}});
         QVERIFY(p.ouvrir());
-        p.jouer({7}, false, true, {"10:="});
-        const QString affichage = p.apparence();
+        jouer(p, {7}, false, true, {"10:="});
+        const QString affichage = apparence(p);
         QVERIFY(QFile::remove(FichierMagasin));
         if (bouton)
             QCOMPARE(quitterParLeBouton(p), 1);
         else
             QVERIFY(!p.f.close());
-        QCOMPARE(p.vus().size(), 2);
-        QCOMPARE(p.vus()[0].texte, QuestionQuitterResultats);
-        verifierPanne(p.vus()[1], {FichierMagasin, "introuvable", NonEnregistres, "reste ouvert"});
+        QCOMPARE(p.repondeur.vus.size(), 2);
+        QCOMPARE(p.repondeur.vus[0].texte, QuestionQuitterResultats);
+        verifierPanne(p.repondeur.vus[1], {FichierMagasin, "introuvable", NonEnregistres, "reste ouvert"});
         QVERIFY(p.f.isVisible());
-        QCOMPARE(p.apparence(), affichage);
+        QCOMPARE(apparence(p), affichage);
         QVERIFY(p.f.close());   // Non this time
-        QCOMPARE(p.vus().size(), 3);
+        QCOMPARE(p.repondeur.vus.size(), 3);
         QVERIFY(!QFile::exists(FichierMagasin));
     }
 };
