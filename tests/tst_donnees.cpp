@@ -73,51 +73,6 @@ private slots:
         QCOMPARE(CleElement("hier", francais), QString("hier"));
     }
 
-    void enregistrer_lire_et_supprimer()
-    {
-        DossierProgramme dossier;
-        BaseResultats base("test");
-        QCOMPARE(ContientDesResultats(base).valeur, false);
-
-        // Only the tables with questions get a row, in the order of the tables.
-        Resultats r = resultats({7, 3});
-        r[5].NbQuestionEssai1 = 4;   // table 7 counted, table 3 not: its other counts do not matter
-        r[1].NbQuestionParLivret = 0;
-        r[1].NbQuestionEssai1 = 9;
-        QCOMPARE(EcrireResultats(r, base, Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{"2026-03-14 10:00:05|1|1|7|10|4|70|2|1"});
-        QCOMPARE(EcrireResultats(resultats({12, 2, 5}, false, false), base, Moment.addSecs(60)),
-                 ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes().mid(1),
-                 (QStringList{ligne("2026-03-14 10:01:05", 2, "0|0"), ligne("2026-03-14 10:01:05", 5, "0|0"),
-                              ligne("2026-03-14 10:01:05", 12, "0|0")}));
-        QVERIFY(ContientDesResultats(base).valeur);
-
-        // Equal dates apart make two saved trainings; neighbours make one.
-        Magasin::ajouter(ligne("2026-03-14 10:00:05", 7, "0|0"));
-        Magasin::ajouter(ligne("2026-03-14 10:00:05", 9, "0|0"));
-        Magasin::ajouter("2026-03-14 10:00:05|0|0|13|1|1|1|0|0");   // no such table
-        QCOMPARE(LireDates(base).valeur,
-                 (QStringList{"2026-03-14 10:00:05", "2026-03-14 10:01:05", "2026-03-14 10:00:05"}));
-
-        // Both of them read the union; the row added later wins.
-        const Lecture<Resultats> lus = LireResultats(base, "2026-03-14 10:00:05");
-        QVERIFY(lus);
-        QCOMPARE(lus.valeur[5].NbQuestionParLivret, 10);
-        QCOMPARE(lus.valeur[5].NbQuestionEssai1, 7);
-        QCOMPARE(lus.valeur[5].Multiplicateur1a12, false);
-        QCOMPARE(lus.valeur[7].TempsTotalEssai1, 90);
-        QCOMPARE(lus.valeur[0].NbQuestionParLivret, 0);
-        QCOMPARE(LireResultats(base, "2030-01-01 00:00:00").valeur[5].NbQuestionParLivret, 0);
-
-        // Deleting takes every row of that date, wherever it lies.
-        QCOMPARE(SupprimerEntrainement(base, "2026-03-14 10:00:05"), ProblemeBase::Aucun);
-        QCOMPARE(LireDates(base).valeur, QStringList{"2026-03-14 10:01:05"});
-        QCOMPARE(Magasin::lignes().size(), 3);
-        QCOMPARE(SupprimerEntrainement(base, "2026-03-14 10:01:05"), ProblemeBase::Aucun);
-        QCOMPARE(ContientDesResultats(base).valeur, false);
-    }
-
     void fichiers_qui_ne_sont_pas_le_magasin()
     {
         DossierProgramme dossier(true, false);
@@ -171,32 +126,12 @@ private slots:
         QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 5)});
     }
 
-    void ecriture_refusee_sans_rien_perdre()
+    void suppression_refusee_sans_rien_perdre()
     {
         DossierProgramme dossier;
         BaseResultats base("test");
         QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
-        const QStringList avant = Magasin::lignes();
-
-        // A failure half way leaves no part of the saved training.
-        Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON \"TCalkado\" WHEN NEW.\"NumLivret\" = 7 "
-                           "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
-        QVERIFY(EcrireResultats(resultats({3, 7, 9}), base, Moment) != ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), avant);
-        Magasin::executer({"DROP TRIGGER echec"});
-
-        // A full disk. A failed write closed the connection: the next use opens it afresh.
-        QCOMPARE(base.Ouvrir(), ProblemeBase::Aucun);
-        Magasin::remplir(base.nomConnexion());
-        const QStringList plein = Magasin::lignes();
-        QCOMPARE(EcrireResultats(resultats({3, 7, 9}), base, Moment), ProblemeBase::DisquePlein);
-        QCOMPARE(Magasin::lignes(), plein);
-        // Reading still works on a full disk, and so does deleting.
-        QCOMPARE(LireDates(base).valeur.size(), 2);
-        QCOMPARE(SupprimerEntrainement(base, "2000-01-01 00:00:00"), ProblemeBase::Aucun);
         base.Fermer();
-
-        // A file that cannot be written.
         struct Protection
         {
             bool active = Magasin::proteger("CalkadoVa.sqlite", true);
@@ -204,7 +139,6 @@ private slots:
         } protection;
         if (!protection.active)
             QSKIP("this file system cannot make a file read-only for this user");
-        QCOMPARE(EcrireResultats(resultats({4}), base, Moment), ProblemeBase::LectureSeule);
         QCOMPARE(SupprimerEntrainement(base, TexteBase(Moment)), ProblemeBase::LectureSeule);
         QCOMPARE(LireDates(base).valeur, QStringList{TexteBase(Moment)});
     }
