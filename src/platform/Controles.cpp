@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QToolButton>
 
-
 QFont Police(qreal points, bool gras, bool italique, const QString& famille)
 {
     QFont police(famille);
