@@ -72,10 +72,7 @@ void F_Calkado::CreerSelection()
                            Couleurs::Bleu);
     L_Mul->setText(Textes::Multiplicateur);
 
-    Fr_Multiplicateur = new QFrame(this);
-    Fr_Multiplicateur->setObjectName(QStringLiteral("Fr_Multiplicateur"));
-    Fr_Multiplicateur->setFrameShape(QFrame::NoFrame);
-    Fr_Multiplicateur->setGeometry(Twips(2280, 1680, 2535, 375));
+    Fr_Multiplicateur = CreerCadre(this, QStringLiteral("Fr_Multiplicateur"), Twips(2280, 1680, 2535, 375));
     Fr_Multiplicateur->setFont(Police(14.25));
     O_1a10 = CreerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a10", Textes::Plage1a10,
                                        Twips(120, 10, 1080, 330), 14.25);

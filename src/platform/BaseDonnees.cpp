@@ -38,12 +38,12 @@ QString IdentiteFichier(const QString& chemin)
 #endif
 }
 
-QString Citer(const QString& nom)
+} // namespace
+
+QString NomSql(const QString& nom)
 {
     return QLatin1Char('"') + QString(nom).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
-
-} // namespace
 
 BaseDonnees::BaseDonnees(QString nomConnexion, QString fichier_, QString table_, QStringList colonnes_)
     : nom(std::move(nomConnexion)), fichier(std::move(fichier_)), table(std::move(table_)),
@@ -95,7 +95,7 @@ ProblemeBase BaseDonnees::Connecter(const QString& chemin)
 ProblemeBase BaseDonnees::VerifierTable()
 {
     QSqlQuery requete(connexion());
-    if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(Citer(table))))
+    if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(NomSql(table))))
         return Probleme(requete.lastError());
     QStringList presentes;
     while (requete.next())

@@ -69,6 +69,9 @@ private:
     QString identite;
 };
 
+// A table or column name as SQL reads it, quoted.
+QString NomSql(const QString& nom);
+
 // Makes a new store at that path from a file of SQL statements separated by
 // ";" (lines starting with "--" are comments). An existing file is never
 // replaced. On failure, says why in the text given.

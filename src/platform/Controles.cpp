@@ -45,6 +45,15 @@ QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& positio
     return etiquette;
 }
 
+QFrame* CreerCadre(QWidget* parent, const QString& nom, const QRect& position)
+{
+    auto* cadre = new QFrame(parent);
+    cadre->setObjectName(nom);
+    cadre->setFrameShape(QFrame::NoFrame);
+    cadre->setGeometry(position);
+    return cadre;
+}
+
 QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, int droite,
                     const QColor& couleur, int epaisseur)
 {

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QToolButton;
 class QWidget;
@@ -32,6 +33,9 @@ QColor CouleurTexte(const QWidget* controle);
 QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& position,
                        const QFont& police, const QColor& couleur = QColor(),
                        Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop);
+
+// A frame without a border, to hold controls.
+QFrame* CreerCadre(QWidget* parent, const QString& nom, const QRect& position);
 
 // A line of the design: a filled band of its colour and width.
 QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, int droite,

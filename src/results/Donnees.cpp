@@ -5,18 +5,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-namespace {
-
-QString Liste(const QStringList& noms)
-{
-    QStringList cites;
-    for (const QString& n : noms)
-        cites << QLatin1Char('"') + n + QLatin1Char('"');
-    return cites.join(QStringLiteral(", "));
-}
-
-} // namespace
-
 const QStringList& ColonnesResultats()
 {
     static const QStringList colonnes = {
@@ -45,8 +33,11 @@ Resultats RemplirResultats(const CompteursLivrets& c, bool multiplicateur1a12, b
 
 ProblemeBase EcrireResultats(const Resultats& resultats, BaseDonnees& base, const QDateTime& moment)
 {
-    const QString sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                            .arg(NomTableResultats, Liste(ColonnesResultats()));
+    QStringList colonnes;
+    for (const QString& colonne : ColonnesResultats())
+        colonnes << NomSql(colonne);
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                            .arg(NomSql(NomTableResultats), colonnes.join(QStringLiteral(", ")));
     return base.Transaction([&](QSqlDatabase& connexion) {
         QSqlQuery requete(connexion);
         if (!requete.prepare(sql))
@@ -72,7 +63,7 @@ Lecture<bool> ContientDesResultats(BaseDonnees& base)
 {
     QSqlQuery requete;
     const ProblemeBase probleme =
-        base.Executer(requete, QStringLiteral("SELECT EXISTS (SELECT 1 FROM \"%1\")").arg(NomTableResultats));
+        base.Executer(requete, QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(NomSql(NomTableResultats)));
     if (probleme != ProblemeBase::Aucun)
         return {false, probleme};
     return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};

@@ -41,18 +41,6 @@ DispositionResultats dispositionResultats()
     return d;
 }
 
-// A frame that holds controls the user cannot change. They keep the
-// colours of enabled controls, as designed.
-QFrame* CreerCadre(QWidget* parent, const QString& nom, const QRect& position)
-{
-    auto* cadre = new QFrame(parent);
-    cadre->setObjectName(nom);
-    cadre->setFrameShape(QFrame::NoFrame);
-    cadre->setGeometry(position);
-    cadre->setEnabled(false);
-    return cadre;
-}
-
 } // namespace
 
 void F_Consulter::CreerControles()
@@ -95,13 +83,17 @@ void F_Consulter::CreerOptions()
     L_Mul = CreerEtiquette(this, QStringLiteral("L_Mul"), Twips(360, 1680, 1935, 375), Police(14.25),
                            Couleurs::Bleu);
     L_Mul->setText(Textes::Multiplicateur);
+    // The user cannot change the options shown; they keep the colours of
+    // enabled controls, as designed.
     Fr_Multiplicateur = CreerCadre(this, QStringLiteral("Fr_Multiplicateur"), Twips(2520, 1680, 2655, 300));
+    Fr_Multiplicateur->setEnabled(false);
     O_1a10 = CreerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a10", Textes::Plage1a10,
                                        Twips(120, 0, 972, 330), 14.25);
     O_1a12 = CreerBouton<QRadioButton>(Fr_Multiplicateur, "O_1a12", Textes::Plage1a12,
                                        Twips(1200, 0, 924, 330), 14.25);
     O_1a12->setChecked(true);
     F_Aléatoire = CreerCadre(this, QStringLiteral("F_Aléatoire"), Twips(12720, 1680, 2055, 450));
+    F_Aléatoire->setEnabled(false);
     C_Aléatoire = CreerBouton<QCheckBox>(F_Aléatoire, "C_Aléatoire", Textes::Aleatoire,
                                          Twips(240, 0, 1605, 330), 14.25);
     for (QWidget* option : {static_cast<QWidget*>(O_1a10), static_cast<QWidget*>(O_1a12),
