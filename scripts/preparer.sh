@@ -13,6 +13,8 @@ paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
          libqt6sql6-sqlite)
 [ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth)
+# shellcheck disable=SC2206
+paquets+=(${CALKADO_PAQUETS_EN_PLUS:-})
 
 manquants=()
 for paquet in "${paquets[@]}"; do

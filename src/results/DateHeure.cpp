@@ -2,7 +2,6 @@
 
 namespace {
 
-const QString FormatBase = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 const QString FormatHeure = QStringLiteral("HH:mm:ss");
 
 // The locale's short date, widened to four-digit years so that the year reads
@@ -25,7 +24,13 @@ QDateTime MomentEnregistrement(const QDateTime& maintenant)
 
 QString TexteBase(const QDateTime& moment)
 {
-    return moment.toString(FormatBase);
+    // "yyyy-MM-dd HH:mm:ss" through the ISO forms, many times faster than a
+    // format string when the viewer lists thousands of saved trainings.
+    if (!moment.isValid())
+        return {};
+    const QTime heure = moment.time();
+    return moment.date().toString(Qt::ISODate) + QLatin1Char(' ')
+           + QTime(heure.hour(), heure.minute(), heure.second()).toString(Qt::ISODate);
 }
 
 QDateTime LireTexteBase(const QString& texte)
@@ -34,10 +39,11 @@ QDateTime LireTexteBase(const QString& texte)
     // in spring would not be valid.
     if (texte.size() != 19 || texte.at(10) != QLatin1Char(' '))
         return {};
-    const QDate date = QDate::fromString(texte.left(10), QStringLiteral("yyyy-MM-dd"));
-    const QTime heure = QTime::fromString(texte.mid(11), FormatHeure);
+    const QDate date = QDate::fromString(QStringView(texte).left(10), Qt::ISODate);
+    const QTime heure = QTime::fromString(QStringView(texte).mid(11), Qt::ISODate);
     if (!date.isValid() || !heure.isValid())
         return {};
+    // Only the exact stored form counts.
     const QDateTime moment(date, heure, Qt::UTC);
     return TexteBase(moment) == texte ? moment : QDateTime();
 }

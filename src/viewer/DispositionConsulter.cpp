@@ -60,6 +60,8 @@ void F_Consulter::CreerControles()
     L_Date->setObjectName(QStringLiteral("L_Date"));
     L_Date->setGeometry(Twips(360, 6720, 3375, 2760));
     L_Date->setFont(Police(12));
+    // One line each in one font: the list lays out thousands at once.
+    L_Date->setUniformItemSizes(true);
     B_Supprimer = CreerBoutonImage(this, "B_Supprimer", Textes::Supprimer, Twips(4080, 8520, 1335, 975),
                                    QStringLiteral("supprimer"), QSize(32, 32));
     C_Fermer = CreerBoutonImage(this, "C_Fermer", Textes::Fermer, Twips(13320, 8520, 1335, 975),

@@ -45,8 +45,11 @@ bool F_Consulter::Form_Load()
         AfficherMessage(this, {QMessageBox::NoIcon, {}, Textes::PasDeDonnees});
         return false;
     }
+    QStringList elements;
+    elements.reserve(dates.valeur.size());
     for (const QString& dateHeure : dates.valeur)
-        L_Date->addItem(ElementListe(dateHeure));
+        elements << ElementListe(dateHeure);
+    L_Date->addItems(elements);
     L_Date->setCurrentRow(0);
     return true;
 }

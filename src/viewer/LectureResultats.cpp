@@ -18,19 +18,20 @@ qint32 Entier(const QVariant& valeur)
 
 Lecture<QStringList> LireDates(BaseDonnees& base)
 {
-    // Newest first; a row starts a new item unless the row added just after
-    // it carries the same date and time.
+    // Newest first, in the order rows were added, read backwards straight
+    // from the table; rows next to each other with the same date and time
+    // make one item.
     QSqlQuery requete;
     const ProblemeBase probleme = base.Executer(requete, QStringLiteral(
-        "SELECT \"DateHeure\" FROM ("
-        "  SELECT \"Id\", \"DateHeure\", LAG(\"DateHeure\") OVER (ORDER BY \"Id\" DESC) AS \"Suivante\""
-        "  FROM \"TCalkado\")"
-        " WHERE \"Suivante\" IS NOT \"DateHeure\" ORDER BY \"Id\" DESC"));
+        "SELECT \"DateHeure\" FROM \"TCalkado\" ORDER BY \"Id\" DESC"));
     if (probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QStringList dates;
-    while (requete.next())
-        dates << requete.value(0).toString();
+    while (requete.next()) {
+        QString dateHeure = requete.value(0).toString();
+        if (dates.isEmpty() || dates.constLast() != dateHeure)
+            dates << std::move(dateHeure);
+    }
     return {dates, ProblemeBase::Aucun};
 }
 

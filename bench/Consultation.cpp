@@ -1,0 +1,170 @@
+// The viewer and the save as the store grows: the list and the newest saved
+// training shown, another one shown, one deleted, one saved.
+#include "Mesures.h"
+#include "Outils.h"
+
+#include "results/Donnees.h"
+#include "viewer/F_Consulter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+struct Figures
+{
+    Serie ouverture, affichage, suppression, enregistrement;
+};
+
+Resultats TroisTables()
+{
+    Resultats resultats;
+    for (const int i : {1, 5, 7})
+        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 250};
+    return resultats;
+}
+
+Figures Mesurer(int entrainements)
+{
+    Dossier dossier(entrainements);
+    dossier.entrer();
+    Figures f;
+    for (int i = 0; i < 10; ++i) {
+        F_Consulter visionneuse;
+        f.ouverture.valeurs.push_back(Chronometrer([&] {
+            if (!visionneuse.Form_Load())
+                qFatal("La visionneuse ne s'ouvre pas");
+            visionneuse.show();
+        }));
+        visionneuse.done(QDialog::Accepted);
+    }
+
+    F_Consulter visionneuse;
+    visionneuse.Form_Load();
+    visionneuse.show();
+    if (!QTest::qWaitForWindowExposed(&visionneuse))
+        qFatal("La visionneuse ne s'affiche pas");
+    auto* liste = visionneuse.findChild<QListWidget*>(QStringLiteral("L_Date"));
+    for (int i = 0; i < 50; ++i)
+        f.affichage.valeurs.push_back(Chronometrer([&] { QTest::keyClick(liste, Qt::Key_Down); }));
+
+    Repondeur repondeur;
+    auto* supprimer = visionneuse.findChild<QToolButton*>(QStringLiteral("B_Supprimer"));
+    for (int i = 0; i < 20; ++i) {
+        const int avant = liste->count();
+        supprimer->click();
+        QCoreApplication::processEvents();
+        f.suppression.valeurs.push_back(MillisecondesDepuis(repondeur.reponse));
+        if (liste->count() != avant - 1)
+            qFatal("La suppression n'a pas eu lieu");
+    }
+    visionneuse.done(QDialog::Accepted);
+
+    BaseResultats base(QStringLiteral("mesure"));
+    const QDateTime debut(QDate(2030, 1, 1), QTime(8, 0), Qt::UTC);
+    for (int i = 0; i < 20; ++i) {
+        const auto t = Horodatage::now();
+        if (EcrireResultats(TroisTables(), base, debut.addSecs(60 * i)) != ProblemeBase::Aucun)
+            qFatal("L'enregistrement a échoué");
+        f.enregistrement.valeurs.push_back(MillisecondesDepuis(t));
+    }
+    return f;
+}
+
+// Floors: an empty dialog of the viewer's size shown; the smallest read of
+// the store; the smallest write, one row committed to a store of its own.
+struct Planchers
+{
+    Serie fenetre, lecture, ecriture;
+};
+
+Planchers MesurerPlanchers()
+{
+    Planchers p;
+    for (int i = 0; i < 10; ++i) {
+        QDialog dialogue;
+        p.fenetre.valeurs.push_back(Chronometrer([&] {
+            dialogue.setFixedSize(1000, 650);
+            auto* liste = new QListWidget(&dialogue);
+            liste->addItem(QStringLiteral("1"));
+            dialogue.show();
+        }));
+    }
+    Dossier dossier;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plancher"));
+        base.setDatabaseName(dossier.base());
+        base.open();
+        QSqlQuery requete(base);
+        requete.exec(QStringLiteral("CREATE TABLE t (n INTEGER)"));
+        QLabel etiquette;
+        for (int i = 0; i < 50; ++i)
+            p.lecture.valeurs.push_back(Chronometrer([&] {
+                requete.exec(QStringLiteral("SELECT 1"));
+                requete.next();
+                etiquette.setNum(requete.value(0).toInt() + i);
+            }));
+        for (int i = 0; i < 20; ++i) {
+            const auto t = Horodatage::now();
+            requete.exec(QStringLiteral("BEGIN IMMEDIATE"));
+            requete.exec(QStringLiteral("INSERT INTO t VALUES (1)"));
+            requete.exec(QStringLiteral("COMMIT"));
+            p.ecriture.valeurs.push_back(MillisecondesDepuis(t));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("plancher"));
+    return p;
+}
+
+QString Taille(int entrainements)
+{
+    return QLocale(QLocale::French).toString(entrainements) + QStringLiteral(" entraînements");
+}
+
+} // namespace
+
+void MesurerConsultation(Rapport& rapport)
+{
+    const Planchers p = MesurerPlanchers();
+    const QString ms = QStringLiteral("ms");
+    const QString fenetre = Nombre(p.fenetre.mediane(), ms), lecture = Nombre(p.lecture.mediane(), ms),
+                  ecriture = Nombre(p.ecriture.mediane(), ms);
+    const int tailles[] = {100, 10000, 100000};
+    std::vector<Figures> figures;
+    for (const int n : tailles)
+        figures.push_back(Mesurer(n));
+    // The targets hold for 10,000 saved trainings; the other sizes show the growth.
+    struct Mesure
+    {
+        QString nom;
+        Serie Figures::*serie;
+        QString plancher;
+        double cible;
+    };
+    const Mesure mesures[] = {
+        {QStringLiteral("Visionneuse ouverte"), &Figures::ouverture, fenetre, 150},
+        {QStringLiteral("Autre entraînement affiché"), &Figures::affichage, lecture, 10},
+        {QStringLiteral("Entraînement supprimé (après « Oui »)"), &Figures::suppression, ecriture, 30},
+        {QStringLiteral("Entraînement enregistré (3 tables)"), &Figures::enregistrement, ecriture, 20},
+    };
+    for (const Mesure& m : mesures)
+        for (std::size_t i = 0; i < figures.size(); ++i) {
+            const Serie& serie = figures[i].*m.serie;
+            const bool cible = tailles[i] == 10000;
+            bool tenue = !cible || serie.mediane() < m.cible;
+            QString texteCible = cible ? QStringLiteral("< %1 ms").arg(m.cible) : QStringLiteral("–");
+            // Showing one saved training must not depend on how many there are.
+            if (m.serie == &Figures::affichage && i > 0) {
+                tenue = tenue && serie.mediane() < 2 * figures[0].affichage.mediane() + 1;
+                texteCible += QStringLiteral(", comme avec 100");
+            }
+            rapport.ajouter({m.nom + QStringLiteral(", ") + Taille(tailles[i]), serie, ms, m.plancher, texteCible,
+                             tenue});
+        }
+}

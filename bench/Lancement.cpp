@@ -1,0 +1,91 @@
+#include "Lancement.h"
+
+#include "Statistiques.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QThread>
+
+#include <csignal>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+double MegaoctetsResidents(pid_t pid)
+{
+    QFile statut(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!statut.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    // The files of /proc have no size: read them whole.
+    for (const QByteArray& ligne : statut.readAll().split('\n'))
+        if (ligne.startsWith("VmRSS:"))
+            return ligne.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return -1;
+}
+
+// Waits for the first MapNotify of a top-level window; false after the delay.
+bool AttendreFenetre(xcb_connection_t* connexion, int delaiMs)
+{
+    const auto debut = Horodatage::now();
+    pollfd attente{xcb_get_file_descriptor(connexion), POLLIN, 0};
+    while (MillisecondesDepuis(debut) < delaiMs) {
+        while (xcb_generic_event_t* evenement = xcb_poll_for_event(connexion)) {
+            const bool montree = (evenement->response_type & 0x7f) == XCB_MAP_NOTIFY;
+            free(evenement);
+            if (montree)
+                return true;
+        }
+        poll(&attente, 1, 5);
+    }
+    return false;
+}
+
+pid_t Demarrer(const QByteArray& programme, const QByteArray& dossier)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dossier.constData()) != 0)
+            _exit(127);
+        unsetenv("QT_QPA_PLATFORM");   // the real display, as a user has it
+        const QByteArray nom = programme.mid(programme.lastIndexOf('/') + 1);
+        char* const arguments[] = {const_cast<char*>(nom.constData()), nullptr};
+        execv(programme.constData(), arguments);
+        _exit(127);
+    }
+    return pid;
+}
+
+} // namespace
+
+Lancement Lancer(const QString& programme, const QString& dossier, int attenteMs)
+{
+    Lancement resultat;
+    xcb_connection_t* connexion = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connexion)) {
+        xcb_disconnect(connexion);
+        return resultat;
+    }
+    // Every top-level window appears as a child of the root being mapped.
+    const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(connexion)).data->root;
+    const uint32_t masque = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connexion, racine, XCB_CW_EVENT_MASK, &masque);
+    // A round trip: the server has the mask before the program starts.
+    free(xcb_get_input_focus_reply(connexion, xcb_get_input_focus(connexion), nullptr));
+
+    const auto debut = Horodatage::now();
+    const pid_t pid = Demarrer(QFile::encodeName(programme), QFile::encodeName(dossier));
+    if (pid > 0 && AttendreFenetre(connexion, 10000)) {
+        resultat.millisecondes = MillisecondesDepuis(debut);
+        QThread::msleep(static_cast<unsigned long>(attenteMs));
+        resultat.megaoctets = MegaoctetsResidents(pid);
+    }
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    xcb_disconnect(connexion);
+    return resultat;
+}
