@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build needs and is missing
-# (and what the tests need, with CALKADO_TESTS=1), then builds the program
+# (and what the tests and benchmarks need, with CALKADO_TESTS=1), then builds the program
 # into build/ (or the folder given).
 # Usage: scripts/preparer.sh [build folder] [extra CMake options...]
 set -euo pipefail
@@ -12,9 +12,7 @@ shift || true
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
          libqt6sql6-sqlite)
-[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth)
-# shellcheck disable=SC2206
-paquets+=(${CALKADO_PAQUETS_EN_PLUS:-})
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth libxcb1-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

@@ -6,7 +6,8 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
 export CALKADO_TESTS=1
 
-scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+# The benchmarks are built too, so that they keep building.
+scripts/preparer.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCALKADO_MESURES=ON
 ctest --test-dir build --output-on-failure --timeout 300
 
 scripts/preparer.sh build-san -DCMAKE_BUILD_TYPE=Debug -DCALKADO_SANITIZE=ON -DBUILD_TESTING=ON
