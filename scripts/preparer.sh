@@ -12,7 +12,9 @@ shift || true
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
          libqt6sql6-sqlite)
-[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth)
+# The tests: a real X server, and the tools that check the Debian package.
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils
+                                          desktop-file-utils appstream)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
