@@ -2,7 +2,8 @@
 # The Debian package as a user gets it: made with CPack from the build tree,
 # unpacked into a throw-away root, its files, control fields, desktop entry and
 # metainfo checked; then its launcher run under Xvfb for new users, whose
-# folder, link and store it must make, keep and keep apart.
+# folder, link and store it must make, keep and keep apart. A plain
+# `cmake --install` beside it still lays out the program's own folder.
 # Usage: tests/paquet.sh <build folder> <package version> <version in the title>
 set -euo pipefail
 
@@ -121,7 +122,7 @@ version=$2
 titre="Calkado   -   Version ${3//./\\.}   -   "
 
 manquants=()
-for outil in cpack dpkg-deb desktop-file-validate appstreamcli xvfb-run xdotool sqlite3 objdump ldd; do
+for outil in cmake cpack dpkg-deb desktop-file-validate appstreamcli xvfb-run xdotool sqlite3 objdump ldd; do
     command -v "$outil" >/dev/null || manquants+=("$outil")
 done
 if ((${#manquants[@]})); then
@@ -131,6 +132,15 @@ fi
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
+
+# A plain install, for comparison: a folder of its own with the program and an
+# empty store, and nothing of the package.
+cmake --install "$construction" --prefix "$travail/dossier" >"$travail/install.log" 2>&1 \
+    || { cat "$travail/install.log"; echec "cmake --install"; }
+[ "$(cd "$travail/dossier" && find . | sort | tr '\n' ' ')" = ". ./Calkado ./CalkadoVa.sqlite " ] \
+    || echec "cmake --install a déposé : $(cd "$travail/dossier" && find . | tr '\n' ' ')"
+verifier_base "$travail/dossier/CalkadoVa.sqlite"
+[ "$(nombre_lignes "$travail/dossier/CalkadoVa.sqlite")" = 0 ] || echec "le fichier des résultats installé n'est pas vide"
 
 # The package, made from the build tree as a release would make it.
 cpack -G DEB -B "$travail/cpack" --config "$construction/CPackConfig.cmake" >"$travail/cpack.log" 2>&1 \
