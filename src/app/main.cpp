@@ -8,6 +8,9 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calkado"));
+    // The desktop entry installed with the program: a desktop shows its name
+    // and icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("org.calkado.calkado"));
     ChargerPolices();
     F_Calkado fenetre;
     // The start-up checks end the program at once when it cannot run here.
