@@ -11,13 +11,21 @@
 
 namespace {
 
-// Bars of the first tries in the results table's green, lighter but for the
-// saved training shown; the times in the same green, drawn as a line.
-const QColor Barre(153, 204, 153);
+// The colour with that part of white in it.
+QColor Pali(const QColor& couleur, double blanc)
+{
+    const auto canal = [blanc](int valeur) { return qRound(valeur + (255 - valeur) * blanc); };
+    return {canal(couleur.red()), canal(couleur.green()), canal(couleur.blue())};
+}
+
+// Bars of the first tries in the results table's green, paler but for the
+// saved training shown; the times in the same green, drawn as a line. The
+// saved training shown stands on a light band of the viewer's blue.
+const QColor Barre = Pali(Couleurs::Vert, 0.6);
 const QColor BarreChoisie = Couleurs::Vert;
 const QColor Temps = Couleurs::Vert;
-const QColor Quadrillage(216, 216, 216);
-const QColor FondChoisi(0, 0, 255, 24);
+const QColor Quadrillage = Pali(Couleurs::Gris, 0.7);
+const QColor FondChoisi(Couleurs::Bleu.red(), Couleurs::Bleu.green(), Couleurs::Bleu.blue(), 24);
 
 constexpr int HauteurTitre = 22;
 constexpr int HauteurEchelles = 18;
