@@ -9,12 +9,13 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 F_Consulter::F_Consulter(QWidget* parent)
     : QDialog(parent),

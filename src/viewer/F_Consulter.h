@@ -1,7 +1,7 @@
 // The viewer of saved trainings: the list of their dates and times, newest
 // first, the results table of the one selected with the options it was made
-// with, and its deletion. It reads the store through a connection of its own,
-// open while the window is.
+// with, a chart of the progress up to it, and its deletion. It reads the
+// store through a connection of its own, open while the window is.
 #pragma once
 
 #include "results/Donnees.h"
