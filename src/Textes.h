@@ -135,6 +135,21 @@ inline QString MessageSupprimer(const QString& dateHeure)
         + dateHeure + QStringLiteral("\n\n<OUI> pour EFFACER\n\n<NON> pour annuler\n\n");
 }
 
+// The viewer's progress chart
+inline const QString ProgressionTotaux = QStringLiteral("Progression : toutes les tables");
+inline const QString ProgressionLivret = QStringLiteral("Progression : table de ");
+inline const QString EchellePart = QStringLiteral("% OK au 1er essai");
+inline const QString EchelleTemps = QStringLiteral("secondes");
+// One saved training of the chart in words; a training without a right first
+// try has no time.
+inline QString LigneProgression(const QString& dateHeure, const QString& part, const QString& temps,
+                                bool affiche)
+{
+    return dateHeure + QStringLiteral(" : ") + part + QStringLiteral(" OK au 1er essai")
+        + (temps.isEmpty() ? QString() : QStringLiteral(", ") + temps + QStringLiteral(" s en moyenne"))
+        + (affiche ? QStringLiteral(" (affiché)") : QString());
+}
+
 // Faults of the results store, for the parent: what went wrong...
 inline const QString BaseAbsente = QStringLiteral(
     "Le fichier des résultats CalkadoVa.sqlite est introuvable : il doit se trouver dans le "

@@ -1,9 +1,11 @@
 // The viewer of saved trainings, driven as a parent uses it: the list of the
-// trainings, the one shown with its options, deletions answered yes or no,
-// the store faults, and the viewer opened from the main window.
+// trainings, the one shown with its options and its progress chart, deletions
+// answered yes or no, the store faults, and the viewer opened from the main
+// window.
 #include "FenetrePrincipale.h"
 #include "platform/Ressources.h"
 #include "viewer/F_Consulter.h"
+#include "viewer/GrapheProgression.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -105,6 +107,34 @@ struct Banc : Fenetre
         return r;
     }
     QListWidget* liste() const { return ctrl<QListWidget>("L_Date"); }
+    const GrapheProgression* graphe() const { return ctrl<GrapheProgression>("G_Progression"); }
+
+    // The chart as its model has it: caption, top of the seconds scale, then
+    // each saved training by the minute of its time, "*" for the one shown,
+    // with its share and mean time when it has a bar ("04=100/0.8").
+    QString progression() const
+    {
+        const Progression& m = graphe()->modele();
+        QStringList r = {m.titre(), QString::number(m.echelleTemps()) + "s"};
+        for (const PointProgression& p : m.points) {
+            const std::optional<double> t = p.tempsMoyen();
+            r << p.dateHeure.mid(14, 2) + (p.choisi ? "*" : "")
+                     + (p.aUneBarre() ? "=" + QString::number(p.part()) + (t ? "/" + QString::number(*t) : "") : "");
+        }
+        return r.join(' ');
+    }
+    // The chart holds the selected item and those below it, oldest first,
+    // 20 at most, the selected one marked.
+    void verifierSuiteListe() const
+    {
+        QStringList vues, attendues;
+        for (const PointProgression& p : graphe()->modele().points)
+            vues << ElementListe(p.dateHeure) + (p.choisi ? "*" : "");
+        const QListWidget* l = liste();
+        for (int i = std::min(l->currentRow() + 19, l->count() - 1); i >= l->currentRow() && i >= 0; --i)
+            attendues << l->item(i)->text() + (i == l->currentRow() ? "*" : "");
+        QCOMPARE(vues, attendues);
+    }
 
     // What the viewer shows: any label hidden and the heading unless it names
     // the chosen item, then the items ("[" marks the current one, "]" the
@@ -186,7 +216,7 @@ private slots:
         QCOMPARE(QList<QSize>({b.v->size(), b.v->minimumSize(), b.v->maximumSize()}), QList<QSize>(3, QSize(1000, 650)));
         const QList<QPair<QString, QRect>> places = {
             {"L_Titre_Principal", {24, 8, 873, 65}}, {"L_Date", {24, 448, 225, 184}}, {"B_Supprimer", {272, 568, 89, 65}},
-            {"C_Fermer", {888, 568, 89, 65}}, {"L_Titre_5", {896, 187, 80, 33}}};
+            {"C_Fermer", {888, 568, 89, 65}}, {"L_Titre_5", {896, 187, 80, 33}}, {"G_Progression", {376, 448, 496, 184}}};
         for (const auto& [n, place] : places)
             QCOMPARE(b.ctrl(n)->geometry(), place);
         QCOMPARE(b.ctrl("L_Titre_Principal")->font(), QFont("Comic Sans MS", 36, -1, true));
@@ -208,6 +238,7 @@ private slots:
             QCOMPARE(couleur(livret), Bleu);
             QCOMPARE(int(livret->alignment() & Qt::AlignHorizontal_Mask), int(Qt::AlignRight));
             QCOMPARE(livret->geometry(), QRect(gauches[i] + 22, 187, 33, 33));
+            QCOMPARE(livret->cursor().shape(), Qt::PointingHandCursor);
         }
         for (int l = 0; l < 5; ++l) {
             for (int i = 0; i <= NbLivrets; ++i) {
@@ -269,6 +300,64 @@ private slots:
         QCOMPARE(b.repondeur.vus.size(), 0);
     }
 
+    // 23 saved trainings, one a minute: table 3 in each (4 questions, k % 5
+    // right at once in k tenths each), table 7 in the even ones (2 questions,
+    // both right in 2k/10 s each, but none at 10:06, whose time then counts
+    // for nothing).
+    void progression()
+    {
+        QStringList lignes;
+        for (int k = 1; k <= 23; ++k) {
+            const QString date = QString("2026-03-14 10:%1:00").arg(k, 2, 10, QChar('0'));
+            lignes << QString("%1|1|1|3|4|%2|%3|%4|0").arg(date).arg(k % 5).arg(k % 5 * k).arg(4 - k % 5);
+            if (k % 2 == 0)
+                lignes << QString("%1|1|1|7|2|%2|%3|0|0").arg(date).arg(k == 6 ? 0 : 2).arg(k == 6 ? 50 : 4 * k);
+        }
+        Banc b;
+        QVERIFY(b.consulter(lignes));
+
+        // Each saved training selected in turn: the chart ends at it, and its
+        // figures are those of the results table's totals.
+        for (int r = 0; r < b.liste()->count(); ++r) {
+            b.liste()->setCurrentRow(r);
+            b.verifierSuiteListe();
+            const double questions = b.textes({"L_NbQuestionTotal"})[0].toDouble(),
+                         essai1 = b.textes({"L_NbQuestionEssai1Total"})[0].toDouble();
+            const QString temps = b.textes({"L_TempsTotal"})[0];
+            QCOMPARE(b.graphe()->toolTip().section('\n', -1),
+                     b.liste()->item(r)->text() + " : " + QString::number(qRound(100 * essai1 / questions))
+                         + " % OK au 1er essai" + (temps.isEmpty() ? "" : ", " + temps + " s en moyenne") + " (affiché)");
+        }
+        QCOMPARE(b.graphe()->toolTip(), b.graphe()->accessibleDescription());
+
+        // A table's number shows that table, whatever is selected next; the
+        // trainings without it keep their place, empty. Totals come back
+        // from their heading. Nothing else changes.
+        b.liste()->setCurrentRow(0);
+        const QString vue = b.vue();
+        QTest::mouseClick(b.ctrl("L_Livret_5"), Qt::LeftButton);
+        QCOMPARE(b.progression(), u"Progression : table de 7 5s 04=100/0.8 05 06=0 07 08=100/1.6 09 10=100/2 11 "
+                                  "12=100/2.4 13 14=100/2.8 15 16=100/3.2 17 18=100/3.6 19 20=100/4 21 22=100/4.4 23*"_s);
+        QCOMPARE(b.vue(), vue);
+        QTest::mouseClick(b.ctrl("L_Livret_1"), Qt::LeftButton);
+        b.liste()->setCurrentRow(20);
+        QCOMPARE(b.progression(), u"Progression : table de 3 1s 01=25/0.1 02=50/0.2 03*=75/0.3"_s);
+        QCOMPARE(b.graphe()->toolTip(), u"Progression : table de 3\n"
+                                         "14/03/2026 10:01:00 : 25 % OK au 1er essai, 0,1 s en moyenne\n"
+                                         "14/03/2026 10:02:00 : 50 % OK au 1er essai, 0,2 s en moyenne\n"
+                                         "14/03/2026 10:03:00 : 75 % OK au 1er essai, 0,3 s en moyenne (affiché)"_s);
+        QTest::mouseClick(b.ctrl("L_Titre_5"), Qt::LeftButton);
+        QCOMPARE(b.progression(), u"Progression : toutes les tables 1s 01=25/0.1 02=66.6667/0.3 03*=75/0.3"_s);
+
+        // The one deleted leaves the chart, which follows the next selected.
+        QTest::mouseClick(b.ctrl("L_Livret_5"), Qt::LeftButton);
+        b.choisir(5);
+        verifierConfirmation(b.supprimer(), "14/03/2026 10:18:00");
+        QCOMPARE(b.progression(), u"Progression : table de 7 5s 01 02=100/0.4 03 04=100/0.8 05 06=0 07 08=100/1.6 09 "
+                                  "10=100/2 11 12=100/2.4 13 14=100/2.8 15 16=100/3.2 17 19*"_s);
+        b.verifierSuiteListe();
+    }
+
     // Deletions refused by Non or Enter (the default is Non), then made one by
     // one down to the last; the one just above the deleted one takes its place.
     void suppression()
@@ -283,6 +372,7 @@ private slots:
         Banc b({Non, Entree, Oui});
         QVERIFY(b.consulter(t1 + t2 + t3 + t4 + t5));
         b.choisir(3);
+        b.verifierSuiteListe();
         const QString avant = b.vue(), douzeMars = "9=3;3;1,1;; | 3;3;1,1;;";
         const QList<std::tuple<int, bool, QString, QStringList, QString>> pas = {
             {3, false, "11/03/2026 08:15:00", t1 + t2 + t3 + t4 + t5, avant},
@@ -299,7 +389,9 @@ private slots:
             verifierConfirmation(b.supprimer(parEntree), element);
             QCOMPARE(Magasin::lignes(), restantes);
             QCOMPARE(b.vue(), apres);
+            b.verifierSuiteListe();
         }
+        QCOMPARE(b.progression(), u"Progression : toutes les tables 1s"_s);
 
         // Nothing left to delete: no question; nothing to show on opening again.
         QVERIFY(b.supprimer().isEmpty());
@@ -321,16 +413,25 @@ private slots:
                              "2026-03-14 10:00:05|1|1|2|4|2|70|1|1", "2026-03-14 10:00:05|1|1|4|1|1|12|0|0"}));
         const QString jumeaux = " | 1-12 aléatoire | 2=4;2;3,5;1;1 4=1;1;1,2;; 5=2;1;1,5;1; | 7;4;2,4;2;1";
         QCOMPARE(b.vue(), "[14/03/2026 10:00:05], 14/03/2026 10:30:00, 14/03/2026 10:00:05" + jumeaux);
+        // On the chart they are one saved training, where its last row was added.
+        const QString graphe = "Progression : toutes les tables 5s 30=100/1.5 00*=57.1429/2.425";
+        QCOMPARE(b.progression(), graphe);
         b.choisir(2);
         QCOMPARE(b.vue(), "14/03/2026 10:00:05, 14/03/2026 10:30:00, [14/03/2026 10:00:05]" + jumeaux);
+        QCOMPARE(b.progression(), graphe);
+        b.choisir(1);
+        QCOMPARE(b.progression(), u"Progression : toutes les tables 2s 30*=100/1.5"_s);
+        b.choisir(2);
 
         // Deleting one deletes the rows of both; the other item stays, empty.
         verifierConfirmation(b.supprimer(), "14/03/2026 10:00:05");
         QCOMPARE(Magasin::lignes(), QStringList{autre});
         QCOMPARE(b.vue(), u"14/03/2026 10:00:05, [14/03/2026 10:30:00] | 1-10 dans l'ordre | 9=2;2;1,5;; | 2;2;1,5;;"_s);
+        QCOMPARE(b.progression(), u"Progression : toutes les tables 2s 30*=100/1.5"_s);
         b.choisir(0);
         const QString avant = b.vue();
         QCOMPARE(avant, u"[14/03/2026 10:00:05], 14/03/2026 10:30:00 | 1-10 dans l'ordre |  | ;;;;"_s);
+        QCOMPARE(b.progression(), u"Progression : toutes les tables 1s"_s);
 
         // The store moved away while the viewer is open. Whether the question
         // comes first or not, the fault is told, the list stays, no store is made.
@@ -361,6 +462,13 @@ private slots:
         verifierAvis(vus[1], QMessageBox::Critical, ".*bloqué par un autre programme.*n'a pas été supprimé.*");
         QCOMPARE(Magasin::lignes(), QStringList{autre});
         QCOMPARE(b.vue(), avant);
+
+        // A store that cannot be read leaves the chart empty, with no word of its own.
+        b.choisir(1);
+        QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
+        QTest::mouseClick(b.ctrl("L_Livret_7"), Qt::LeftButton);
+        QCOMPARE(b.progression(), u"Progression : table de 9 1s"_s);
+        QCOMPARE(b.repondeur.vus.size(), 4);
     }
 
     void depuisLaFenetrePrincipale()

@@ -37,6 +37,7 @@ public:
     void MontrerTableauResultats(bool visible);
 
     QLabel* totalQuestions() const { return totaux[int(LigneResultats::Questions)]; }
+    QLabel* titreTotal() const { return titres[NbTitresResultats - 1]; }
 
 private:
     std::array<QLabel*, NbTitresResultats> titres{};

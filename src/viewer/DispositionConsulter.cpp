@@ -3,6 +3,7 @@
 #include "F_Consulter.h"
 
 #include "Couleurs.h"
+#include "GrapheProgression.h"
 #include "Textes.h"
 #include "platform/Controles.h"
 #include "platform/Ressources.h"
@@ -66,6 +67,12 @@ void F_Consulter::CreerControles()
                                    QStringLiteral("supprimer"), QSize(32, 32));
     C_Fermer = CreerBoutonImage(this, "C_Fermer", Textes::Fermer, Twips(13320, 8520, 1335, 975),
                                 QStringLiteral("fermer"), QSize(32, 32));
+    // In the band left free between Supprimer and Fermer.
+    G_Progression = new GrapheProgression(BaseDonnéesConsulter, this);
+    G_Progression->setGeometry(Twips(5640, 6720, 7440, 2760));
+    for (QLabel* livret : L_Livret)
+        RendreCliquable(livret);
+    RendreCliquable(grille->titreTotal());
     DefinirOrdreTabulation();
 }
 
@@ -102,6 +109,12 @@ void F_Consulter::CreerOptions()
                             static_cast<QWidget*>(C_Aléatoire)})
         DefinirCouleurTexte(option, Couleurs::Bleu);
     CreerLigne(this, QStringLiteral("Line3"), 360, 2400, 14640, Couleurs::Bleu);
+}
+
+void F_Consulter::RendreCliquable(QLabel* etiquette)
+{
+    etiquette->setCursor(Qt::PointingHandCursor);
+    etiquette->installEventFilter(this);
 }
 
 void F_Consulter::DefinirOrdreTabulation()

@@ -1,5 +1,6 @@
 #include "F_Consulter.h"
 
+#include "GrapheProgression.h"
 #include "LectureResultats.h"
 #include "Textes.h"
 #include "platform/BoiteMessage.h"
@@ -10,9 +11,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <algorithm>
 
 F_Consulter::F_Consulter(QWidget* parent)
     : QDialog(parent),
@@ -72,6 +75,20 @@ void F_Consulter::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+bool F_Consulter::eventFilter(QObject* objet, QEvent* event)
+{
+    const auto* etiquette = qobject_cast<QLabel*>(objet);
+    if (event->type() != QEvent::MouseButtonRelease || !etiquette)
+        return QDialog::eventFilter(objet, event);
+    const auto* souris = static_cast<QMouseEvent*>(event);
+    if (souris->button() != Qt::LeftButton || !etiquette->rect().contains(souris->position().toPoint()))
+        return false;
+    const auto livret = std::find(L_Livret.begin(), L_Livret.end(), etiquette);
+    G_Progression->ChoisirLivret(livret == L_Livret.end() ? TousLesLivrets
+                                                          : int(livret - L_Livret.begin()) + PremierLivret);
+    return true;
+}
+
 void F_Consulter::C_Fermer_Click()
 {
     close();
@@ -94,6 +111,7 @@ void F_Consulter::L_Date_Click()
         SignalerProblemeBase(this, lus.probleme, Textes::BaseConsultation);
     ChargerResultats(resultats);
     AfficherResultats();
+    G_Progression->Afficher(cle);
 }
 
 void F_Consulter::RazResultats(Resultats& resultats) const
@@ -165,4 +183,5 @@ void F_Consulter::B_Supprimer_Click()
     L_Titre_Principal->setText(Textes::PlusDEntrainement);
     ChargerResultats(resultats);
     AfficherResultats();
+    G_Progression->Afficher(QString());
 }

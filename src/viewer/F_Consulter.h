@@ -1,7 +1,7 @@
 // The viewer of saved trainings: the list of their dates and times, newest
 // first, the results table of the one selected with the options it was made
-// with, and its deletion. It reads the store through a connection of its own,
-// open while the window is.
+// with, a chart of the progress up to it, and its deletion. It reads the
+// store through a connection of its own, open while the window is.
 #pragma once
 
 #include "results/Donnees.h"
@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class GrapheProgression;
 class GrilleResultats;
 class QCheckBox;
 class QFrame;
@@ -35,12 +36,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A click on a table number shows that table on the progress chart, a
+    // click on the totals heading all tables again.
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void CreerControles();
     void CreerEnTete();
     void CreerOptions();
     void DefinirOrdreTabulation();
+    void RendreCliquable(QLabel* etiquette);
 
     void L_Date_Click();
     void RazResultats(Resultats& resultats) const;
@@ -65,4 +70,5 @@ private:
     QListWidget* L_Date = nullptr;
     QToolButton* B_Supprimer = nullptr;
     QToolButton* C_Fermer = nullptr;
+    GrapheProgression* G_Progression = nullptr;
 };
