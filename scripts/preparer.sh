@@ -12,7 +12,7 @@ shift || true
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
          libqt6sql6-sqlite)
-[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth)
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth clang libclang-rt-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
