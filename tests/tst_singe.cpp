@@ -9,8 +9,11 @@
 #include <QListWidget>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <array>
 #include <deque>
+#include <functional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -27,16 +30,18 @@ const QStringList Configurations = {
 
 // Clicks of the main window, each with its weight among the actions.
 const QList<QPair<QString, double>> Clics = {
-    {"B_Entrainement", 2.5}, {"B_Nouveau", 8}, {"B_Test", 1.5},  {"B_Résultat", 2},  {"T_Résultat", .5},
-    {"O_1a10", 1},         {"O_1a12", 1},    {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
+    {"B_Entrainement", 2.5}, {"B_Nouveau", 8}, {"B_Test", 1.5}, {"B_Résultat", 2}, {"T_Résultat", .5},
+    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
     {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Quitter", .2}};
 
 // A count and a mean time as the results table shows them ("###0.0", halves up).
 QString compte(qint64 n) { return n < 1 ? QString() : QString::number(n); }
 QString temps(qint64 dixiemes, qint64 n)
 {
-    const qint64 arrondi = n < 1 ? 0 : (2 * dixiemes + n) / (2 * n);
-    return n < 1 ? QString() : QString("%1,%2").arg(arrondi / 10).arg(arrondi % 10);
+    if (n < 1)
+        return {};
+    const qint64 arrondi = (2 * dixiemes + n) / (2 * n);   // in tenths
+    return QString("%1,%2").arg(arrondi / 10).arg(arrondi % 10);
 }
 
 // The 55 cells, 5 totals and 6 headings of a results table, column by column.
@@ -49,7 +54,7 @@ QStringList attendus(const CompteursLivrets& c, bool titres)
                                          c.NbQuestionEssai2[i], c.NbQuestionRéponse[i]};
         r << compte(v[0]) << compte(v[1]) << temps(v[2], v[1]) << compte(v[3]) << compte(v[4]);
         for (std::size_t j = 0; j < 5; ++j)
-            totaux[j] += v[j];
+            totaux[j] += j != 2 || v[1] > 0 ? v[j] : 0;   // no time without a right first try
     }
     r << compte(totaux[0]) << compte(totaux[1]) << temps(totaux[2], totaux[1]) << compte(totaux[3]) << compte(totaux[4]);
     return r + (titres ? Titres : QStringList(6));
@@ -177,6 +182,8 @@ struct Singe : Fenetre
         if (!w->isActiveWindow()) {
             w->activateWindow();
             QCoreApplication::processEvents();
+            if (!w->isActiveWindow() && !QTest::qWaitForWindowActive(w) && echec.isEmpty())
+                echec = "la fenêtre ne devient pas active";
         }
         return QApplication::focusWidget() ? QApplication::focusWidget() : w;
     }
