@@ -56,7 +56,8 @@ QStringList attendus(const CompteursLivrets& c, bool titres)
         for (std::size_t j = 0; j < 5; ++j)
             totaux[j] += j != 2 || v[1] > 0 ? v[j] : 0;   // no time without a right first try
     }
-    r << compte(totaux[0]) << compte(totaux[1]) << temps(totaux[2], totaux[1]) << compte(totaux[3]) << compte(totaux[4]);
+    r << compte(totaux[0]) << compte(totaux[1]) << temps(totaux[2], totaux[1]) << compte(totaux[3])
+      << compte(totaux[4]);
     return r + (titres ? Titres : QStringList(6));
 }
 
@@ -125,21 +126,23 @@ struct Singe : Fenetre
             journal.pop_front();
     }
 
-    // Any button offered, Enter or Escape; but the program must stay open.
+    // Any button offered, Enter or Escape; but the program must stay open:
+    // when quitting would save, "Non" quits too.
     Repondeur::Reponse choisirReponse(const MessageVu& vu)
     {
-        QList<QPair<QString, Repondeur::Reponse>> offertes;
-        const bool quitter = vu.titre == Quitter;
+        const bool quitter = vu.titre == Quitter, annuler = vu.boutons.testFlag(QMessageBox::Cancel);
+        QList<QPair<QString, Repondeur::Reponse>> offertes = {{"Entrée", {QMessageBox::NoButton, Qt::Key_Return}},
+                                                              {"Échap", {QMessageBox::NoButton, Qt::Key_Escape}}};
         for (const auto& [b, mot] : {std::pair{QMessageBox::Yes, "Oui"}, std::pair{QMessageBox::No, "Non"},
                                      std::pair{QMessageBox::Cancel, "Annuler"}, std::pair{QMessageBox::Ok, "OK"}})
-            if (vu.boutons.testFlag(b) && !(quitter && (b == QMessageBox::Yes || (b == QMessageBox::No && vu.boutons.testFlag(QMessageBox::Cancel)))))
+            if (vu.boutons.testFlag(b) && !(quitter && (b == QMessageBox::Yes || (b == QMessageBox::No && annuler))))
                 offertes.append({mot, {b, 0}});
-        offertes.append({"Entrée", {QMessageBox::NoButton, Qt::Key_Return}});
-        offertes.append({"Échap", {QMessageBox::NoButton, Qt::Key_Escape}});
         const auto& [mot, reponse] = offertes[tirer(int(offertes.size()))];
         reponses << vu.titre + " : " + mot;
         noter("      " + vu.titre + " : " + mot);
-        if (vu.titre == "Calkado" && (vu.icone == QMessageBox::Critical || vu.icone == QMessageBox::NoIcon) && echec.isEmpty())
+        // The store never fails here, and the viewer never opens on an empty one.
+        const bool panne = vu.icone == QMessageBox::Critical || vu.icone == QMessageBox::NoIcon;
+        if (vu.titre == "Calkado" && panne && echec.isEmpty())
             echec = "message inattendu : " + vu.texte;
         return reponse;
     }
@@ -155,7 +158,8 @@ struct Singe : Fenetre
             horloge.date = horloge.date.addSecs(1);
         } else if (r >= 997 && !magasin.isEmpty()) {
             const QString d = magasin[tirer(int(magasin.size()))];
-            horloge.date = QDateTime(QDate::fromString(d.left(10), "yyyy-MM-dd"), QTime::fromString(d.mid(11, 8)), Qt::UTC);
+            horloge.date =
+                QDateTime(QDate::fromString(d.left(10), "yyyy-MM-dd"), QTime::fromString(d.mid(11, 8)), Qt::UTC);
         } else if (r >= 990) {
             horloge.date = QDateTime(horloge.date.date().addDays(1), QTime(0, 0), Qt::UTC);
         }
@@ -231,13 +235,14 @@ struct Singe : Fenetre
     {
         QStringList lignes;
         const CompteursLivrets& c = f.Compteurs();
-        const QString options = QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
-                                    .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
+        const QString debut = horloge.date.toString("yyyy-MM-dd HH:mm:ss")
+                            + QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
+                                  .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
         for (int i = 0; i < NbLivrets; ++i)
             if (c.NbQuestionParLivret[i] > 0)
-                lignes << horloge.date.toString("yyyy-MM-dd HH:mm:ss") + options + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2)
-                              .arg(c.NbQuestionParLivret[i]).arg(c.NbQuestionEssai1[i]).arg(c.TempsTotalEssai1[i])
-                              .arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+                lignes << debut + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2).arg(c.NbQuestionParLivret[i])
+                                      .arg(c.NbQuestionEssai1[i]).arg(c.TempsTotalEssai1[i])
+                                      .arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
         cliquer("B_Enregistrer");
         if (reponses.contains(Enregistrer + " : Oui"))
             magasin += lignes;
@@ -274,7 +279,8 @@ struct Singe : Fenetre
             const int i = tirer(liste->count());
             faire(QString("choix de l'entraînement %1").arg(i), [&] {
                 liste->scrollToItem(liste->item(i));
-                QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(i)).center());
+                const QPoint centre = liste->visualItemRect(liste->item(i)).center();
+                QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
             }, v);
         } else if (r < 5) {
             const bool haut = tirer(2);
@@ -401,8 +407,8 @@ private slots:
 
     void longueSession()
     {
-        const quint32 graine = qEnvironmentVariableIsSet("CALKADO_GRAINE") ? qEnvironmentVariable("CALKADO_GRAINE").toUInt() : 1;
-        const int total = qEnvironmentVariableIsSet("CALKADO_ACTIONS") ? qEnvironmentVariableIntValue("CALKADO_ACTIONS") : 20000;
+        const quint32 graine = qEnvironmentVariable("CALKADO_GRAINE", "1").toUInt();
+        const int total = qEnvironmentVariable("CALKADO_ACTIONS", "20000").toInt();
         qInfo("Graine %u (CALKADO_GRAINE), %d actions (CALKADO_ACTIONS)", graine, total);
         Singe s(graine);
         QVERIFY(s.ouvrir());
