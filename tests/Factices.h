@@ -10,7 +10,9 @@ class HorlogeFactice final : public Horloge
 {
 public:
     qint64 ms = 0;
+    QDateTime date;   // none: the system's local time
     qint64 millisecondes() const override { return ms; }
+    QDateTime maintenant() const override { return date.isValid() ? date : QDateTime::currentDateTime(); }
 };
 
 // The n-th number drawn (from 0) is suite(n).

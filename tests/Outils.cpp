@@ -42,7 +42,7 @@ void Repondeur::repondre()
     for (QAbstractButton* bouton : boite->buttons())
         vu.textesBoutons << bouton->text();
     vu.applicationModale = boite->windowModality() == Qt::ApplicationModal;
-    const Reponse reponse = reponses.at(std::min<qsizetype>(vus.size(), reponses.size() - 1));
+    const Reponse reponse = choix ? choix(vu) : reponses.at(std::min<qsizetype>(vus.size(), reponses.size() - 1));
     vus << vu;
     if (reponse.touche)
         QTest::keyClick(boite, Qt::Key(reponse.touche));

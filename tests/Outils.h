@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 // What a message box showed.
 struct MessageVu
@@ -37,6 +38,8 @@ public:
     };
     explicit Repondeur(QList<Reponse> reponses = {{QMessageBox::Ok, 0}});
     QList<MessageVu> vus;
+    // When set, chooses each answer from what the box shows, in place of the list.
+    std::function<Reponse(const MessageVu&)> choix;
 
 private:
     void repondre();

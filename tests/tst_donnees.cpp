@@ -51,7 +51,10 @@ private slots:
             QDateTime(QDate(2026, 3, 29), QTime(2, 30), Qt::UTC)};  // no such local time in France
         const QList<QLocale> langues = {QLocale(QLocale::French, QLocale::France), QLocale(QLocale::English, QLocale::UnitedStates),
                                         QLocale(QLocale::German, QLocale::Germany), QLocale::c(),
-                                        QLocale(QLocale::Chinese, QLocale::China), QLocale(QLocale::Arabic, QLocale::Egypt)};
+                                        QLocale(QLocale::Chinese, QLocale::China), QLocale(QLocale::Arabic, QLocale::Egypt),
+                                        // digits of two UTF-16 units
+                                        QLocale(QLocale::Chakma, QLocale::Bangladesh),
+                                        QLocale(QLocale::Fulah, QLocale::AdlamScript, QLocale::Senegal)};
         for (const QLocale& langue : langues)
             for (const QDateTime& moment : moments) {
                 const QString texte = TexteDateHeure(moment, langue);

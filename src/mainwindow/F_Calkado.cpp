@@ -18,7 +18,8 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
     : QWidget(parent),
       hasardPropre(hasard ? nullptr : std::make_unique<HasardHorloge>()),
       horlogePropre(horloge ? nullptr : std::make_unique<HorlogeMonotone>()),
-      entrainement(hasard ? *hasard : *hasardPropre, horloge ? *horloge : *horlogePropre),
+      horlogeUtilisee(horloge ? *horloge : *horlogePropre),
+      entrainement(hasard ? *hasard : *hasardPropre, horlogeUtilisee),
       BaseDonnées(QStringLiteral("BaseDonnées"))
 {
     setObjectName(QStringLiteral("F_Calkado"));

@@ -41,6 +41,9 @@ public:
     // active again after the viewer closes.
     void Form_Activate();
 
+    // The statistics since the last save or reset, as the results table shows them.
+    const CompteursLivrets& Compteurs() const { return entrainement.compteurs; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -97,6 +100,7 @@ private:
 
     std::unique_ptr<Hasard> hasardPropre;
     std::unique_ptr<Horloge> horlogePropre;
+    const Horloge& horlogeUtilisee;   // times the questions, dates the saves
     Entrainement entrainement;
     BaseResultats BaseDonnées;   // open for the life of the window
 

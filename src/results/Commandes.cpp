@@ -5,6 +5,7 @@
 #include "Textes.h"
 #include "platform/BoiteMessage.h"
 #include "platform/Controles.h"
+#include "platform/Horloge.h"
 #include "viewer/F_Consulter.h"
 
 #include <QCheckBox>
@@ -18,7 +19,8 @@ Resultats F_Calkado::RemplirResultats() const
 
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
-    const ProblemeBase probleme = EcrireResultats(RemplirResultats(), BaseDonnées);
+    const ProblemeBase probleme =
+        EcrireResultats(RemplirResultats(), BaseDonnées, MomentEnregistrement(horlogeUtilisee.maintenant()));
     SignalerProblemeBase(this, probleme, siEchec);
     return probleme == ProblemeBase::Aucun;
 }

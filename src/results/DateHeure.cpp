@@ -14,6 +14,13 @@ QString FormatDate(const QLocale& locale)
     return format;
 }
 
+// Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's): the
+// languages that write with those put the digits 0 to 9 in their own format.
+QLocale Chiffres(const QLocale& locale)
+{
+    return locale.zeroDigit().size() == 1 ? locale : QLocale::c();
+}
+
 } // namespace
 
 QDateTime MomentEnregistrement(const QDateTime& maintenant)
@@ -50,24 +57,26 @@ QDateTime LireTexteBase(const QString& texte)
 
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
 {
-    const QString date = locale.toString(moment.date(), FormatDate(locale));
+    const QLocale chiffres = Chiffres(locale);
+    const QString date = chiffres.toString(moment.date(), FormatDate(locale));
     if (moment.time() == QTime(0, 0))
         return date;
-    return date + QLatin1Char(' ') + locale.toString(moment.time(), FormatHeure);
+    return date + QLatin1Char(' ') + chiffres.toString(moment.time(), FormatHeure);
 }
 
 QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
 {
     const QString formatDate = FormatDate(locale);
-    QDate date = locale.toDate(texte, formatDate);
+    const QLocale chiffres = Chiffres(locale);
+    QDate date = chiffres.toDate(texte, formatDate);
     QTime heure(0, 0);
     if (!date.isValid()) {
         // The time is the last word; the date may hold blanks of its own.
         const qsizetype blanc = texte.lastIndexOf(QLatin1Char(' '));
         if (blanc < 0)
             return {};
-        date = locale.toDate(texte.left(blanc), formatDate);
-        heure = locale.toTime(texte.mid(blanc + 1), FormatHeure);
+        date = chiffres.toDate(texte.left(blanc), formatDate);
+        heure = chiffres.toTime(texte.mid(blanc + 1), FormatHeure);
     }
     if (!date.isValid() || !heure.isValid())
         return {};

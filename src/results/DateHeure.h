@@ -17,7 +17,8 @@ QDateTime LireTexteBase(const QString& texte);
 
 // As the viewer lists it: the locale's short date, always with four digits
 // for the year, a blank and "HH:mm:ss", the time left out at midnight
-// exactly. Reading it back gives the same value, or an invalid one.
+// exactly, in the locale's digits where Qt can read them back. Reading it
+// back gives the same value, or an invalid one.
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale = QLocale());
 QDateTime LireDateHeure(const QString& texte, const QLocale& locale = QLocale());
 

@@ -1,0 +1,425 @@
+// A long session of random actions on the main window and the viewer, as a
+// restless child or parent might make them, with what must always hold
+// checked after each one. The seed comes from CALKADO_GRAINE and the number of
+// actions from CALKADO_ACTIONS; a failure names the seed and the last actions.
+#include "FenetrePrincipale.h"
+#include "platform/Ressources.h"
+#include "viewer/F_Consulter.h"
+
+#include <QListWidget>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <array>
+#include <deque>
+#include <functional>
+#include <random>
+#include <tuple>
+
+namespace {
+
+const QString Quitter = "Quitter le programme", Enregistrer = "Enregistrer les résultats",
+              Supprimer = "Supprimer les résultats du fichier";
+
+// The five configurations of the run states: the buttons of a run, the choice
+// of tables, the hint, the commands on the results and, during a run, the
+// answer box.
+const QString Ouvertes = " | commandes ouvertes", Fermees = " | commandes fermées";
+const QStringList Configurations = {
+    EtatRepondu + Fermees + " | réponse fermée", EtatQuestion + Fermees + " | réponse ouverte",
+    EtatQuestionAide + Fermees + " | réponse ouverte", EtatAucunLivret + Ouvertes, EtatPret + Ouvertes};
+
+// Clicks of the main window, each with its weight among the actions.
+const QList<QPair<QString, double>> Clics = {
+    {"B_Entrainement", 2.5}, {"B_Nouveau", 8}, {"B_Test", 1.5}, {"B_Résultat", 2}, {"T_Résultat", .5},
+    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
+    {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Quitter", .2}};
+
+// A count and a mean time as the results table shows them ("###0.0", halves up).
+QString compte(qint64 n) { return n < 1 ? QString() : QString::number(n); }
+QString temps(qint64 dixiemes, qint64 n)
+{
+    if (n < 1)
+        return {};
+    const qint64 arrondi = (2 * dixiemes + n) / (2 * n);   // in tenths
+    return QString("%1,%2").arg(arrondi / 10).arg(arrondi % 10);
+}
+
+// The 55 cells, 5 totals and 6 headings of a results table, column by column.
+QStringList attendus(const CompteursLivrets& c, bool titres)
+{
+    QStringList r;
+    std::array<qint64, 5> totaux{};
+    for (int i = 0; i < NbLivrets; ++i) {
+        const std::array<qint64, 5> v = {c.NbQuestionParLivret[i], c.NbQuestionEssai1[i], c.TempsTotalEssai1[i],
+                                         c.NbQuestionEssai2[i], c.NbQuestionRéponse[i]};
+        r << compte(v[0]) << compte(v[1]) << temps(v[2], v[1]) << compte(v[3]) << compte(v[4]);
+        for (std::size_t j = 0; j < 5; ++j)
+            totaux[j] += j != 2 || v[1] > 0 ? v[j] : 0;   // no time without a right first try
+    }
+    r << compte(totaux[0]) << compte(totaux[1]) << temps(totaux[2], totaux[1]) << compte(totaux[3])
+      << compte(totaux[4]);
+    return r + (titres ? Titres : QStringList(6));
+}
+
+QList<QLabel*> etiquettes(const QWidget* w)
+{
+    QStringList n;
+    for (int i = 0; i < NbLivrets; ++i)
+        for (const QString& ligne : Lignes)
+            n << ligne + "_" + QString::number(i);
+    QList<QLabel*> r;
+    for (const QString& un : n + Totaux + noms("L_Titre", 6))
+        r << w->findChild<QLabel*>(un);
+    return r;
+}
+
+QString comparer(const QList<QLabel*>& lus, const QStringList& attendu)
+{
+    for (qsizetype i = 0; i < lus.size(); ++i)
+        if (!lus[i]->isVisible() || lus[i]->text() != attendu[i])
+            return QString("%1 « %2 »%3 au lieu de « %4 »")
+                .arg(lus[i]->objectName(), lus[i]->text(), lus[i]->isVisible() ? "" : " cachée", attendu[i]);
+    return {};
+}
+
+// A stored date and time as a French viewer lists it: dd/MM/yyyy, then the time unless at midnight.
+QString texteListe(const QString& d)
+{
+    return d.mid(8, 2) + "/" + d.mid(5, 2) + "/" + d.left(4) + (d.endsWith("00:00:00") ? "" : " " + d.mid(11));
+}
+
+struct Singe : Fenetre
+{
+    explicit Singe(quint32 graine) : des(graine)
+    {
+        hasard.suite = [this](int) { return float(des() >> 8) / 16777216.f; };
+        horloge.date = QDateTime(QDate(2026, 3, 28), QTime(23, 58), Qt::UTC);
+        repondeur.choix = [this](const MessageVu& vu) { return choisirReponse(vu); };
+        base = QSqlDatabase::addDatabase("QSQLITE", "singe");
+        base.setDatabaseName(dossier.chemin() + "/CalkadoVa.sqlite");
+        base.open();
+    }
+    ~Singe()
+    {
+        base.close();
+        base = QSqlDatabase();
+        QSqlDatabase::removeDatabase("singe");
+    }
+
+    std::mt19937 des;
+    QSqlDatabase base;               // the test's own look at the store
+    qint64 version = -1;             // of the store when last read
+    QStringList magasin;             // the rows it must hold: those saved, less those deleted
+    QStringList dates;               // what the open viewer must list
+    QStringList reponses;            // the boxes answered during the current action
+    std::deque<QString> journal;     // the last actions and answers
+    QString echec;                   // the first thing found wrong
+    QList<QLabel*> grille;
+    bool dessine = false;            // the results table was drawn once: its headings stay
+    int actions = 0;
+
+    int tirer(int n) { return int(des() % quint32(n)); }
+    void noter(const QString& ligne)
+    {
+        journal.push_back(ligne);
+        if (journal.size() > 40)
+            journal.pop_front();
+    }
+
+    // Any button offered, Enter or Escape; but the program must stay open:
+    // when quitting would save, "Non" quits too.
+    Repondeur::Reponse choisirReponse(const MessageVu& vu)
+    {
+        const bool quitter = vu.titre == Quitter, annuler = vu.boutons.testFlag(QMessageBox::Cancel);
+        QList<QPair<QString, Repondeur::Reponse>> offertes = {{"Entrée", {QMessageBox::NoButton, Qt::Key_Return}},
+                                                              {"Échap", {QMessageBox::NoButton, Qt::Key_Escape}}};
+        for (const auto& [b, mot] : {std::pair{QMessageBox::Yes, "Oui"}, std::pair{QMessageBox::No, "Non"},
+                                     std::pair{QMessageBox::Cancel, "Annuler"}, std::pair{QMessageBox::Ok, "OK"}})
+            if (vu.boutons.testFlag(b) && !(quitter && (b == QMessageBox::Yes || (b == QMessageBox::No && annuler))))
+                offertes.append({mot, {b, 0}});
+        const auto& [mot, reponse] = offertes[tirer(int(offertes.size()))];
+        reponses << vu.titre + " : " + mot;
+        noter("      " + vu.titre + " : " + mot);
+        // The store never fails here, and the viewer never opens on an empty one.
+        const bool panne = vu.icone == QMessageBox::Critical || vu.icone == QMessageBox::NoIcon;
+        if (vu.titre == "Calkado" && panne && echec.isEmpty())
+            echec = "message inattendu : " + vu.texte;
+        return reponse;
+    }
+
+    // Time passes: the stopwatch's clock at each action, the calendar by a
+    // second now and then (two saves may share their second), sometimes to
+    // midnight, or set back to the moment of an earlier save.
+    void avancer()
+    {
+        horloge.ms += tirer(3000);
+        const int r = tirer(1000);
+        if (r < 30) {
+            horloge.date = horloge.date.addSecs(1);
+        } else if (r >= 997 && !magasin.isEmpty()) {
+            const QString d = magasin[tirer(int(magasin.size()))];
+            horloge.date =
+                QDateTime(QDate::fromString(d.left(10), "yyyy-MM-dd"), QTime::fromString(d.mid(11, 8)), Qt::UTC);
+        } else if (r >= 990) {
+            horloge.date = QDateTime(horloge.date.date().addDays(1), QTime(0, 0), Qt::UTC);
+        }
+    }
+
+    // One action: done, then everything checked.
+    void faire(const QString& nom, const std::function<void()>& geste, F_Consulter* v = nullptr)
+    {
+        avancer();
+        reponses.clear();
+        noter(QString("%1 %2").arg(++actions, 5).arg(nom));
+        geste();
+        QCoreApplication::processEvents();
+        if (echec.isEmpty())
+            echec = verifier();
+        if (echec.isEmpty() && v)
+            echec = verifierConsulter(v);
+    }
+
+    // The window active again, as a click on it would make it, and the control
+    // that then has the focus.
+    QWidget* cible(QWidget* w)
+    {
+        if (!w->isActiveWindow()) {
+            w->activateWindow();
+            QCoreApplication::processEvents();
+            if (!w->isActiveWindow() && !QTest::qWaitForWindowActive(w) && echec.isEmpty())
+                echec = "la fenêtre ne devient pas active";
+        }
+        return QApplication::focusWidget() ? QApplication::focusWidget() : w;
+    }
+
+    void agir()
+    {
+        QList<std::tuple<QString, double, std::function<void()>>> possibles;
+        QList<QPair<QString, double>> clics = Clics;
+        for (int i = 0; i < NbLivrets; ++i)
+            clics.append({nom("C_Livret", i), .5});
+        for (const auto& [n, p] : clics)
+            if (ctrl(n)->isEnabled() && ctrl(n)->isVisible())
+                possibles.append({"clic " + n, p, [this, n = n] {
+                    n == "B_Enregistrer" ? enregistrer() : n == "B_Consulter" ? consulter() : cliquer(n);
+                }});
+        const QString juste = QString::number(texte("L_Terme1").toInt() * texte("L_Terme2").toInt());
+        const QString faux = QString::number(tirer(150)), chiffre = QString::number(tirer(10));
+        const auto touche = [this](int t) { return [this, t] { QTest::keyClick(cible(&f), Qt::Key(t)); }; };
+        possibles += {{"réponse juste " + juste, 3, [this, juste] { taper(juste); }},
+                      {"réponse " + faux, 5, [this, faux] { taper(faux); }},
+                      {"chiffre " + chiffre, 2, [this, chiffre] { QTest::keyClicks(cible(&f), chiffre); }},
+                      {"lettre", .5, touche(Qt::Key_A + tirer(26))},
+                      {"retour arrière", 1, touche(Qt::Key_Backspace)},
+                      {"Entrée", 2.5, touche(Qt::Key_Return)},
+                      {"fermer la fenêtre", .2, [this] { f.close(); }}};
+        QList<double> poids;
+        for (const auto& possible : possibles)
+            poids << std::get<1>(possible);
+        const auto& [n, p, geste] = possibles[std::discrete_distribution<int>(poids.begin(), poids.end())(des)];
+        faire(n, geste);
+    }
+
+    // The answer typed over what the box holds, then Enter.
+    void taper(const QString& s)
+    {
+        QWidget* w = cible(&f);
+        QTest::keyClick(w, Qt::Key_Home);
+        QTest::keyClick(w, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClicks(w, s);
+        QTest::keyClick(w, Qt::Key_Return);
+    }
+
+    // A save adds one row per table with questions, all of the moment of the save.
+    void enregistrer()
+    {
+        QStringList lignes;
+        const CompteursLivrets& c = f.Compteurs();
+        const QString debut = horloge.date.toString("yyyy-MM-dd HH:mm:ss")
+                            + QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
+                                  .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
+        for (int i = 0; i < NbLivrets; ++i)
+            if (c.NbQuestionParLivret[i] > 0)
+                lignes << debut + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2).arg(c.NbQuestionParLivret[i])
+                                      .arg(c.NbQuestionEssai1[i]).arg(c.TempsTotalEssai1[i])
+                                      .arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+        cliquer("B_Enregistrer");
+        if (reponses.contains(Enregistrer + " : Oui"))
+            magasin += lignes;
+    }
+
+    // The viewer, modal, driven from within until a random action closes it.
+    void consulter()
+    {
+        dates.clear();
+        for (qsizetype k = magasin.size() - 1; k >= 0; --k)
+            if (k == magasin.size() - 1 || magasin[k].left(19) != magasin[k + 1].left(19))
+                dates << magasin[k].left(19);
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
+            auto* v = qobject_cast<F_Consulter*>(QApplication::activeModalWidget());
+            if (!v || !v->isVisible())
+                return;
+            attente.stop();
+            if (echec.isEmpty())
+                echec = verifierConsulter(v);
+            while (v->isVisible() && echec.isEmpty())
+                agirConsulter(v);
+            v->reject();
+        });
+        attente.start(1);
+        cliquer("B_Consulter");
+    }
+
+    void agirConsulter(F_Consulter* v)
+    {
+        auto* liste = v->findChild<QListWidget*>("L_Date");
+        const int r = tirer(10);
+        if (r < 4 && liste->count() > 0) {
+            const int i = tirer(liste->count());
+            faire(QString("choix de l'entraînement %1").arg(i), [&] {
+                liste->scrollToItem(liste->item(i));
+                const QPoint centre = liste->visualItemRect(liste->item(i)).center();
+                QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
+            }, v);
+        } else if (r < 5) {
+            const bool haut = tirer(2);
+            faire(haut ? "flèche haut" : "flèche bas",
+                  [&] { QTest::keyClick(liste, haut ? Qt::Key_Up : Qt::Key_Down); }, v);
+        } else if (r < 8) {
+            faire("clic B_Supprimer", [&] {
+                const int ligne = liste->currentRow();
+                QTest::mouseClick(v->findChild<QWidget*>("B_Supprimer"), Qt::LeftButton);
+                if (reponses.contains(Supprimer + " : Oui")) {
+                    const QString d = dates.takeAt(ligne);
+                    magasin.removeIf([&](const QString& l) { return l.startsWith(d); });
+                }
+            }, v);
+        } else {
+            const int comment = tirer(3);
+            faire(QStringList{"clic C_Fermer", "Échap dans Consulter", "fermer Consulter"}[comment], [&] {
+                if (comment == 0)
+                    QTest::mouseClick(v->findChild<QWidget*>("C_Fermer"), Qt::LeftButton);
+                else if (comment == 1)
+                    QTest::keyClick(cible(v), Qt::Key_Escape);
+                else
+                    v->close();
+                if (v->isVisible() && echec.isEmpty())
+                    echec = "Consulter est restée ouverte";
+            });
+        }
+    }
+
+    QString verifier()
+    {
+        if (!f.isVisible())
+            return "la fenêtre principale s'est fermée";
+        // The controls in one of the five configurations.
+        const qsizetype commandes = ceux(CommandesResultats, &QWidget::isEnabled).size();
+        QString configuration = etat() + (commandes == 4 ? Ouvertes : commandes == 0 ? Fermees : " | commandes mixtes");
+        if (ctrl<QPushButton>("B_Entrainement")->text() == "&Interrompre")
+            configuration += reponse()->isEnabled() ? " | réponse ouverte" : " | réponse fermée";
+        if (!Configurations.contains(configuration) || !ctrl("B_Quitter")->isEnabled())
+            return "configuration hors des états : " + configuration;
+        // The boxes ticked are the selection the table numbers show; one range.
+        for (int i = 0; i < NbLivrets; ++i)
+            if (ctrl<QCheckBox>(nom("C_Livret", i))->isChecked() != (couleur(nom("L_Livret", i)) == Bleu))
+                return "sélection : " + selection();
+        if (ctrl<QRadioButton>("O_1a10")->isChecked() == ctrl<QRadioButton>("O_1a12")->isChecked())
+            return "plages : " + selection();
+        // Each question settled once, and the table showing the counters.
+        const CompteursLivrets& c = f.Compteurs();
+        for (int i = 0; i < NbLivrets; ++i)
+            if (c.NbQuestionParLivret[i] != c.NbQuestionEssai1[i] + c.NbQuestionEssai2[i] + c.NbQuestionRéponse[i])
+                return QString("livret %1 : %2 questions pour %3 + %4 + %5").arg(i + 2).arg(c.NbQuestionParLivret[i])
+                    .arg(c.NbQuestionEssai1[i]).arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+        if (grille.isEmpty())
+            grille = etiquettes(&f);
+        dessine = dessine || texte("L_Titre_0") == Titres[0];
+        if (const QString e = comparer(grille, attendus(c, dessine)); !e.isEmpty())
+            return "tableau de résultats : " + e;
+        // The store, read again whenever another connection changed it.
+        QSqlQuery q(base);
+        if (!q.exec("PRAGMA data_version") || !q.next())
+            return "magasin illisible";
+        const qint64 lue = q.value(0).toLongLong();
+        q.finish();
+        if (lue != version) {
+            version = lue;
+            if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
+                return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
+                    .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
+        }
+        return {};
+    }
+
+    // The viewer lists the saved trainings and shows the one selected.
+    QString verifierConsulter(F_Consulter* v)
+    {
+        const auto* liste = v->findChild<QListWidget*>("L_Date");
+        QStringList lus, attendu;
+        for (int i = 0; i < liste->count(); ++i)
+            lus << liste->item(i)->text();
+        for (const QString& d : dates)
+            attendu << texteListe(d);
+        if (lus != attendu)
+            return "liste : " + lus.join(", ") + " au lieu de " + attendu.join(", ");
+        const QString titre = v->findChild<QLabel*>("L_Titre_Principal")->text();
+        if (liste->count() == 0)
+            return titre == "Plus d'entraînement !" ? QString() : "titre : " + titre;
+        if (liste->currentRow() < 0 || titre != "Entraînement du " + liste->currentItem()->text())
+            return "titre : " + titre;
+        CompteursLivrets c;
+        for (const QString& ligne : magasin) {
+            const QStringList x = ligne.split('|');
+            if (x[0] != dates[liste->currentRow()])
+                continue;
+            const int i = x[3].toInt() - 2;
+            c.NbQuestionParLivret[i] = x[4].toInt();
+            c.NbQuestionEssai1[i] = x[5].toInt();
+            c.TempsTotalEssai1[i] = x[6].toInt();
+            c.NbQuestionEssai2[i] = x[7].toInt();
+            c.NbQuestionRéponse[i] = x[8].toInt();
+        }
+        const QString e = comparer(etiquettes(v), attendus(c, true));
+        return e.isEmpty() ? e : "tableau de Consulter : " + e;
+    }
+};
+
+} // namespace
+
+class TestSinge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        ChargerPolices();
+        // Each message box shown offscreen says so: thousands of times here.
+        static const QtMessageHandler precedent = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
+            if (!texte.contains("propagateSizeHints"))
+                precedent(type, contexte, texte);
+        });
+    }
+
+    void longueSession()
+    {
+        const quint32 graine = qEnvironmentVariable("CALKADO_GRAINE", "1").toUInt();
+        const int total = qEnvironmentVariable("CALKADO_ACTIONS", "20000").toInt();
+        qInfo("Graine %u (CALKADO_GRAINE), %d actions (CALKADO_ACTIONS)", graine, total);
+        Singe s(graine);
+        QVERIFY(s.ouvrir());
+        s.echec = s.verifier();
+        while (s.actions < total && s.echec.isEmpty())
+            s.agir();
+        const QStringList journal(s.journal.begin(), s.journal.end());
+        QVERIFY2(s.echec.isEmpty(), qPrintable(QString("CALKADO_GRAINE=%1, action %2 : %3\nDernières actions :\n%4")
+                                                   .arg(graine).arg(s.actions).arg(s.echec, journal.join('\n'))));
+    }
+};
+
+QTEST_MAIN(TestSinge)
+#include "tst_singe.moc"
