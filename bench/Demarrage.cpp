@@ -28,7 +28,7 @@ void MesurerDemarrage(Rapport& rapport)
                  {programme, vide.chemin(), {}},
                  {programme, rempli.chemin(), {}}};
     // Turns interleaved, so that a disturbance of the machine hits all alike.
-    for (int tour = 0; tour < 9; ++tour)
+    for (int tour = 0; tour < 15; ++tour)
         for (Cas& c : cas) {
             const Lancement l = Lancer(c.programme, c.dossier, 2000);
             if (l.millisecondes < 0)
