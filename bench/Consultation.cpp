@@ -170,7 +170,8 @@ void MesurerConsultation(Rapport& rapport)
             // Showing one saved training must not depend on how many there are.
             if ((m.serie == &Figures::affichage || m.serie == &Figures::graphe) && i > 0) {
                 tenue = tenue && serie.mediane() < 2 * (figures[0].*m.serie).mediane() + 1;
-                texteCible = cible ? texteCible + QStringLiteral(", comme avec 100") : QStringLiteral("comme avec 100");
+                const QString constant = QStringLiteral("comme avec 100");
+                texteCible = cible ? texteCible + QStringLiteral(", ") + constant : constant;
             }
             rapport.ajouter({m.nom + QStringLiteral(", ") + Taille(tailles[i]), serie, ms, m.plancher, texteCible,
                              tenue});
