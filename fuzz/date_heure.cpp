@@ -1,6 +1,7 @@
 // The date and time of a saved training as the viewer lists it, in any
 // language: every stored value comes back exactly from its item, and no text
 // read as an item makes the reading fail.
+#include "Exiger.h"
 #include "results/DateHeure.h"
 
 #include <QList>
@@ -8,8 +9,6 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -37,15 +36,6 @@ struct Lecteur
         return utf16 ? QString(reinterpret_cast<const QChar*>(debut), n / 2) : QString::fromUtf8(debut, n);
     }
 };
-
-// A broken promise, told before the fuzzer keeps the input that broke it.
-void exiger(bool condition, const char* promesse, const QString& cas)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s : %s\n", promesse, qUtf8Printable(cas));
-    std::abort();
-}
 
 } // namespace
 

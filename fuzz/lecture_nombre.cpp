@@ -1,12 +1,11 @@
 // The reading of a typed answer, given any text: it never fails, and what it
 // reads is the number the text starts with, in its plain form.
+#include "Exiger.h"
 #include "training/LectureNombre.h"
 
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -28,15 +27,6 @@ QString texte(const std::uint8_t* octets, std::size_t taille)
     case 1: return QString::fromLatin1(debut, n);
     default: return QString(reinterpret_cast<const QChar*>(debut), n / 2);
     }
-}
-
-// A broken promise, told before the fuzzer keeps the input that broke it.
-void exiger(bool condition, const char* promesse, const QString& cas)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "%s : %s\n", promesse, qUtf8Printable(cas));
-    std::abort();
 }
 
 } // namespace
