@@ -10,7 +10,7 @@ namespace {
 
 struct Figures
 {
-    Serie temps, memoire;
+    Serie carte, dessin, memoire;
 };
 
 } // namespace
@@ -31,21 +31,27 @@ void MesurerDemarrage(Rapport& rapport)
     for (int tour = 0; tour < 15; ++tour)
         for (Cas& c : cas) {
             const Lancement l = Lancer(c.programme, c.dossier, 2000);
-            if (l.millisecondes < 0)
+            if (l.dessin < 0)
                 qFatal("Aucune fenêtre n'est apparue : %s", qPrintable(c.programme));
-            c.figures.temps.valeurs.push_back(l.millisecondes);
+            c.figures.carte.valeurs.push_back(l.carte);
+            c.figures.dessin.valeurs.push_back(l.dessin);
             c.figures.memoire.valeurs.push_back(l.megaoctets);
         }
 
-    const double plancher = cas[0].figures.temps.mediane();
-    const QString textePlancher = Nombre(plancher, QStringLiteral("ms"));
-    const QString memoirePlancher = Nombre(cas[0].figures.memoire.mediane(), QStringLiteral("Mo"));
     const QString noms[] = {QStringLiteral("magasin vide"), QStringLiteral("10 000 entraînements")};
-    for (int i = 0; i < 2; ++i) {
-        const Figures& f = cas[i + 1].figures;
-        rapport.ajouter({QStringLiteral("Démarrage jusqu'à la fenêtre, ") + noms[i], f.temps, QStringLiteral("ms"),
-                         textePlancher, QStringLiteral("< 1,5 × plancher"), f.temps.mediane() < 1.5 * plancher});
+    // Shown: mapped by the X server, then drawn, which is when the user sees it.
+    const std::pair<QString, Serie Figures::*> etapes[] = {
+        {QStringLiteral("Démarrage jusqu'à la fenêtre montrée, "), &Figures::carte},
+        {QStringLiteral("Démarrage jusqu'à la fenêtre dessinée, "), &Figures::dessin}};
+    for (const auto& [nom, serie] : etapes) {
+        const double plancher = (cas[0].figures.*serie).mediane();
+        for (int i = 0; i < 2; ++i) {
+            const Serie& s = cas[i + 1].figures.*serie;
+            rapport.ajouter({nom + noms[i], s, QStringLiteral("ms"), Nombre(plancher, QStringLiteral("ms")),
+                             QStringLiteral("< 1,5 × plancher"), s.mediane() < 1.5 * plancher});
+        }
     }
+    const QString memoirePlancher = Nombre(cas[0].figures.memoire.mediane(), QStringLiteral("Mo"));
     for (int i = 0; i < 2; ++i) {
         const Figures& f = cas[i + 1].figures;
         rapport.ajouter({QStringLiteral("Mémoire résidente 2 s après, ") + noms[i], f.memoire, QStringLiteral("Mo"),

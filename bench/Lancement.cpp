@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -26,19 +27,32 @@ double MegaoctetsResidents(pid_t pid)
     return -1;
 }
 
-// Waits for the first MapNotify of a top-level window; false after the delay.
-bool AttendreFenetre(xcb_connection_t* connexion, int delaiMs)
+// Follows the program's top-level windows from their creation: the time the
+// first one is mapped, then the time something is first drawn into one (the
+// DAMAGE extension reports it), both from the start. False after the delay.
+bool AttendreFenetre(xcb_connection_t* connexion, Horodatage::time_point debut, int delaiMs,
+                     Lancement& resultat)
 {
-    const auto debut = Horodatage::now();
+    const uint8_t dommage = xcb_get_extension_data(connexion, &xcb_damage_id)->first_event + XCB_DAMAGE_NOTIFY;
     pollfd attente{xcb_get_file_descriptor(connexion), POLLIN, 0};
     while (MillisecondesDepuis(debut) < delaiMs) {
         while (xcb_generic_event_t* evenement = xcb_poll_for_event(connexion)) {
-            const bool montree = (evenement->response_type & 0x7f) == XCB_MAP_NOTIFY;
+            const uint8_t type = evenement->response_type & 0x7f;
+            if (type == XCB_CREATE_NOTIFY) {
+                const auto* creation = reinterpret_cast<xcb_create_notify_event_t*>(evenement);
+                xcb_damage_create(connexion, xcb_generate_id(connexion), creation->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(connexion);
+            } else if (type == XCB_MAP_NOTIFY && resultat.carte < 0) {
+                resultat.carte = MillisecondesDepuis(debut);
+            } else if (type == dommage && resultat.carte >= 0) {
+                resultat.dessin = MillisecondesDepuis(debut);
+            }
             free(evenement);
-            if (montree)
+            if (resultat.dessin >= 0)
                 return true;
         }
-        poll(&attente, 1, 5);
+        poll(&attente, 1, 1);
     }
     return false;
 }
@@ -72,13 +86,14 @@ Lancement Lancer(const QString& programme, const QString& dossier, int attenteMs
     const xcb_window_t racine = xcb_setup_roots_iterator(xcb_get_setup(connexion)).data->root;
     const uint32_t masque = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connexion, racine, XCB_CW_EVENT_MASK, &masque);
+    free(xcb_damage_query_version_reply(
+        connexion, xcb_damage_query_version(connexion, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), nullptr));
     // A round trip: the server has the mask before the program starts.
     free(xcb_get_input_focus_reply(connexion, xcb_get_input_focus(connexion), nullptr));
 
     const auto debut = Horodatage::now();
     const pid_t pid = Demarrer(QFile::encodeName(programme), QFile::encodeName(dossier));
-    if (pid > 0 && AttendreFenetre(connexion, 10000)) {
-        resultat.millisecondes = MillisecondesDepuis(debut);
+    if (pid > 0 && AttendreFenetre(connexion, debut, 10000, resultat)) {
         QThread::msleep(static_cast<unsigned long>(attenteMs));
         resultat.megaoctets = MegaoctetsResidents(pid);
     }

@@ -13,10 +13,10 @@ paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
          libqt6sql6-sqlite)
 # The tests: a real X server, the tools that check the Debian package, clang
-# for the fuzz targets, and the X library the benchmarks watch the display with.
+# for the fuzz targets, and the X libraries the benchmarks watch the display with.
 [ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils
                                           desktop-file-utils appstream
-                                          clang libclang-rt-dev libxcb1-dev)
+                                          clang libclang-rt-dev libxcb1-dev libxcb-damage0-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
