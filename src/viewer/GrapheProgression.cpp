@@ -40,6 +40,143 @@ QString TexteEchelle(double valeur, const QLocale& locale)
     return locale.toString(valeur, 'g', 6);
 }
 
+// Where the bars go, and the top of the seconds scale.
+struct Cadre
+{
+    QRectF zone;
+    double echelle = 1;
+};
+
+const std::array<double, 3> Graduations = {0.0, 0.5, 1.0};
+
+QFont PolicePetite()
+{
+    return Police(8.25);
+}
+
+// The two scales' numbers set the room left and right of the plot.
+Cadre Placer(const Progression& progression, QSize taille, const QLocale& locale)
+{
+    const QFontMetrics mesure(PolicePetite());
+    const double echelle = progression.echelleTemps();
+    int largeurSecondes = 0;
+    for (const double g : Graduations)
+        largeurSecondes = std::max(largeurSecondes, mesure.horizontalAdvance(TexteEchelle(g * echelle, locale)));
+    const QRectF zone(QPointF(mesure.horizontalAdvance(QStringLiteral("100")) + 2 * Marge,
+                              HauteurTitre + HauteurEchelles + mesure.height() / 2.0),
+                      QPointF(taille.width() - largeurSecondes - 2 * Marge - 1, taille.height() - HauteurDates));
+    return {zone, echelle};
+}
+
+// Legends above the scales: a bar, and a point on its line.
+void DessinerLegendes(QPainter& p, int largeur)
+{
+    const QFont legende = Police(9);
+    p.setFont(legende);
+    const int milieuEchelles = HauteurTitre + HauteurEchelles / 2;
+    p.setPen(Couleurs::Vert);
+    p.fillRect(QRectF(0, milieuEchelles - 5, 10, 10), Barre);
+    p.drawRect(QRectF(0, milieuEchelles - 5, 10, 10));
+    p.drawText(QRect(14, HauteurTitre, largeur / 2, HauteurEchelles), Qt::AlignLeft | Qt::AlignVCenter,
+               Textes::EchellePart);
+    const int largeurTemps = QFontMetrics(legende).horizontalAdvance(Textes::EchelleTemps);
+    p.drawText(QRect(largeur - largeurTemps - 1, HauteurTitre, largeurTemps, HauteurEchelles),
+               Qt::AlignRight | Qt::AlignVCenter, Textes::EchelleTemps);
+    const qreal xLegende = largeur - largeurTemps - 14;
+    p.setPen(QPen(Temps, 2));
+    p.drawLine(QPointF(xLegende - 8, milieuEchelles), QPointF(xLegende + 8, milieuEchelles));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(xLegende, milieuEchelles), RayonPoint, RayonPoint);
+    p.setBrush(Qt::NoBrush);
+}
+
+// Grid lines at 0, 50 and 100 % and at half and all of the seconds scale.
+void DessinerEchelles(QPainter& p, const Cadre& cadre, const QLocale& locale)
+{
+    const QFont petite = PolicePetite();
+    p.setFont(petite);
+    const QFontMetrics mesure(petite);
+    const QRectF& zone = cadre.zone;
+    for (const double g : Graduations) {
+        const qreal y = zone.bottom() - g * zone.height();
+        p.setPen(g == 0.0 ? Couleurs::Gris : Quadrillage);
+        p.drawLine(QPointF(zone.left(), y), QPointF(zone.right(), y));
+        p.setPen(Couleurs::Noir);
+        const QRectF ligne(0, y - mesure.height() / 2.0, zone.left() - Marge, mesure.height());
+        p.drawText(ligne, Qt::AlignRight | Qt::AlignVCenter, QString::number(qRound(g * 100)));
+        p.drawText(ligne.translated(zone.right() + Marge, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   TexteEchelle(g * cadre.echelle, locale));
+    }
+}
+
+qreal LargeurCase(const Cadre& cadre, const QList<PointProgression>& points)
+{
+    return cadre.zone.width() / qreal(points.size());
+}
+
+qreal Centre(const Cadre& cadre, const QList<PointProgression>& points, qsizetype i)
+{
+    return cadre.zone.left() + LargeurCase(cadre, points) * (qreal(i) + 0.5);
+}
+
+// The bars, the band of the saved training shown, and the line of the times.
+void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points)
+{
+    const QRectF& zone = cadre.zone;
+    const qreal largeurCase = LargeurCase(cadre, points);
+    const qreal largeurBarre = std::min(largeurCase * 0.6, LargeurBarreMax);
+    QPainterPath ligneTemps;
+    QList<std::pair<QPointF, bool>> marques;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const PointProgression& point = points[i];
+        const qreal centre = Centre(cadre, points, i);
+        if (point.choisi)
+            p.fillRect(QRectF(zone.left() + largeurCase * qreal(i), zone.top(), largeurCase, zone.height()),
+                       FondChoisi);
+        if (!point.aUneBarre())
+            continue;
+        const qreal hauteur = point.part() / 100.0 * zone.height();
+        p.fillRect(QRectF(centre - largeurBarre / 2, zone.bottom() - hauteur, largeurBarre, hauteur),
+                   point.choisi ? BarreChoisie : Barre);
+        if (const std::optional<double> temps = point.tempsMoyen()) {
+            const QPointF marque(centre, zone.bottom() - std::min(*temps / cadre.echelle, 1.0) * zone.height());
+            marques.append({marque, point.choisi});
+            if (marques.size() == 1)
+                ligneTemps.moveTo(marque);
+            else
+                ligneTemps.lineTo(marque);
+        }
+    }
+    p.setPen(QPen(Temps, 2));
+    p.drawPath(ligneTemps);
+    p.setBrush(Qt::white);
+    for (const auto& [marque, choisi] : marques) {
+        const qreal rayon = choisi ? RayonPointChoisi : RayonPoint;
+        p.drawEllipse(marque, rayon, rayon);
+    }
+}
+
+// The dates of the first and the last saved training, under their bars.
+void DessinerDates(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points,
+                   const QLocale& locale)
+{
+    const QFont petite = PolicePetite();
+    p.setFont(petite);
+    const QFontMetrics mesure(petite);
+    const auto date = [&](qsizetype i, const QColor& couleur) {
+        const QString texte = ElementListe(points[i].dateHeure, locale);
+        const qreal largeur = mesure.horizontalAdvance(texte);
+        const qreal gauche =
+            std::clamp(Centre(cadre, points, i) - largeur / 2, cadre.zone.left(), cadre.zone.right() - largeur);
+        p.setPen(couleur);
+        p.drawText(QRectF(gauche, cadre.zone.bottom() + 2, largeur + 1, HauteurDates - 2),
+                   Qt::AlignLeft | Qt::AlignVCenter, texte);
+    };
+    date(points.size() - 1, points.last().choisi ? Couleurs::Bleu : Couleurs::Noir);
+    if (points.size() > 1)
+        date(0, Couleurs::Noir);
+}
+
 } // namespace
 
 GrapheProgression::GrapheProgression(BaseDonnees& base_, QWidget* parent)
@@ -91,103 +228,15 @@ void GrapheProgression::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QLocale locale;
-
     p.setFont(Police(12, true));
     p.setPen(Couleurs::Bleu);
     p.drawText(QRect(0, 0, width(), HauteurTitre), Qt::AlignCenter, progression.titre());
 
-    // The two scales' numbers set the room left and right of the plot.
-    const QFont petite = Police(8.25);
-    p.setFont(petite);
-    const QFontMetrics mesure(petite);
-    const double echelle = progression.echelleTemps();
-    const std::array<double, 3> graduations = {0.0, 0.5, 1.0};
-    int largeurSecondes = 0;
-    for (const double g : graduations)
-        largeurSecondes = std::max(largeurSecondes, mesure.horizontalAdvance(TexteEchelle(g * echelle, locale)));
-    const QRectF zone(QPointF(mesure.horizontalAdvance(QStringLiteral("100")) + 2 * Marge,
-                              HauteurTitre + HauteurEchelles + mesure.height() / 2.0),
-                      QPointF(width() - largeurSecondes - 2 * Marge - 1, height() - HauteurDates));
-
-    // Legends above the scales: a bar, and a point on its line.
-    const QFont legende = Police(9);
-    p.setFont(legende);
-    const QFontMetrics mesureLegende(legende);
-    const int milieuEchelles = HauteurTitre + HauteurEchelles / 2;
-    p.setPen(Couleurs::Vert);
-    p.fillRect(QRectF(0, milieuEchelles - 5, 10, 10), Barre);
-    p.drawRect(QRectF(0, milieuEchelles - 5, 10, 10));
-    p.drawText(QRect(14, HauteurTitre, width() / 2, HauteurEchelles), Qt::AlignLeft | Qt::AlignVCenter,
-               Textes::EchellePart);
-    const int largeurTemps = mesureLegende.horizontalAdvance(Textes::EchelleTemps);
-    p.drawText(QRect(width() - largeurTemps - 1, HauteurTitre, largeurTemps, HauteurEchelles),
-               Qt::AlignRight | Qt::AlignVCenter, Textes::EchelleTemps);
-    const qreal xLegende = width() - largeurTemps - 14;
-    p.setPen(QPen(Temps, 2));
-    p.drawLine(QPointF(xLegende - 8, milieuEchelles), QPointF(xLegende + 8, milieuEchelles));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(xLegende, milieuEchelles), RayonPoint, RayonPoint);
-    p.setBrush(Qt::NoBrush);
-
-    // Grid lines at 0, 50 and 100 % and at half and all of the seconds scale.
-    p.setFont(petite);
-    for (const double g : graduations) {
-        const qreal y = zone.bottom() - g * zone.height();
-        p.setPen(g == 0.0 ? Couleurs::Gris : Quadrillage);
-        p.drawLine(QPointF(zone.left(), y), QPointF(zone.right(), y));
-        p.setPen(Couleurs::Noir);
-        const QRectF ligne(0, y - mesure.height() / 2.0, zone.left() - Marge, mesure.height());
-        p.drawText(ligne, Qt::AlignRight | Qt::AlignVCenter, QString::number(qRound(g * 100)));
-        p.drawText(ligne.translated(zone.right() + Marge, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   TexteEchelle(g * echelle, locale));
-    }
-
-    const QList<PointProgression>& points = progression.points;
-    if (points.isEmpty())
+    const Cadre cadre = Placer(progression, size(), locale);
+    DessinerLegendes(p, width());
+    DessinerEchelles(p, cadre, locale);
+    if (progression.points.isEmpty())
         return;
-    const qreal largeurCase = zone.width() / qreal(points.size());
-    const qreal largeurBarre = std::min(largeurCase * 0.6, LargeurBarreMax);
-    const auto centre = [&](qsizetype i) { return zone.left() + largeurCase * (qreal(i) + 0.5); };
-
-    QPainterPath ligneTemps;
-    QList<std::pair<QPointF, bool>> marques;
-    for (qsizetype i = 0; i < points.size(); ++i) {
-        const PointProgression& point = points[i];
-        if (point.choisi)
-            p.fillRect(QRectF(zone.left() + largeurCase * qreal(i), zone.top(), largeurCase, zone.height()),
-                       FondChoisi);
-        if (!point.aUneBarre())
-            continue;
-        const qreal hauteur = point.part() / 100.0 * zone.height();
-        const QRectF barre(centre(i) - largeurBarre / 2, zone.bottom() - hauteur, largeurBarre, hauteur);
-        p.fillRect(barre, point.choisi ? BarreChoisie : Barre);
-        if (const std::optional<double> temps = point.tempsMoyen()) {
-            const QPointF marque(centre(i), zone.bottom() - std::min(*temps / echelle, 1.0) * zone.height());
-            marques.append({marque, point.choisi});
-            if (marques.size() == 1)
-                ligneTemps.moveTo(marque);
-            else
-                ligneTemps.lineTo(marque);
-        }
-    }
-    p.setPen(QPen(Temps, 2));
-    p.drawPath(ligneTemps);
-    p.setBrush(Qt::white);
-    for (const auto& [marque, choisi] : marques) {
-        const qreal rayon = choisi ? RayonPointChoisi : RayonPoint;
-        p.drawEllipse(marque, rayon, rayon);
-    }
-
-    // The dates of the first and the last saved training, under their bars.
-    const auto date = [&](qsizetype i, const QColor& couleur) {
-        const QString texte = ElementListe(points[i].dateHeure, locale);
-        const qreal largeur = mesure.horizontalAdvance(texte);
-        const qreal gauche = std::clamp(centre(i) - largeur / 2, zone.left(), zone.right() - largeur);
-        p.setPen(couleur);
-        p.drawText(QRectF(gauche, zone.bottom() + 2, largeur + 1, HauteurDates - 2),
-                   Qt::AlignLeft | Qt::AlignVCenter, texte);
-    };
-    date(points.size() - 1, points.last().choisi ? Couleurs::Bleu : Couleurs::Noir);
-    if (points.size() > 1)
-        date(0, Couleurs::Noir);
+    DessinerPoints(p, cadre, progression.points);
+    DessinerDates(p, cadre, progression.points, locale);
 }
