@@ -1,11 +1,11 @@
 // The viewer and the save as the store grows: the list and the newest saved
 // training shown, another one shown, one deleted, one saved.
 #include "Mesures.h"
-#include "Outils.h"
+#include "OutilsMesures.h"
 
-#include "results/Donnees.h"
-#include "viewer/F_Consulter.h"
-#include "viewer/GrapheProgression.h"
+#include "core/results/MagasinResultats.h"
+#include "ui/viewer/F_Consulter.h"
+#include "ui/viewer/GrapheProgression.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -33,8 +33,8 @@ Resultats TroisTables()
 
 Figures Mesurer(int entrainements)
 {
-    Dossier dossier(entrainements);
-    dossier.entrer();
+    DossierProgramme dossier;
+    RemplirEntrainements(dossier.base(), entrainements);
     Figures f;
     for (int i = 0; i < 10; ++i) {
         F_Consulter visionneuse;
@@ -62,6 +62,7 @@ Figures Mesurer(int entrainements)
     }
 
     Repondeur repondeur;
+    repondeur.choix = OuiSinonOk;
     auto* supprimer = visionneuse.findChild<QToolButton*>(QStringLiteral("B_Supprimer"));
     for (int i = 0; i < 20; ++i) {
         const int avant = liste->count();
@@ -73,11 +74,11 @@ Figures Mesurer(int entrainements)
     }
     visionneuse.done(QDialog::Accepted);
 
-    BaseResultats base(QStringLiteral("mesure"));
+    MagasinResultats magasin(QStringLiteral("mesure"));
     const QDateTime debut(QDate(2030, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 20; ++i) {
         const auto t = Horodatage::now();
-        if (EcrireResultats(TroisTables(), base, debut.addSecs(60 * i)) != ProblemeBase::Aucun)
+        if (magasin.EcrireResultats(TroisTables(), debut.addSecs(60 * i)) != ProblemeBase::Aucun)
             qFatal("L'enregistrement a échoué");
         f.enregistrement.valeurs.push_back(MillisecondesDepuis(t));
     }
@@ -103,7 +104,7 @@ Planchers MesurerPlanchers()
             dialogue.show();
         }));
     }
-    Dossier dossier;
+    DossierProgramme dossier;
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plancher"));
         base.setDatabaseName(dossier.base());

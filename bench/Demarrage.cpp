@@ -2,7 +2,7 @@
 // program does to show a window.
 #include "Lancement.h"
 #include "Mesures.h"
-#include "Outils.h"
+#include "OutilsMesures.h"
 
 #include <QDir>
 
@@ -17,7 +17,8 @@ struct Figures
 
 void MesurerDemarrage(Rapport& rapport)
 {
-    const Dossier vide, rempli(10000);
+    const DossierProgramme vide, rempli;
+    RemplirEntrainements(rempli.base(), 10000);
     const QString programme = QDir(vide.chemin()).filePath(QStringLiteral("Calkado"));
     struct Cas
     {

@@ -1,17 +1,15 @@
 // The main window under a user's hands: the answer tested, the next question
 // asked, and the stopwatch on a machine kept busy.
 #include "Mesures.h"
-#include "Outils.h"
+#include "OutilsMesures.h"
 
-#include "mainwindow/F_Calkado.h"
+#include "ui/mainwindow/F_Calkado.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -74,8 +72,7 @@ Serie PlancherReponse(int fois)
 
 void MesurerReponses(Rapport& rapport)
 {
-    Dossier dossier;
-    dossier.entrer();
+    DossierProgramme dossier;
     F_Calkado fenetre;
     Commencer(fenetre);
     auto* champ = Controle<QLineEdit>(fenetre, QStringLiteral("T_Résultat"));
@@ -125,19 +122,11 @@ private:
     std::vector<pid_t> processus;
 };
 
+// The summed time of the first table saved, or -1.
 int DixiemesEnregistres(const QString& fichier)
 {
-    int dixiemes = -1;
-    {
-        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lecture"));
-        base.setDatabaseName(fichier);
-        base.open();
-        QSqlQuery requete(QStringLiteral("SELECT \"TempsTotalEssai1\" FROM \"TCalkado\""), base);
-        if (requete.next())
-            dixiemes = requete.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("lecture"));
-    return dixiemes;
+    const QStringList lignes = Magasin::lignes(fichier);
+    return lignes.isEmpty() ? -1 : lignes.first().section(QLatin1Char('|'), 6, 6).toInt();
 }
 
 } // namespace
@@ -149,9 +138,9 @@ void MesurerChronometre(Rapport& rapport)
     Serie secondes;
     bool tenue = true;
     for (int essai = 0; essai < 3; ++essai) {
-        Dossier dossier;
-        dossier.entrer();
+        DossierProgramme dossier;
         Repondeur repondeur;
+        repondeur.choix = OuiSinonOk;
         F_Calkado fenetre;
         Commencer(fenetre);
         QTest::keyClick(&fenetre, Qt::Key_Return);   // the question is asked

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QSysInfo>
-#include <QThread>
 #include <QTextStream>
+#include <QThread>
 #include <algorithm>
 
 double Serie::mediane() const

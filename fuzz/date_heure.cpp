@@ -2,7 +2,7 @@
 // language: every stored value comes back exactly from its item, and no text
 // read as an item makes the reading fail.
 #include "Exiger.h"
-#include "results/DateHeure.h"
+#include "core/results/DateHeure.h"
 
 #include <QList>
 #include <QLocale>

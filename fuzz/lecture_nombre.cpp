@@ -1,7 +1,7 @@
 // The reading of a typed answer, given any text: it never fails, and what it
 // reads is the number the text starts with, in its plain form.
 #include "Exiger.h"
-#include "training/LectureNombre.h"
+#include "core/training/LectureNombre.h"
 
 #include <QString>
 #include <cstddef>

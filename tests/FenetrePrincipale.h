@@ -3,8 +3,10 @@
 // and what it shows read back as short texts.
 #pragma once
 
+#include "Factices.h"
+#include "Magasin.h"
 #include "Outils.h"
-#include "mainwindow/F_Calkado.h"
+#include "ui/mainwindow/F_Calkado.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // expected ("aucun", "M2" ... "M5") and whether the program goes on
 // ("continue") or must end ("fin").
 #include "Outils.h"
-#include "Textes.h"
-#include "mainwindow/F_Calkado.h"
-#include "platform/Ressources.h"
+#include "core/Textes.h"
+#include "ui/mainwindow/F_Calkado.h"
+#include "ui/platform/Ressources.h"
 
 #include <QTest>
 #include <QToolButton>

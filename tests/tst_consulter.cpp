@@ -3,9 +3,10 @@
 // answered yes or no, the store faults, and the viewer opened from the main
 // window.
 #include "FenetrePrincipale.h"
-#include "platform/Ressources.h"
-#include "viewer/F_Consulter.h"
-#include "viewer/GrapheProgression.h"
+#include "core/results/DateHeure.h"
+#include "ui/platform/Ressources.h"
+#include "ui/viewer/F_Consulter.h"
+#include "ui/viewer/GrapheProgression.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The start-up: version and title, the program file, the display checks.
 #include "Outils.h"
-#include "Textes.h"
-#include "app/Demarrage.h"
-#include "mainwindow/F_Calkado.h"
-#include "platform/FichierProgramme.h"
-#include "platform/Ressources.h"
+#include "core/Textes.h"
+#include "core/platform/FichierProgramme.h"
+#include "core/startup/Demarrage.h"
+#include "ui/mainwindow/F_Calkado.h"
+#include "ui/platform/Ressources.h"
 
 #include <QFile>
 #include <QTest>

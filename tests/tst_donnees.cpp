@@ -1,9 +1,10 @@
 // The results store on real files: what a save writes, what the viewer reads
 // back and deletes, the dates of the list read back exactly, and every fault
 // of the file named as the user will be told it.
+#include "Magasin.h"
 #include "Outils.h"
-#include "results/Donnees.h"
-#include "viewer/LectureResultats.h"
+#include "core/results/DateHeure.h"
+#include "core/results/MagasinResultats.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -26,7 +27,7 @@ Resultats resultats(std::initializer_list<int> tables, bool de1a12 = true, bool 
         c.NbQuestionRéponse[i] = 1;
         c.TempsTotalEssai1[i] = table * 10;
     }
-    return RemplirResultats(c, de1a12, aleatoire);
+    return ResultatsDesCompteurs(c, de1a12, aleatoire);
 }
 
 QString ligne(const QString& date, int table, const QString& options = "1|1")
@@ -79,9 +80,9 @@ private slots:
     void fichiers_qui_ne_sont_pas_le_magasin()
     {
         DossierProgramme dossier(true, false);
-        BaseResultats base("test");
-        QCOMPARE(base.Ouvrir(), ProblemeBase::Absent);
-        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Absent);
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Absent);
         QVERIFY2(!QFile::exists("CalkadoVa.sqlite"), "the program must never make the store");
 
         const auto fichier = [](const QByteArray& contenu) {
@@ -90,23 +91,23 @@ private slots:
             f.write(contenu);
         };
         fichier("Ceci n'est pas une base de données, mais un texte assez long pour en avoir l'air.\n");
-        QCOMPARE(base.Ouvrir(), ProblemeBase::PasUneBase);
-        QCOMPARE(LireDates(base).probleme, ProblemeBase::PasUneBase);
+        QCOMPARE(base.Verifier(), ProblemeBase::PasUneBase);
+        QCOMPARE(base.LireDates().probleme, ProblemeBase::PasUneBase);
         fichier({});   // an empty file is an empty SQLite database, without the table
-        QCOMPARE(base.Ouvrir(), ProblemeBase::PasUneBase);
+        QCOMPARE(base.Verifier(), ProblemeBase::PasUneBase);
         QCOMPARE(QFile("CalkadoVa.sqlite").size(), 0);
 
         QFile::remove("CalkadoVa.sqlite");
         Magasin::executer({"CREATE TABLE \"Autre\" (\"x\" INTEGER)"});
-        QCOMPARE(ContientDesResultats(base).probleme, ProblemeBase::PasUneBase);
+        QCOMPARE(base.ContientDesResultats().probleme, ProblemeBase::PasUneBase);
         QFile::remove("CalkadoVa.sqlite");
-        Magasin::executer({"CREATE TABLE \"TCalkado\" (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
-        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::PasUneBase);
+        Magasin::executer({"CREATE TABLE %T (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
+        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::PasUneBase);
 
         // The store put in place while the program runs is used at once.
         QFile::remove("CalkadoVa.sqlite");
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes().size(), 1);
         // The set-up never replaces a store that is there.
         QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
@@ -116,24 +117,30 @@ private slots:
     void magasin_remplace_ou_retire_pendant_l_usage()
     {
         DossierProgramme dossier;
-        BaseResultats base("test");
-        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        MagasinResultats base("test");
+        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
         // Removed while open: the connection would write into a file no one
         // will ever read again; the fault is told instead.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
-        QCOMPARE(EcrireResultats(resultats({4}), base, Moment), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats({4}), Moment), ProblemeBase::Absent);
         QCOMPARE(Magasin::lignes("ailleurs.sqlite").size(), 1);
         // Another store put in its place is the one written.
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(EcrireResultats(resultats({5}), base, Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({5}), Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 5)});
+        // Replaced between two saves that both succeed: the new one is written.
+        QVERIFY(QFile::rename("CalkadoVa.sqlite", "ancien.sqlite"));
+        QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
+        QCOMPARE(base.EcrireResultats(resultats({6}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 6)});
+        QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
 
     void suppression_refusee_sans_rien_perdre()
     {
         DossierProgramme dossier;
-        BaseResultats base("test");
-        QCOMPARE(EcrireResultats(resultats({3}), base, Moment), ProblemeBase::Aucun);
+        MagasinResultats base("test");
+        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
         base.Fermer();
         struct Protection
         {
@@ -142,8 +149,8 @@ private slots:
         } protection;
         if (!protection.active)
             QSKIP("this file system cannot make a file read-only for this user");
-        QCOMPARE(SupprimerEntrainement(base, TexteBase(Moment)), ProblemeBase::LectureSeule);
-        QCOMPARE(LireDates(base).valeur, QStringList{TexteBase(Moment)});
+        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::LectureSeule);
+        QCOMPARE(base.LireDates().valeur, QStringList{TexteBase(Moment)});
     }
 };
 

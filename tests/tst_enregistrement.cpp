@@ -2,8 +2,8 @@
 // empty store and leaving the program, with the store sound or faulty: what
 // the parent reads, what the store holds afterwards, and what stays on screen.
 #include "FenetrePrincipale.h"
-#include "platform/BaseDonnees.h"
-#include "platform/Ressources.h"
+#include "core/platform/ConnexionSqlite.h"
+#include "ui/platform/Ressources.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -151,7 +151,7 @@ struct AutreProgramme
 {
     QSqlDatabase base = QSqlDatabase::addDatabase("QSQLITE", "autre");
     bool tient = (base.setDatabaseName(FichierMagasin), base.open()) && QSqlQuery(base).exec("BEGIN IMMEDIATE")
-              && QSqlQuery(base).exec("DELETE FROM \"TCalkado\"");
+              && QSqlQuery(base).exec("DELETE FROM " + NomSql(MagasinResultats::Table()));
     bool lacher() { return !std::exchange(tient, false) || QSqlQuery(base).exec("ROLLBACK"); }
     ~AutreProgramme() { lacher(); base.close(); base = QSqlDatabase(); QSqlDatabase::removeDatabase("autre"); }
 };
@@ -306,7 +306,7 @@ private slots:
         QTest::addColumn<QString>("cause");   // the row tells what stands at the store's name
         QTest::newRow("absent") << "introuvable";
         QTest::newRow("fichier texte") << "n'est pas un fichier de résultats";
-        QTest::newRow("base SQLite sans la table TCalkado") << "n'est pas un fichier de résultats";
+        QTest::newRow("base SQLite sans la table des résultats") << "n'est pas un fichier de résultats";
     }
     void magasinInutilisable()
     {
@@ -382,7 +382,7 @@ private slots:
         else if (panne == "disque plein")
             Magasin::remplir("BaseDonnées");
         else if (panne == "livret 7 refusé")
-            Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON \"TCalkado\" WHEN NEW.\"NumLivret\" = 7 "
+            Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON %T WHEN NEW.\"NumLivret\" = 7 "
                                "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
         QElapsedTimer attente;
         attente.start();
@@ -399,7 +399,7 @@ private slots:
         else if (panne == "bloqué")
             QVERIFY(autre->lacher());
         else if (panne == "disque plein")
-            Magasin::executer({"DELETE FROM \"TCalkado\" WHERE \"DateHeure\" = '2000-01-01 00:00:00'"});
+            Magasin::executer({"DELETE FROM %T WHERE \"DateHeure\" = '2000-01-01 00:00:00'"});
         else
             Magasin::executer({"DROP TRIGGER echec"});
         const QString debut = maintenant();

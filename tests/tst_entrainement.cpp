@@ -2,9 +2,9 @@
 // draw and its pools, the phrases chosen by chance, counters that never wrap,
 // the reading of a typed number.
 #include "Factices.h"
-#include "Textes.h"
-#include "training/Entrainement.h"
-#include "training/LectureNombre.h"
+#include "core/Textes.h"
+#include "core/training/Entrainement.h"
+#include "core/training/LectureNombre.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // The texts of the results table and the results-present test.
-#include "results/TableauResultats.h"
+#include "core/results/TableauResultats.h"
 
 #include <QTest>
 
@@ -52,7 +52,7 @@ void TestResultats::formatTemps()
 
 void TestResultats::tableauVide()
 {
-    const TextesResultats textes = AfficherResultats(CompteursLivrets{}, francais);
+    const TextesResultats textes = TextesDuTableau(CompteursLivrets{}, francais);
     for (const auto& ligne : textes.cellules)
         for (const QString& cellule : ligne)
             QVERIFY(cellule.isEmpty());
@@ -79,7 +79,7 @@ void TestResultats::colonnesEtTotaux()
     c.NbQuestionEssai1[7] = 10;
     c.TempsTotalEssai1[7] = 400000;
 
-    const TextesResultats t = AfficherResultats(c, francais);
+    const TextesResultats t = TextesDuTableau(c, francais);
     const auto colonne = [&t](int i) {
         QStringList textes;
         for (const auto& ligne : t.cellules)
@@ -113,7 +113,7 @@ void TestResultats::resultatsPresents()
 {
     QFETCH(QString, total);
     QFETCH(bool, presents);
-    QCOMPARE(ResultatsPresents(total), presents);
+    QCOMPARE(TotalQuestionsPositif(total), presents);
 }
 
 QTEST_GUILESS_MAIN(TestResultats)

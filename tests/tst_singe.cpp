@@ -3,8 +3,8 @@
 // checked after each one. The seed comes from CALKADO_GRAINE and the number of
 // actions from CALKADO_ACTIONS; a failure names the seed and the last actions.
 #include "FenetrePrincipale.h"
-#include "platform/Ressources.h"
-#include "viewer/F_Consulter.h"
+#include "ui/platform/Ressources.h"
+#include "ui/viewer/F_Consulter.h"
 
 #include <QListWidget>
 #include <QSqlDatabase>

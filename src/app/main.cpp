@@ -1,5 +1,5 @@
-#include "mainwindow/F_Calkado.h"
-#include "platform/Ressources.h"
+#include "ui/mainwindow/F_Calkado.h"
+#include "ui/platform/Ressources.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -1,0 +1,18 @@
+// What the in-process measurements add to the tools they share with the
+// tests: results files of a given size, and an action timed until the screen
+// shows its outcome.
+#pragma once
+
+#include "Magasin.h"
+#include "Outils.h"
+
+#include <QString>
+#include <functional>
+
+// Saved trainings ten minutes apart from 2020 on, that many, each with the
+// tables chosen by chance (six on average) and plausible counts.
+void RemplirEntrainements(const QString& fichier, int entrainements);
+
+// Runs the action, then lets the windows process what it caused (painting
+// included): the time until the screen is up to date, in milliseconds.
+double Chronometrer(const std::function<void()>& action);

@@ -1,0 +1,230 @@
+#include "ConnexionSqlite.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+// Result codes of SQLite (primary codes, as Qt's driver reports them).
+enum CodeSqlite {
+    SQLITE_ERROR_ = 1,
+    SQLITE_BUSY_ = 5,
+    SQLITE_LOCKED_ = 6,
+    SQLITE_READONLY_ = 8,
+    SQLITE_CORRUPT_ = 11,
+    SQLITE_FULL_ = 13,
+    SQLITE_NOTADB_ = 26,
+};
+
+// Tells one file from another put in its place under the same name.
+QString IdentiteFichier(const QString& chemin)
+{
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::stat(QFile::encodeName(chemin).constData(), &etat) != 0)
+        return {};
+    return QStringLiteral("%1:%2").arg(etat.st_dev).arg(etat.st_ino);
+#else
+    const QFileInfo info(chemin);
+    return info.exists() ? info.birthTime().toString(Qt::ISODateWithMs) : QString();
+#endif
+}
+
+} // namespace
+
+QString NomSql(const QString& nom)
+{
+    return QLatin1Char('"') + QString(nom).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification verification_)
+    : nom(std::move(nomConnexion)), fichier(std::move(fichier_)), verification(std::move(verification_))
+{
+}
+
+ConnexionSqlite::~ConnexionSqlite()
+{
+    Fermer();
+}
+
+QSqlDatabase ConnexionSqlite::connexion() const
+{
+    return QSqlDatabase::database(nom, false);
+}
+
+ProblemeBase ConnexionSqlite::Ouvrir()
+{
+    const QString chemin = QDir::current().absoluteFilePath(fichier);
+    const QString actuelle = IdentiteFichier(chemin);
+    if (ouverte && !actuelle.isEmpty() && actuelle == identite)
+        return ProblemeBase::Aucun;
+    Fermer();
+    if (actuelle.isEmpty())
+        return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
+
+    ouverte = true;
+    identite = actuelle;
+    ProblemeBase probleme = Connecter(chemin);
+    if (probleme == ProblemeBase::Aucun) {
+        QSqlDatabase base = connexion();
+        probleme = verification(base);
+    }
+    if (probleme != ProblemeBase::Aucun)
+        Fermer();
+    return probleme;
+}
+
+ProblemeBase ConnexionSqlite::Connecter(const QString& chemin)
+{
+    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+    // "mode=rw": SQLite must never make the file when it is missing.
+    QUrl adresse = QUrl::fromLocalFile(chemin);
+    adresse.setQuery(QStringLiteral("mode=rw"));
+    base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
+    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteMs));
+    return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
+}
+
+void ConnexionSqlite::Fermer()
+{
+    if (!QSqlDatabase::contains(nom))
+        return;
+    connexion().close();
+    QSqlDatabase::removeDatabase(nom);
+    ouverte = false;
+    identite.clear();
+}
+
+ProblemeBase ConnexionSqlite::Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs)
+{
+    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
+        return probleme;
+    requete = QSqlQuery(connexion());
+    requete.setForwardOnly(true);
+    if (!requete.prepare(sql))
+        return Probleme(requete.lastError());
+    for (const QVariant& valeur : valeurs)
+        requete.addBindValue(valeur);
+    if (requete.exec())
+        return ProblemeBase::Aucun;
+    const ProblemeBase probleme = Probleme(requete.lastError());
+    requete = QSqlQuery();
+    Fermer();
+    return probleme;
+}
+
+ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail)
+{
+    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
+        return probleme;
+    QSqlDatabase base = connexion();
+    QSqlQuery commande(base);
+    // IMMEDIATE takes the write lock at once, so that waiting for another
+    // program happens before anything is written.
+    ProblemeBase probleme = commande.exec(QStringLiteral("BEGIN IMMEDIATE")) ? travail(base)
+                                                                           : Probleme(commande.lastError());
+    if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT")))
+        probleme = Probleme(commande.lastError());
+    if (probleme != ProblemeBase::Aucun) {
+        commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
+        // The next use starts afresh from the file as it is then.
+        commande = QSqlQuery();
+        base = QSqlDatabase();
+        Fermer();
+    }
+    return probleme;
+}
+
+ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
+{
+    switch (erreur.nativeErrorCode().toInt() & 0xff) {
+    case SQLITE_BUSY_:
+    case SQLITE_LOCKED_:
+        return ProblemeBase::Verrouille;
+    case SQLITE_READONLY_:
+        return ProblemeBase::LectureSeule;
+    case SQLITE_FULL_:
+        return ProblemeBase::DisquePlein;
+    case SQLITE_ERROR_:   // a table or column that is not there
+    case SQLITE_CORRUPT_:
+    case SQLITE_NOTADB_:
+        return ProblemeBase::PasUneBase;
+    default: {
+        // A file made read-only after it was opened fails as a write error.
+        const QFileInfo info(QDir::current().absoluteFilePath(fichier));
+        if (!info.exists())
+            return ProblemeBase::Absent;
+        return info.isReadable() && !info.isWritable() ? ProblemeBase::LectureSeule
+                                                       : ProblemeBase::Inaccessible;
+    }
+    }
+}
+
+namespace {
+
+QStringList Instructions(const QString& schema)
+{
+    QString sansCommentaires;
+    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
+        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
+        sansCommentaires += (commentaire < 0 ? ligne : ligne.left(commentaire)) + QLatin1Char('\n');
+    }
+    QStringList instructions;
+    for (const QString& instruction : sansCommentaires.split(QLatin1Char(';')))
+        if (!instruction.trimmed().isEmpty())
+            instructions << instruction.trimmed();
+    return instructions;
+}
+
+bool Echec(QString* erreur, const QString& raison)
+{
+    if (erreur)
+        *erreur = raison;
+    return false;
+}
+
+} // namespace
+
+bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
+{
+    QFile source(schema);
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
+        return Echec(erreur, schema + QStringLiteral(" : ") + source.errorString());
+    const QStringList instructions = Instructions(QString::fromUtf8(source.readAll()));
+    if (QFileInfo::exists(fichier))
+        return Echec(erreur, fichier + QStringLiteral(" existe déjà"));
+
+    // Made under another name, then renamed: the store appears whole or not at all.
+    const QString provisoire = fichier + QStringLiteral(".nouveau");
+    QFile::remove(provisoire);
+    const QString nom = QStringLiteral("CreerBase:") + fichier;
+    QString probleme;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+        base.setDatabaseName(provisoire);
+        if (!base.open())
+            probleme = base.lastError().text();
+        for (const QString& instruction : instructions) {
+            QSqlQuery requete(base);
+            if (probleme.isEmpty() && !requete.exec(instruction))
+                probleme = requete.lastError().text();
+        }
+        base.close();
+    }
+    QSqlDatabase::removeDatabase(nom);
+    if (probleme.isEmpty() && !QFile::rename(provisoire, fichier))
+        probleme = fichier + QStringLiteral(" : impossible de créer le fichier");
+    if (!probleme.isEmpty()) {
+        QFile::remove(provisoire);
+        return Echec(erreur, probleme);
+    }
+    return true;
+}

@@ -1,0 +1,96 @@
+#include "core/results/DateHeure.h"
+
+namespace {
+
+const QString FormatHeure = QStringLiteral("HH:mm:ss");
+
+// The locale's short date, widened to four-digit years so that the year reads
+// back as it was.
+QString FormatDate(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format;
+}
+
+// Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's): the
+// languages that write with those put the digits 0 to 9 in their own format.
+QLocale Chiffres(const QLocale& locale)
+{
+    return locale.zeroDigit().size() == 1 ? locale : QLocale::c();
+}
+
+} // namespace
+
+QDateTime MomentEnregistrement(const QDateTime& maintenant)
+{
+    const QTime heure = maintenant.time();
+    return QDateTime(maintenant.date(), QTime(heure.hour(), heure.minute(), heure.second()), Qt::UTC);
+}
+
+QString TexteBase(const QDateTime& moment)
+{
+    // "yyyy-MM-dd HH:mm:ss" through the ISO forms, many times faster than a
+    // format string when the viewer lists thousands of saved trainings.
+    if (!moment.isValid())
+        return {};
+    const QTime heure = moment.time();
+    return moment.date().toString(Qt::ISODate) + QLatin1Char(' ')
+           + QTime(heure.hour(), heure.minute(), heure.second()).toString(Qt::ISODate);
+}
+
+QDateTime LireTexteBase(const QString& texte)
+{
+    // Date and time apart: read together, a time that the local zone skips
+    // in spring would not be valid.
+    if (texte.size() != 19 || texte.at(10) != QLatin1Char(' '))
+        return {};
+    const QDate date = QDate::fromString(QStringView(texte).left(10), Qt::ISODate);
+    const QTime heure = QTime::fromString(QStringView(texte).mid(11), Qt::ISODate);
+    if (!date.isValid() || !heure.isValid())
+        return {};
+    // Only the exact stored form counts.
+    const QDateTime moment(date, heure, Qt::UTC);
+    return TexteBase(moment) == texte ? moment : QDateTime();
+}
+
+QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
+{
+    const QLocale chiffres = Chiffres(locale);
+    const QString date = chiffres.toString(moment.date(), FormatDate(locale));
+    if (moment.time() == QTime(0, 0))
+        return date;
+    return date + QLatin1Char(' ') + chiffres.toString(moment.time(), FormatHeure);
+}
+
+QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
+{
+    const QString formatDate = FormatDate(locale);
+    const QLocale chiffres = Chiffres(locale);
+    QDate date = chiffres.toDate(texte, formatDate);
+    QTime heure(0, 0);
+    if (!date.isValid()) {
+        // The time is the last word; the date may hold blanks of its own.
+        const qsizetype blanc = texte.lastIndexOf(QLatin1Char(' '));
+        if (blanc < 0)
+            return {};
+        date = chiffres.toDate(texte.left(blanc), formatDate);
+        heure = chiffres.toTime(texte.mid(blanc + 1), FormatHeure);
+    }
+    if (!date.isValid() || !heure.isValid())
+        return {};
+    return QDateTime(date, heure, Qt::UTC);
+}
+
+QString ElementListe(const QString& texteBase, const QLocale& locale)
+{
+    const QDateTime moment = LireTexteBase(texteBase);
+    return moment.isValid() ? TexteDateHeure(moment, locale) : texteBase;
+}
+
+QString CleElement(const QString& element, const QLocale& locale)
+{
+    const QDateTime moment = LireDateHeure(element, locale);
+    return moment.isValid() ? TexteBase(moment) : element;
+}

@@ -1,0 +1,66 @@
+// The results file for the rest of the program: the one place that knows its
+// tables, its columns and its SQL. A saved training is every row of one
+// stored date and time ("yyyy-MM-dd HH:mm:ss"), one row per table worked on.
+// Every verb opens the file when it needs to and reports a fault instead of
+// failing silently; what the user is told comes from ExpliquerProbleme.
+#pragma once
+
+#include "core/platform/ConnexionSqlite.h"
+#include "core/results/Progression.h"
+#include "core/results/Resultats.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+
+class MagasinResultats
+{
+public:
+    // The connection's name is Qt's; the file is the one of the working folder.
+    explicit MagasinResultats(const QString& nomConnexion);
+
+    // Opens the file and checks that it is a results file.
+    ProblemeBase Verifier();
+    void Fermer();
+    QString nomConnexion() const { return connexion.nomConnexion(); }
+
+    // Appends one row per table that has questions, in the order of the
+    // tables, all with the same moment, in one transaction: a failure leaves
+    // no row.
+    ProblemeBase EcrireResultats(const Resultats& resultats, const QDateTime& moment);
+
+    // Whether the file holds at least one row.
+    Lecture<bool> ContientDesResultats();
+
+    // The stored dates and times of the saved trainings, the newest first:
+    // rows next to each other with the same value make one saved training.
+    Lecture<QStringList> LireDates();
+
+    // The results of the saved training of that date and time; when two rows
+    // carry the same table, the one added later counts. A table outside 2 to
+    // 12, which the program never writes, is left out.
+    Lecture<Resultats> LireResultats(const QString& dateHeure);
+
+    // Deletes every row of that date and time, in one transaction.
+    ProblemeBase SupprimerEntrainement(const QString& dateHeure);
+
+    // The saved trainings of the progress chart, oldest first: the one of
+    // that date and time and those made before it, at most
+    // NbEntrainementsProgression, for one table or all of them. Twins saved
+    // apart under one date and time count as one, where its latest row was
+    // added, the later row of a table winning. None when no row carries that
+    // date and time.
+    Lecture<QList<PointProgression>> LireProgression(const QString& dateHeure, int livret);
+
+    // The table of the saved trainings and the columns a save writes, in
+    // order, for the tests that write rows as another program would.
+    static const QString& Table();
+    static const QStringList& Colonnes();
+
+private:
+    ConnexionSqlite connexion;
+};
+
+// What the user is told of a fault: what went wrong with the results file,
+// then what it means for what was being done. Empty when nothing went wrong.
+QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence);

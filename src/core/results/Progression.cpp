@@ -1,0 +1,75 @@
+#include "Progression.h"
+
+#include "core/Textes.h"
+#include "core/results/DateHeure.h"
+#include "core/results/TableauResultats.h"
+
+#include <algorithm>
+#include <cmath>
+
+double PointProgression::part() const
+{
+    if (nbQuestions < 1)
+        return 0;
+    return std::min(100.0, 100.0 * double(std::max<qint64>(nbEssai1, 0)) / double(nbQuestions));
+}
+
+std::optional<double> PointProgression::tempsMoyen() const
+{
+    return TempsMoyen(tempsEssai1, nbEssai1);
+}
+
+QString Progression::titre() const
+{
+    return livret == TousLesLivrets ? Textes::ProgressionTotaux
+                                    : Textes::ProgressionLivret + QString::number(livret);
+}
+
+double Progression::echelleTemps() const
+{
+    double plusLong = 0;
+    for (const PointProgression& p : points)
+        if (const std::optional<double> temps = p.tempsMoyen(); temps && p.aUneBarre())
+            plusLong = std::max(plusLong, *temps);
+    // 1, 2, 5, 10, 20, 50... seconds
+    for (double puissance = 1;; puissance *= 10)
+        for (const double facteur : {1.0, 2.0, 5.0})
+            if (facteur * puissance >= plusLong || puissance > 1e12)
+                return facteur * puissance;
+}
+
+QString Progression::description(const QLocale& locale) const
+{
+    QStringList lignes = {titre()};
+    for (const PointProgression& p : points) {
+        if (!p.aUneBarre())
+            continue;
+        const std::optional<double> temps = p.tempsMoyen();
+        lignes << Textes::LigneProgression(ElementListe(p.dateHeure, locale), TextePart(p.part()),
+                                           temps ? FormatTemps(*temps, locale) : QString(), p.choisi);
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+
+QString TextePart(double part)
+{
+    return QString::number(std::lround(part)) + QStringLiteral(" %");
+}
+
+PointProgression PointDe(const QString& dateHeure, const Resultats& resultats, int livret, bool choisi)
+{
+    CompteursLivrets compteurs = CompteursDesResultats(resultats);
+    if (livret != TousLesLivrets) {
+        // Only the table chosen: the others' counts left out.
+        const int garde = livret - PremierLivret;
+        const CompteursLivrets tous = compteurs;
+        compteurs.RazCompteurs();
+        if (garde >= 0 && garde < NbLivrets) {
+            compteurs.NbQuestionParLivret[garde] = tous.NbQuestionParLivret[garde];
+            compteurs.NbQuestionEssai1[garde] = tous.NbQuestionEssai1[garde];
+            compteurs.TempsTotalEssai1[garde] = tous.TempsTotalEssai1[garde];
+        }
+    }
+    const TotauxResultats totaux = Totaliser(compteurs);
+    return {dateHeure, totaux.questions, totaux.essai1, totaux.temps, choisi};
+}

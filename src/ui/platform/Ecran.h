@@ -1,0 +1,8 @@
+// What the start-up checks read of the display that shows the main window.
+#pragma once
+
+#include "core/startup/Demarrage.h"
+
+class QWidget;
+
+MesuresEcran MesurerEcran(const QWidget& fenetre);

@@ -1,0 +1,78 @@
+#include "GrilleResultats.h"
+
+#include "core/Textes.h"
+#include "ui/platform/Controles.h"
+#include "ui/platform/Couleurs.h"
+
+#include <QLabel>
+
+namespace {
+
+struct Ligne
+{
+    const char* nomCellules;
+    const char* nomTotal;
+    QColor couleur;
+};
+
+// Rows top to bottom.
+const std::array<Ligne, NbLignesResultats>& lignes()
+{
+    static const std::array<Ligne, NbLignesResultats> definition = {{
+        {"L_NbQuestion", "L_NbQuestionTotal", Couleurs::Noir},
+        {"L_NbQuestionEssai1", "L_NbQuestionEssai1Total", Couleurs::Vert},
+        {"L_Temps", "L_TempsTotal", Couleurs::Vert},
+        {"L_NbQuestionEssai2", "L_NbQuestionEssai2Total", Couleurs::Orange},
+        {"L_NbQuestionRéponse", "L_NbQuestionRéponseTotal", Couleurs::Rouge},
+    }};
+    return definition;
+}
+
+} // namespace
+
+GrilleResultats::GrilleResultats(QWidget* parent, const DispositionResultats& d)
+{
+    const Qt::Alignment droite = Qt::AlignRight | Qt::AlignTop;
+    for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
+        const Ligne& l = lignes()[ligne];
+        const int haut = d.hautLignes[ligne];
+        const int titre = TitreDeLigne[ligne];
+        titres[titre] = CreerEtiquette(parent, NomIndexe("L_Titre", titre),
+                                       Twips(d.gaucheTitres, haut, d.largeurTitres, d.hauteurLigne),
+                                       Police(14.25), l.couleur);
+        for (int i = 0; i < NbLivrets; ++i)
+            cellules[ligne][i] = CreerEtiquette(
+                parent, NomIndexe(l.nomCellules, i),
+                Twips(d.gaucheCellules[i], haut, d.largeurCellule, d.hauteurLigne), Police(14.25),
+                l.couleur, droite);
+        totaux[ligne] = CreerEtiquette(parent, QString::fromUtf8(l.nomTotal),
+                                       Twips(d.gaucheTotal, haut, d.largeurTotal, d.hauteurLigne),
+                                       Police(14.25), l.couleur, droite);
+    }
+    titres[NbTitresResultats - 1] =
+        CreerEtiquette(parent, NomIndexe("L_Titre", NbTitresResultats - 1),
+                       Twips(d.titreTotal),
+                       Police(d.pointsTitreTotal, d.grasTitreTotal), Couleurs::Bleu, droite);
+}
+
+void GrilleResultats::Afficher(const TextesResultats& textes)
+{
+    for (int titre = 0; titre < NbTitresResultats; ++titre)
+        titres[titre]->setText(Textes::TitresResultats.at(titre));
+    for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
+        for (int i = 0; i < NbLivrets; ++i)
+            cellules[ligne][i]->setText(textes.cellules[ligne][i]);
+        totaux[ligne]->setText(textes.totaux[ligne]);
+    }
+}
+
+void GrilleResultats::MontrerTableauResultats(bool visible)
+{
+    for (QLabel* titre : titres)
+        titre->setVisible(visible);
+    for (const auto& ligne : cellules)
+        for (QLabel* cellule : ligne)
+            cellule->setVisible(visible);
+    for (QLabel* total : totaux)
+        total->setVisible(visible);
+}

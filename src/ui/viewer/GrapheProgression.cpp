@@ -1,0 +1,243 @@
+#include "GrapheProgression.h"
+
+#include "core/Textes.h"
+#include "core/results/DateHeure.h"
+#include "core/results/MagasinResultats.h"
+#include "ui/platform/Controles.h"
+#include "ui/platform/Couleurs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace {
+
+// The colour with that part of white in it.
+QColor Eclaircir(const QColor& couleur, double blanc)
+{
+    const auto canal = [blanc](int valeur) { return qRound(valeur + (255 - valeur) * blanc); };
+    return {canal(couleur.red()), canal(couleur.green()), canal(couleur.blue())};
+}
+
+// Bars of the first tries in the results table's green, paler but for the
+// saved training shown; the times in the same green, drawn as a line. The
+// saved training shown stands on a light band of the viewer's blue.
+const QColor Barre = Eclaircir(Couleurs::Vert, 0.6);
+const QColor BarreChoisie = Couleurs::Vert;
+const QColor Temps = Couleurs::Vert;
+const QColor Quadrillage = Eclaircir(Couleurs::Gris, 0.7);
+const QColor FondChoisi(Couleurs::Bleu.red(), Couleurs::Bleu.green(), Couleurs::Bleu.blue(), 24);
+
+constexpr int HauteurTitre = 22;
+constexpr int HauteurEchelles = 18;
+constexpr int HauteurDates = 16;
+constexpr int Marge = 6;
+constexpr qreal LargeurBarreMax = 22;
+constexpr qreal RayonPoint = 3.5;
+constexpr qreal RayonPointChoisi = 5;
+
+QString TexteEchelle(double valeur, const QLocale& locale)
+{
+    return locale.toString(valeur, 'g', 6);
+}
+
+// Where the bars go, and the top of the seconds scale.
+struct Cadre
+{
+    QRectF zone;
+    double echelle = 1;
+};
+
+const std::array<double, 3> Graduations = {0.0, 0.5, 1.0};
+
+QFont PolicePetite()
+{
+    return Police(8.25);
+}
+
+// The two scales' numbers set the room left and right of the plot.
+Cadre Placer(const Progression& progression, QSize taille, const QLocale& locale)
+{
+    const QFontMetrics mesure(PolicePetite());
+    const double echelle = progression.echelleTemps();
+    int largeurSecondes = 0;
+    for (const double g : Graduations)
+        largeurSecondes = std::max(largeurSecondes, mesure.horizontalAdvance(TexteEchelle(g * echelle, locale)));
+    const QRectF zone(QPointF(mesure.horizontalAdvance(QStringLiteral("100")) + 2 * Marge,
+                              HauteurTitre + HauteurEchelles + mesure.height() / 2.0),
+                      QPointF(taille.width() - largeurSecondes - 2 * Marge - 1, taille.height() - HauteurDates));
+    return {zone, echelle};
+}
+
+// Legends above the scales: a bar, and a point on its line.
+void DessinerLegendes(QPainter& p, int largeur)
+{
+    const QFont legende = Police(9);
+    p.setFont(legende);
+    const int milieuEchelles = HauteurTitre + HauteurEchelles / 2;
+    p.setPen(Couleurs::Vert);
+    p.fillRect(QRectF(0, milieuEchelles - 5, 10, 10), Barre);
+    p.drawRect(QRectF(0, milieuEchelles - 5, 10, 10));
+    p.drawText(QRect(14, HauteurTitre, largeur / 2, HauteurEchelles), Qt::AlignLeft | Qt::AlignVCenter,
+               Textes::EchellePart);
+    const int largeurTemps = QFontMetrics(legende).horizontalAdvance(Textes::EchelleTemps);
+    p.drawText(QRect(largeur - largeurTemps - 1, HauteurTitre, largeurTemps, HauteurEchelles),
+               Qt::AlignRight | Qt::AlignVCenter, Textes::EchelleTemps);
+    const qreal xLegende = largeur - largeurTemps - 14;
+    p.setPen(QPen(Temps, 2));
+    p.drawLine(QPointF(xLegende - 8, milieuEchelles), QPointF(xLegende + 8, milieuEchelles));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(xLegende, milieuEchelles), RayonPoint, RayonPoint);
+    p.setBrush(Qt::NoBrush);
+}
+
+// Grid lines at 0, 50 and 100 % and at half and all of the seconds scale.
+void DessinerEchelles(QPainter& p, const Cadre& cadre, const QLocale& locale)
+{
+    const QFont petite = PolicePetite();
+    p.setFont(petite);
+    const QFontMetrics mesure(petite);
+    const QRectF& zone = cadre.zone;
+    for (const double g : Graduations) {
+        const qreal y = zone.bottom() - g * zone.height();
+        p.setPen(g == 0.0 ? Couleurs::Gris : Quadrillage);
+        p.drawLine(QPointF(zone.left(), y), QPointF(zone.right(), y));
+        p.setPen(Couleurs::Noir);
+        const QRectF ligne(0, y - mesure.height() / 2.0, zone.left() - Marge, mesure.height());
+        p.drawText(ligne, Qt::AlignRight | Qt::AlignVCenter, QString::number(qRound(g * 100)));
+        p.drawText(ligne.translated(zone.right() + Marge, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   TexteEchelle(g * cadre.echelle, locale));
+    }
+}
+
+qreal LargeurCase(const Cadre& cadre, const QList<PointProgression>& points)
+{
+    return cadre.zone.width() / qreal(points.size());
+}
+
+qreal Centre(const Cadre& cadre, const QList<PointProgression>& points, qsizetype i)
+{
+    return cadre.zone.left() + LargeurCase(cadre, points) * (qreal(i) + 0.5);
+}
+
+// The bars, the band of the saved training shown, and the line of the times.
+void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points)
+{
+    const QRectF& zone = cadre.zone;
+    const qreal largeurCase = LargeurCase(cadre, points);
+    const qreal largeurBarre = std::min(largeurCase * 0.6, LargeurBarreMax);
+    QPainterPath ligneTemps;
+    QList<std::pair<QPointF, bool>> marques;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const PointProgression& point = points[i];
+        const qreal centre = Centre(cadre, points, i);
+        if (point.choisi)
+            p.fillRect(QRectF(zone.left() + largeurCase * qreal(i), zone.top(), largeurCase, zone.height()),
+                       FondChoisi);
+        if (!point.aUneBarre())
+            continue;
+        const qreal hauteur = point.part() / 100.0 * zone.height();
+        p.fillRect(QRectF(centre - largeurBarre / 2, zone.bottom() - hauteur, largeurBarre, hauteur),
+                   point.choisi ? BarreChoisie : Barre);
+        if (const std::optional<double> temps = point.tempsMoyen()) {
+            const QPointF marque(centre, zone.bottom() - std::min(*temps / cadre.echelle, 1.0) * zone.height());
+            marques.append({marque, point.choisi});
+            if (marques.size() == 1)
+                ligneTemps.moveTo(marque);
+            else
+                ligneTemps.lineTo(marque);
+        }
+    }
+    p.setPen(QPen(Temps, 2));
+    p.drawPath(ligneTemps);
+    p.setBrush(Qt::white);
+    for (const auto& [marque, choisi] : marques) {
+        const qreal rayon = choisi ? RayonPointChoisi : RayonPoint;
+        p.drawEllipse(marque, rayon, rayon);
+    }
+}
+
+// The dates of the first and the last saved training, under their bars.
+void DessinerDates(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points,
+                   const QLocale& locale)
+{
+    const QFont petite = PolicePetite();
+    p.setFont(petite);
+    const QFontMetrics mesure(petite);
+    const auto date = [&](qsizetype i, const QColor& couleur) {
+        const QString texte = ElementListe(points[i].dateHeure, locale);
+        const qreal largeur = mesure.horizontalAdvance(texte);
+        const qreal gauche =
+            std::clamp(Centre(cadre, points, i) - largeur / 2, cadre.zone.left(), cadre.zone.right() - largeur);
+        p.setPen(couleur);
+        p.drawText(QRectF(gauche, cadre.zone.bottom() + 2, largeur + 1, HauteurDates - 2),
+                   Qt::AlignLeft | Qt::AlignVCenter, texte);
+    };
+    date(points.size() - 1, points.last().choisi ? Couleurs::Bleu : Couleurs::Noir);
+    if (points.size() > 1)
+        date(0, Couleurs::Noir);
+}
+
+} // namespace
+
+GrapheProgression::GrapheProgression(MagasinResultats& magasin_, QWidget* parent)
+    : QWidget(parent), magasin(magasin_)
+{
+    setObjectName(QStringLiteral("G_Progression"));
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(progression.titre());
+}
+
+void GrapheProgression::Afficher(const QString& dateHeure_)
+{
+    dateHeure = dateHeure_;
+    Lire();
+    update();
+}
+
+void GrapheProgression::ChoisirLivret(int livret)
+{
+    progression.livret = livret;
+    Lire();
+    update();
+}
+
+void GrapheProgression::Redessiner()
+{
+    Lire();
+    repaint();
+}
+
+void GrapheProgression::Lire()
+{
+    progression.points.clear();
+    if (!dateHeure.isEmpty()) {
+        // A store that fails leaves the chart empty: the viewer tells of the
+        // fault where it reads the results.
+        const Lecture<QList<PointProgression>> lus = magasin.LireProgression(dateHeure, progression.livret);
+        if (lus)
+            progression.points = lus.valeur;
+    }
+    const QString description = progression.description();
+    setAccessibleName(progression.titre());
+    setAccessibleDescription(description);
+    setToolTip(description);
+}
+
+void GrapheProgression::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QLocale locale;
+    p.setFont(Police(12, true));
+    p.setPen(Couleurs::Bleu);
+    p.drawText(QRect(0, 0, width(), HauteurTitre), Qt::AlignCenter, progression.titre());
+
+    const Cadre cadre = Placer(progression, size(), locale);
+    DessinerLegendes(p, width());
+    DessinerEchelles(p, cadre, locale);
+    if (progression.points.isEmpty())
+        return;
+    DessinerPoints(p, cadre, progression.points);
+    DessinerDates(p, cadre, progression.points, locale);
+}

@@ -1,0 +1,160 @@
+#include "Magasin.h"
+
+#include "core/platform/Connexion.h"
+#include "core/results/MagasinResultats.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+namespace Magasin {
+
+namespace {
+
+template<typename Travail>
+void avecConnexion(const QString& fichier, Travail travail)
+{
+    const QString nom = QStringLiteral("test:") + fichier;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+        base.setDatabaseName(fichier);
+        if (!base.open())
+            qFatal("%s", qPrintable(base.lastError().text()));
+        travail(base);
+        base.close();
+    }
+    QSqlDatabase::removeDatabase(nom);
+}
+
+QString table()
+{
+    return NomSql(MagasinResultats::Table());
+}
+
+QString colonnes()
+{
+    QStringList noms;
+    for (const QString& colonne : MagasinResultats::Colonnes())
+        noms << NomSql(colonne);
+    return noms.join(QStringLiteral(", "));
+}
+
+void exiger(bool reussi, const QSqlQuery& requete)
+{
+    if (!reussi)
+        qFatal("%s : %s", qPrintable(requete.lastQuery()), qPrintable(requete.lastError().text()));
+}
+
+} // namespace
+
+QStringList lignes(const QString& fichier)
+{
+    QStringList resultat;
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        exiger(requete.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Id\"").arg(colonnes(), table())), requete);
+        while (requete.next()) {
+            QStringList valeurs;
+            for (int i = 0; i < MagasinResultats::Colonnes().size(); ++i)
+                valeurs << requete.value(i).toString();
+            resultat << valeurs.join(QLatin1Char('|'));
+        }
+    });
+    return resultat;
+}
+
+void executer(const QStringList& sql, const QString& fichier)
+{
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        for (const QString& instruction : sql) {
+            QSqlQuery requete(base);
+            exiger(requete.exec(QString(instruction).replace(QStringLiteral("%T"), table())), requete);
+        }
+    });
+}
+
+void ajouter(const QString& ligne, const QString& fichier)
+{
+    QVariantList valeurs;
+    for (const QString& valeur : ligne.split(QLatin1Char('|')))
+        valeurs << valeur;
+    if (valeurs.size() != MagasinResultats::Colonnes().size())
+        qFatal("ligne mal formée : %s", qPrintable(ligne));
+    ajouter(QList<QVariantList>{valeurs}, fichier);
+}
+
+void ajouter(const QList<QVariantList>& lignes, const QString& fichier)
+{
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        base.transaction();
+        QSqlQuery requete(base);
+        const QString marques = QStringList(MagasinResultats::Colonnes().size(), QStringLiteral("?")).join(", ");
+        exiger(requete.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table(), colonnes(), marques)),
+               requete);
+        for (const QVariantList& ligne : lignes) {
+            for (const QVariant& valeur : ligne)
+                requete.addBindValue(valeur);
+            exiger(requete.exec(), requete);
+        }
+        base.commit();
+    });
+}
+
+void remplir(const QString& connexion, const QString& fichier)
+{
+    qlonglong pages = 0;
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        const auto nombrePages = [&] {
+            requete.exec(QStringLiteral("PRAGMA page_count"));
+            requete.next();
+            return requete.value(0).toLongLong();
+        };
+        pages = nombrePages();
+        for (;;) {
+            requete.exec(QStringLiteral("SAVEPOINT ligne"));
+            requete.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES ('2000-01-01 00:00:00', 0, 0, 2, 1, 0, 0, 0, 0)")
+                             .arg(table(), colonnes()));
+            const qlonglong apres = nombrePages();
+            if (apres > pages) {
+                requete.exec(QStringLiteral("ROLLBACK TO ligne"));
+                requete.exec(QStringLiteral("RELEASE ligne"));
+                break;
+            }
+            requete.exec(QStringLiteral("RELEASE ligne"));
+        }
+    });
+    QSqlQuery limite(QSqlDatabase::database(connexion, false));
+    if (!limite.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages)))
+        qFatal("%s", qPrintable(limite.lastError().text()));
+}
+
+bool proteger(const QString& fichier, bool protege)
+{
+#ifdef Q_OS_LINUX
+    const int fd = ::open(QFile::encodeName(fichier).constData(), O_RDONLY);
+    if (fd >= 0) {
+        int attributs = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &attributs) == 0) {
+            attributs = protege ? (attributs | FS_IMMUTABLE_FL) : (attributs & ~FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &attributs);
+        }
+        ::close(fd);
+    }
+#endif
+    QFile::setPermissions(fichier, protege ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
+                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    QFile essai(fichier);
+    const bool ecrivable = essai.open(QIODevice::ReadWrite);
+    return protege ? !ecrivable : ecrivable;
+}
+
+} // namespace Magasin
