@@ -1,6 +1,7 @@
-// The rules of a training that the window cannot show directly: the random
-// draw and its pools, the phrases chosen by chance, counters that never wrap,
-// the reading of a typed number.
+// The rules of a training without its window: the draw in order and at
+// random with its pools, the tries with their refusals and the answer given,
+// the phrases chosen by chance, counters that never wrap, the reading of a
+// typed number.
 #include "Factices.h"
 #include "core/Textes.h"
 #include "core/training/Entrainement.h"
@@ -30,6 +31,8 @@ class TestEntrainement : public QObject
     Q_OBJECT
 
 private slots:
+    void tirageDansLOrdre();
+    void essaisEtReponseDonnee();
     void tirageAleatoireSansRepetition();
     void tirageAleatoireSuitLesNombres();
     void poolsRechargesTousLesCent();
@@ -39,6 +42,71 @@ private slots:
     void lectureNombre_data();
     void lectureNombre();
 };
+
+void TestEntrainement::tirageDansLOrdre()
+{
+    // Table after table, multipliers rising, over and over; a new run starts
+    // again at 1 x the first table ticked.
+    HasardFactice hasard;
+    HorlogeFactice horloge;
+    Entrainement e(hasard, horloge);
+    QStringList vues;
+    for (int run = 0; run < 2; ++run) {
+        e.DemarrerEntrainement();
+        for (int n = 0; n < (run == 0 ? 25 : 2); ++n)
+            vues << texte(e.NouvelleQuestion(livrets({2, 12}), 12, false));
+    }
+    QCOMPARE(vues.mid(10, 4), (QStringList{"11x2", "12x2", "1x12", "2x12"}));
+    QCOMPARE(vues.mid(22), (QStringList{"11x12", "12x12", "1x2", "1x2", "2x2"}));
+    QCOMPARE(hasard.tirages, 0);
+}
+
+void TestEntrainement::essaisEtReponseDonnee()
+{
+    HasardFactice hasard;
+    HorlogeFactice horloge;
+    Entrainement e(hasard, horloge);
+    e.DemarrerEntrainement();
+    struct Coup
+    {
+        QString reponse;
+        Verdict::Genre genre;
+        EtatEntrainement etat;   // after a counted try
+        int essais;
+    };
+    using G = Verdict::Genre;
+    using E = EtatEntrainement;
+    const auto jouer = [&](const QList<Coup>& coups) {
+        for (const Coup& c : coups) {
+            const Verdict v = e.TesterReponse(c.reponse);
+            QCOMPARE(v.genre, c.genre);
+            QCOMPARE(e.NbEssais(), c.essais);
+            if (v.essaiCompte())
+                QCOMPARE(v.etat, c.etat);
+        }
+    };
+    // 1 x 7: refusals count no try; only the last wrong answer is refused;
+    // from the third wrong try on the answer may be asked for.
+    e.NouvelleQuestion(livrets({7}), 10, false);
+    jouer({{"", G::PasDeNombre, E::EtatQuestion, 0}, {"40", G::Faux, E::EtatQuestion, 1},
+           {"040", G::DejaEssaye, E::EtatQuestion, 1}, {"41", G::Faux, E::EtatQuestion, 2},
+           {"40", G::Faux, E::EtatQuestionAide, 3}, {"41", G::Faux, E::EtatQuestionAide, 4},
+           {"7", G::Juste, E::EtatRepondu, 5}});
+    // 2 x 7: the last wrong answer of the question before is a new try.
+    e.NouvelleQuestion(livrets({7}), 10, false);
+    jouer({{"41", G::Faux, E::EtatQuestion, 1}, {"1", G::Faux, E::EtatQuestion, 2},
+           {"2", G::Faux, E::EtatQuestionAide, 3}});
+    QCOMPARE(e.DonnerReponse(), QStringLiteral("14"));
+    // 3 x 7 right at the first try after 4.3 s: the only time counted.
+    e.NouvelleQuestion(livrets({7}), 10, false);
+    horloge.ms += 4350;
+    jouer({{"21", G::Juste, E::EtatRepondu, 1}});
+    const int t = 7 - PremierLivret;
+    const CompteursLivrets& c = e.compteurs;
+    QCOMPARE((QList<qint32>{c.NbQuestionParLivret[t], c.NbQuestionEssai1[t], c.NbQuestionEssai2[t],
+                            c.NbQuestionRéponse[t], c.TempsTotalEssai1[t]}),
+             (QList<qint32>{3, 1, 1, 1, 43}));
+}
 
 void TestEntrainement::tirageAleatoireSansRepetition()
 {

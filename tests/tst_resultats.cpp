@@ -1,4 +1,6 @@
-// The texts of the results table and the results-present test.
+// The texts of the results table, the results-present test, and the scale of
+// the progress chart's times.
+#include "core/results/Progression.h"
 #include "core/results/TableauResultats.h"
 
 #include <QTest>
@@ -23,6 +25,8 @@ private slots:
     void colonnesEtTotaux();
     void resultatsPresents_data();
     void resultatsPresents();
+    void echelleDesTemps_data();
+    void echelleDesTemps();
 };
 
 void TestResultats::formatTemps_data()
@@ -114,6 +118,31 @@ void TestResultats::resultatsPresents()
     QFETCH(QString, total);
     QFETCH(bool, presents);
     QCOMPARE(TotalQuestionsPositif(total), presents);
+}
+
+void TestResultats::echelleDesTemps_data()
+{
+    // The longest mean time of a right first try, in tenths, and the top of
+    // the scale: 1, 2 or 5 times a power of ten, at or above it.
+    QTest::addColumn<int>("dixiemes");
+    QTest::addColumn<double>("echelle");
+    QTest::newRow("0 s") << 0 << 1.0;
+    QTest::newRow("1 s juste") << 10 << 1.0;
+    QTest::newRow("1,1 s") << 11 << 2.0;
+    QTest::newRow("2 s juste") << 20 << 2.0;
+    QTest::newRow("5 s juste") << 50 << 5.0;
+    QTest::newRow("5,1 s") << 51 << 10.0;
+    QTest::newRow("20 minutes") << 12000 << 2000.0;
+}
+
+void TestResultats::echelleDesTemps()
+{
+    QFETCH(int, dixiemes);
+    QFETCH(double, echelle);
+    Progression p;
+    p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
+                {"2026-03-16 10:00:00", 0, 0, 0, false}};
+    QCOMPARE(p.echelleTemps(), echelle);
 }
 
 QTEST_GUILESS_MAIN(TestResultats)

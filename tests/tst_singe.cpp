@@ -3,6 +3,7 @@
 // checked after each one. The seed comes from CALKADO_GRAINE and the number of
 // actions from CALKADO_ACTIONS; a failure names the seed and the last actions.
 #include "FenetrePrincipale.h"
+#include "core/results/TableauResultats.h"
 #include "ui/platform/Ressources.h"
 #include "ui/viewer/F_Consulter.h"
 
@@ -34,31 +35,15 @@ const QList<QPair<QString, double>> Clics = {
     {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
     {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Quitter", .2}};
 
-// A count and a mean time as the results table shows them ("###0.0", halves up).
-QString compte(qint64 n) { return n < 1 ? QString() : QString::number(n); }
-QString temps(qint64 dixiemes, qint64 n)
-{
-    if (n < 1)
-        return {};
-    const qint64 arrondi = (2 * dixiemes + n) / (2 * n);   // in tenths
-    return QString("%1,%2").arg(arrondi / 10).arg(arrondi % 10);
-}
-
 // The 55 cells, 5 totals and 6 headings of a results table, column by column.
 QStringList attendus(const CompteursLivrets& c, bool titres)
 {
+    const TextesResultats t = TextesDuTableau(c);
     QStringList r;
-    std::array<qint64, 5> totaux{};
-    for (int i = 0; i < NbLivrets; ++i) {
-        const std::array<qint64, 5> v = {c.NbQuestionParLivret[i], c.NbQuestionEssai1[i], c.TempsTotalEssai1[i],
-                                         c.NbQuestionEssai2[i], c.NbQuestionRéponse[i]};
-        r << compte(v[0]) << compte(v[1]) << temps(v[2], v[1]) << compte(v[3]) << compte(v[4]);
-        for (std::size_t j = 0; j < 5; ++j)
-            totaux[j] += j != 2 || v[1] > 0 ? v[j] : 0;   // no time without a right first try
-    }
-    r << compte(totaux[0]) << compte(totaux[1]) << temps(totaux[2], totaux[1]) << compte(totaux[3])
-      << compte(totaux[4]);
-    return r + (titres ? Titres : QStringList(6));
+    for (int i = 0; i < NbLivrets; ++i)
+        for (const auto& ligne : t.cellules)
+            r << ligne[i];
+    return r + QStringList(t.totaux.begin(), t.totaux.end()) + (titres ? Titres : QStringList(6));
 }
 
 QList<QLabel*> etiquettes(const QWidget* w)
@@ -395,8 +380,7 @@ class TestSinge : public QObject
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        ChargerPolices();
+        PreparerFenetres();
         // Each message box shown offscreen says so: thousands of times here.
         static const QtMessageHandler precedent = qInstallMessageHandler(nullptr);
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
