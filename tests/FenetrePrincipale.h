@@ -1,11 +1,13 @@
-// The main window as the tests drive it: a fixture that opens it in a
-// working folder of its own with chance and clock under the test's control,
-// and what it shows read back as short texts.
+// The windows as the tests drive them: a fixture that opens the main window
+// in a working folder of its own with chance and clock under the test's
+// control, and what the windows and the message boxes show read back as
+// short texts.
 #pragma once
 
 #include "Factices.h"
 #include "Magasin.h"
 #include "Outils.h"
+#include "core/platform/Connexion.h"
 #include "ui/mainwindow/F_Calkado.h"
 
 #include <QApplication>
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -35,12 +39,171 @@ inline const QStringList Titres = {"Nombre de questions", "OK au 1er essai", "OK
 inline const QStringList ZoneQuestion = {"L_Terme1", "L_Fois", "L_Terme2", "L_Egal", "T_Résultat", "L_Vérification", "L_Time"};
 inline const QStringList CommandesResultats = {"B_Aide", "B_Consulter", "B_Raz", "B_Enregistrer"};
 
-inline QString nom(const char* tableau, int i) { return QString("%1_%2").arg(tableau).arg(i); }
-inline QStringList noms(const char* tableau, int n)
+inline QString nom(const QString& tableau, int i) { return QString("%1_%2").arg(tableau).arg(i); }
+inline QStringList noms(const QString& tableau, int n)
 {
     QStringList r;
     for (int i = 0; i < n; ++i) r << nom(tableau, i);
     return r;
+}
+
+// A control of a window by its name; the test program stops without it.
+template<typename T = QWidget>
+T* enfant(const QWidget* fenetre, const QString& n)
+{
+    if (T* c = fenetre->findChild<T*>(n))
+        return c;
+    qFatal("Contrôle introuvable : %s", qPrintable(n));
+}
+inline QColor couleur(const QWidget* c) { return c->palette().color(QPalette::Active, c->foregroundRole()); }
+inline QStringList textes(const QWidget* fenetre, const QStringList& noms, const QString& suffixe = {})
+{
+    QStringList r;
+    for (const QString& n : noms)
+        r << enfant<QLabel>(fenetre, n + suffixe)->text();
+    return r;
+}
+
+// The labels of a window's results table: cells column by column, totals, headings.
+inline QList<QLabel*> etiquettesTableau(const QWidget* fenetre)
+{
+    QList<QLabel*> r;
+    for (int i = 0; i < 11; ++i)
+        for (const QString& ligne : Lignes)
+            r << enfant<QLabel>(fenetre, nom(ligne, i));
+    for (const QString& n : Totaux + noms("L_Titre", 6))
+        r << enfant<QLabel>(fenetre, n);
+    return r;
+}
+// Their texts; a hidden one reads "caché".
+inline QStringList tableau(const QWidget* fenetre)
+{
+    QStringList r;
+    for (const QLabel* e : etiquettesTableau(fenetre))
+        r << (e->isVisible() ? e->text() : "caché");
+    return r;
+}
+
+// A control's font, text colour and, for a label, its horizontal alignment:
+// "Arial 20.25 gras #0000ff droite".
+inline QString style(const QWidget* c)
+{
+    const QFont p = c->font();
+    QString s = p.family() + " " + QString::number(p.pointSizeF()) + (p.bold() ? " gras" : "")
+              + (p.italic() ? " italique" : "") + " " + couleur(c).name();
+    if (const auto* e = qobject_cast<const QLabel*>(c))
+        s += e->alignment() & Qt::AlignRight ? " droite" : e->alignment() & Qt::AlignHCenter ? " centre" : " gauche";
+    return s;
+}
+
+// The layout of a window's results table by its rules, not its coordinates:
+// each table's number over its column, the cells' right edges on the
+// number's, its check box (if any) between them; each row on one line in its
+// colour, its heading on its left, its total on its right, below the row
+// before; "Total" over the totals. No two controls that take the focus
+// overlap, and nothing leaves the window.
+inline void verifierDisposition(const QWidget* fenetre)
+{
+    const auto place = [fenetre](const QString& n) {
+        const QWidget* c = enfant(fenetre, n);
+        return QRect(c->mapTo(fenetre, QPoint()), c->size());
+    };
+    const QStringList couleurs = {"#000000", "#008000", "#008000", "#c04000", "#ff0000"};
+    const int titres[5] = {0, 1, 4, 2, 3};
+    int haut = place(nom("L_Livret", 0)).bottom();
+    for (int l = 0; l < 5; ++l) {
+        const QRect titre = place(nom("L_Titre", titres[l]));
+        QCOMPARE(style(enfant(fenetre, nom("L_Titre", titres[l]))), "Arial 14.25 " + couleurs[l] + " gauche");
+        int gauche = titre.right();
+        for (const QString& n : noms(Lignes[l], 11) + QStringList{Totaux[l]}) {
+            const QRect p = place(n);
+            QVERIFY2(p.y() == titre.y() && p.height() == titre.height() && p.y() > haut && p.left() > gauche, qPrintable(n));
+            QCOMPARE(n + " " + style(enfant(fenetre, n)), n + " Arial 14.25 " + couleurs[l] + " droite");
+            gauche = p.right();
+        }
+        haut = titre.bottom();
+    }
+    for (int i = 0; i < 11; ++i) {
+        const QRect livret = place(nom("L_Livret", i)), cellule = place(nom(Lignes[0], i));
+        QVERIFY2(qAbs(livret.right() - cellule.right()) <= 1, qPrintable(nom("L_Livret", i)));
+        if (fenetre->findChild<QCheckBox*>(nom("C_Livret", i))) {
+            const QRect coche = place(nom("C_Livret", i));
+            QVERIFY(livret.left() <= coche.left() && coche.right() <= livret.right() && livret.bottom() < coche.top()
+                    && coche.bottom() < cellule.top());
+        }
+    }
+    QVERIFY(qAbs(place("L_Titre_5").right() - place(Totaux[0]).right()) <= 1 && place("L_Titre_5").bottom() < place(Totaux[0]).top());
+    const QList<QWidget*> tous = fenetre->findChildren<QWidget*>();
+    for (const QWidget* c : tous) {
+        const QRect p(c->mapTo(fenetre, QPoint()), c->size());
+        QVERIFY2(fenetre->rect().contains(p), qPrintable(c->objectName()));
+        for (const QWidget* d : tous)
+            QVERIFY2(c == d || c->focusPolicy() == Qt::NoFocus || d->focusPolicy() == Qt::NoFocus
+                         || !p.intersects(QRect(d->mapTo(fenetre, QPoint()), d->size())),
+                     qPrintable(c->objectName() + " / " + d->objectName()));
+    }
+}
+
+// A message box in one line: its title, icon, text and button captions, the
+// default button of a choice and its escape button if set, "non modale"
+// unless it blocks the whole program.
+inline QString boite(const MessageVu& vu)
+{
+    const QMap<int, QString> mots = {{QMessageBox::Yes, "Oui"}, {QMessageBox::No, "Non"}, {QMessageBox::Cancel, "Annuler"}, {QMessageBox::Ok, "OK"}};
+    const QStringList icones = {"sans icône", "information", "avertissement", "critique", "question"};
+    QStringList boutons = vu.textesBoutons;
+    boutons.sort();
+    QString r = QStringList{vu.titre, icones.value(vu.icone), vu.texte, boutons.join('/')}.join(" | ");
+    if (boutons.size() > 1)
+        r += " | défaut " + mots.value(vu.defaut) + (vu.echappement ? ", échap " + mots.value(vu.echappement) : "");
+    return vu.applicationModale ? r : r + " | non modale";
+}
+inline QStringList boites(const QList<MessageVu>& vus)
+{
+    QStringList r;
+    for (const MessageVu& vu : vus)
+        r << boite(vu);
+    return r;
+}
+
+// A fault of the store: critical, under the program's title, OK alone, and
+// saying the words given.
+inline void verifierPanne(const MessageVu& vu, const QStringList& mots)
+{
+    QCOMPARE(boite(vu), "Calkado | critique | " + vu.texte + " | OK");
+    for (const QString& mot : mots)
+        QVERIFY2(vu.texte.contains(mot), qPrintable(mot + " absent de : " + vu.texte));
+}
+
+// Another program holding the store in a write transaction until it lets go.
+struct AutreProgramme
+{
+    QSqlDatabase base = QSqlDatabase::addDatabase("QSQLITE", "autre");
+    bool tient = (base.setDatabaseName(Magasin::Fichier), base.open()) && QSqlQuery(base).exec("BEGIN IMMEDIATE")
+              && QSqlQuery(base).exec("DELETE FROM " + NomSql(MagasinResultats::Table()));
+    bool lacher() { return !std::exchange(tient, false) || QSqlQuery(base).exec("ROLLBACK"); }
+    ~AutreProgramme() { lacher(); base.close(); base = QSqlDatabase(); QSqlDatabase::removeDatabase("autre"); }
+};
+
+// While the action given opens a modal window of that type, runs the work
+// on it from within its event loop, then closes it. False if none opened.
+template<typename T>
+bool dansModale(const std::function<void()>& ouvrir, const std::function<void(T*)>& travail)
+{
+    bool ouverte = false;
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, [&] {
+        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!m || !m->isVisible())
+            return;
+        attente.stop();
+        ouverte = true;
+        travail(m);
+        m->reject();
+    });
+    attente.start(1);
+    ouvrir();
+    return ouverte;
 }
 
 // The chance behind the phrase of the j-th tested answer, and that phrase.
@@ -64,10 +227,12 @@ inline std::function<float(int)> questions(const QList<QPoint>& q)
 struct Fenetre
 {
     // Message boxes answered in turn as given (OK by default), in a working
-    // folder with or without its results store.
+    // folder with or without its results store. Saves are dated by the
+    // window's clock: 14 March 2026, 10:00:05.8, local time.
     explicit Fenetre(QList<Repondeur::Reponse> reponses = {{QMessageBox::Ok, 0}}, bool avecBase = true)
         : repondeur(std::move(reponses)), dossier(true, avecBase)
     {
+        horloge.date = QDateTime(QDate(2026, 3, 14), QTime(10, 0, 5, 800));
     }
 
     Repondeur repondeur;   // no box is ever left waiting; the tests read what it saw
@@ -92,19 +257,9 @@ struct Fenetre
     }
 
     template<typename T = QWidget>
-    T* ctrl(const QString& n) const
-    {
-        T* c = f.findChild<T*>(n);
-        if (!c)
-            qFatal("Contrôle introuvable : %s", qPrintable(n));
-        return c;
-    }
+    T* ctrl(const QString& n) const { return enfant<T>(&f, n); }
     QString texte(const QString& n) const { return ctrl<QLabel>(n)->text(); }
-    QColor couleur(const QString& n) const
-    {
-        const QWidget* c = ctrl(n);
-        return c->palette().color(c->foregroundRole());
-    }
+    QColor couleur(const QString& n) const { return ::couleur(ctrl(n)); }
     QLineEdit* reponse() const { return ctrl<QLineEdit>("T_Résultat"); }
     QTimer* timer(const QString& n) const { return ctrl<QTimer>(n); }
     // Those of the controls named that pass the test (visible, enabled...).
@@ -116,14 +271,8 @@ struct Fenetre
                 r << n;
         return r;
     }
-    QStringList textes(const QStringList& noms, const QString& suffixe = {}) const
-    {
-        QStringList r;
-        for (const QString& n : noms)
-            r << texte(n + suffixe);
-        return r;
-    }
-    QStringList colonne(int i) const { return textes(Lignes, QString("_%1").arg(i)); }
+    QStringList textes(const QStringList& noms) const { return ::textes(&f, noms); }
+    QStringList colonne(int i) const { return ::textes(&f, Lignes, QString("_%1").arg(i)); }
 
     QWidget* focus()
     {
