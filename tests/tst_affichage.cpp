@@ -1,13 +1,8 @@
 // The display checks on the screen the test runs on. Arguments: the message
-// expected ("aucun", "M2" ... "M5") and whether the program goes on
-// ("continue") or must end ("fin").
-#include "Outils.h"
+// expected, by its name in Textes ("aucun" for none), and whether the program
+// goes on ("continue") or must end ("fin").
+#include "FenetrePrincipale.h"
 #include "core/Textes.h"
-#include "ui/mainwindow/F_Calkado.h"
-#include "ui/platform/Ressources.h"
-
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 QString attendu;
@@ -19,39 +14,28 @@ class TestAffichage : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ChargerPolices(); }
-    void verifications();
+    void initTestCase() { PreparerFenetres(); }
+    void verifications()
+    {
+        const QHash<QString, QString> messages = {
+            {"MessageResolutionInsuffisante", "critique | " + Textes::MessageResolutionInsuffisante},
+            {"MessageTailleTexteObligatoire", "critique | " + Textes::MessageTailleTexteObligatoire},
+            {"MessageTailleTexteConseillee", "information | " + Textes::MessageTailleTexteConseillee},
+            {"MessageCouleurs", "information | " + Textes::MessageCouleurs}};
+        QVERIFY2(attendu == "aucun" || messages.contains(attendu), qPrintable(attendu));
+        DossierProgramme dossier;
+        Repondeur repondeur;
+        F_Calkado fenetre;
+        QCOMPARE(fenetre.Form_Load(), continue_);
+        if (continue_) {
+            fenetre.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+            // The colour check comes as the window is first activated.
+            QTRY_VERIFY(enfant(&fenetre, "B_Consulter")->isEnabled());
+        }
+        QCOMPARE(boites(repondeur.vus), attendu == "aucun" ? QStringList() : QStringList{"Calkado | " + messages[attendu] + " | OK"});
+    }
 };
-
-void TestAffichage::verifications()
-{
-    const QHash<QString, std::pair<QString, QMessageBox::Icon>> messages = {
-        {"M2", {Textes::MessageResolutionInsuffisante, QMessageBox::Critical}},
-        {"M3", {Textes::MessageTailleTexteObligatoire, QMessageBox::Critical}},
-        {"M4", {Textes::MessageTailleTexteConseillee, QMessageBox::Information}},
-        {"M5", {Textes::MessageCouleurs, QMessageBox::Information}},
-    };
-    DossierProgramme dossier;
-    Repondeur repondeur;
-    F_Calkado fenetre;
-    QCOMPARE(fenetre.Form_Load(), continue_);
-    if (continue_) {
-        fenetre.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-        // The colour check comes as the window is first activated.
-        QTRY_VERIFY(fenetre.findChild<QToolButton*>("B_Consulter")->isEnabled());
-    }
-    if (attendu == QLatin1String("aucun")) {
-        QVERIFY(repondeur.vus.isEmpty());
-        return;
-    }
-    QCOMPARE(repondeur.vus.size(), 1);
-    const MessageVu& vu = repondeur.vus.first();
-    QCOMPARE(vu.titre, QStringLiteral("Calkado"));
-    QCOMPARE(vu.texte, messages.value(attendu).first);
-    QCOMPARE(vu.icone, messages.value(attendu).second);
-    QCOMPARE(vu.textesBoutons, QStringList{"OK"});
-}
 
 int main(int argc, char* argv[])
 {

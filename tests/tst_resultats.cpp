@@ -10,8 +10,6 @@ namespace {
 const QLocale francais(QLocale::French, QLocale::France);
 const QLocale anglais(QLocale::English, QLocale::UnitedStates);
 
-constexpr int Temps = int(LigneResultats::Temps);
-
 } // namespace
 
 class TestResultats : public QObject
@@ -19,131 +17,100 @@ class TestResultats : public QObject
     Q_OBJECT
 
 private slots:
-    void formatTemps_data();
-    void formatTemps();
-    void tableauVide();
-    void colonnesEtTotaux();
-    void resultatsPresents_data();
-    void resultatsPresents();
-    void echelleDesTemps_data();
-    void echelleDesTemps();
+    void formatTemps_data()
+    {
+        QTest::addColumn<double>("secondes");
+        QTest::addColumn<QString>("francais");
+        QTest::addColumn<QString>("anglais");
+        QTest::newRow("zéro") << 0.0 << "0,0" << "0.0";
+        QTest::newRow("2,25 arrondi en s'éloignant de zéro") << 2.25 << "2,3" << "2.3";
+        QTest::newRow("0,35 jugé sur 15 chiffres") << 0.35 << "0,4" << "0.4";
+        QTest::newRow("0,34999") << 0.34999 << "0,3" << "0.3";
+        QTest::newRow("0,05") << 0.05 << "0,1" << "0.1";
+        QTest::newRow("9,96 passe à 10") << 9.96 << "10,0" << "10.0";
+        QTest::newRow("sans séparateur de milliers") << 1234.5 << "1234,5" << "1234.5";
+        QTest::newRow("grand") << 123456.75 << "123456,8" << "123456.8";
+        QTest::newRow("tiers") << 1.0 / 3.0 << "0,3" << "0.3";
+    }
+    void formatTemps()
+    {
+        QFETCH(double, secondes);
+        QFETCH(QString, francais);
+        QFETCH(QString, anglais);
+        QCOMPARE(FormatTemps(secondes, ::francais), francais);
+        QCOMPARE(FormatTemps(secondes, ::anglais), anglais);
+    }
+
+    void colonnesEtTotaux()
+    {
+        // Table 2: two right first tries taking 2.0 s and 2.5 s. Table 5: 3
+        // questions, none right at the first try, 2 later, 1 given. Table 9:
+        // a long session, far beyond 32767 tenths. Table 12: one right first
+        // try within the first tenth.
+        CompteursLivrets c;
+        c.NbQuestionParLivret = {2, 0, 0, 3, 0, 0, 0, 10, 0, 0, 1};
+        c.NbQuestionEssai1 = {2, 0, 0, 0, 0, 0, 0, 10, 0, 0, 1};
+        c.TempsTotalEssai1 = {45, 0, 0, 0, 0, 0, 0, 400000, 0, 0, 0};
+        c.NbQuestionEssai2 = {0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
+        c.NbQuestionRéponse = {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+        const TextesResultats t = TextesDuTableau(c, francais);
+        const auto colonne = [&t](int i) {
+            QStringList textes;
+            for (const auto& ligne : t.cellules)
+                textes << ligne[i];
+            return textes;
+        };
+        // Rows top to bottom: questions, first try, time, later try, given.
+        QCOMPARE(colonne(0), (QStringList{"2", "2", "2,3", "", ""}));
+        QCOMPARE(colonne(3), (QStringList{"3", "", "", "2", "1"}));
+        QCOMPARE(colonne(10), (QStringList{"1", "1", "0,0", "", ""}));
+        QCOMPARE(colonne(7), (QStringList{"10", "10", "4000,0", "", ""}));
+        QCOMPARE(colonne(1), QStringList(5));
+        // The mean over all right first tries, not the mean of the means.
+        QCOMPARE(QStringList(t.totaux.begin(), t.totaux.end()), (QStringList{"16", "13", "3077,3", "2", "1"}));
+    }
+
+    void resultatsPresents_data()
+    {
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<bool>("presents");
+        QTest::newRow("vide") << "" << false;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("nombre en tête") << "12 questions" << true;
+        QTest::newRow("pas un nombre") << "abc" << false;
+    }
+    void resultatsPresents()
+    {
+        QFETCH(QString, total);
+        QFETCH(bool, presents);
+        QCOMPARE(TotalQuestionsPositif(total), presents);
+    }
+
+    void echelleDesTemps_data()
+    {
+        // The longest mean time of a right first try, in tenths, and the top of
+        // the scale: 1, 2 or 5 times a power of ten, at or above it.
+        QTest::addColumn<int>("dixiemes");
+        QTest::addColumn<double>("echelle");
+        QTest::newRow("0 s") << 0 << 1.0;
+        QTest::newRow("1 s juste") << 10 << 1.0;
+        QTest::newRow("1,1 s") << 11 << 2.0;
+        QTest::newRow("2 s juste") << 20 << 2.0;
+        QTest::newRow("5 s juste") << 50 << 5.0;
+        QTest::newRow("5,1 s") << 51 << 10.0;
+        QTest::newRow("20 minutes") << 12000 << 2000.0;
+    }
+    void echelleDesTemps()
+    {
+        QFETCH(int, dixiemes);
+        QFETCH(double, echelle);
+        Progression p;
+        p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
+                    {"2026-03-16 10:00:00", 0, 0, 0, false}};
+        QCOMPARE(p.echelleTemps(), echelle);
+    }
 };
-
-void TestResultats::formatTemps_data()
-{
-    QTest::addColumn<double>("secondes");
-    QTest::addColumn<QString>("francais");
-    QTest::addColumn<QString>("anglais");
-    QTest::newRow("zéro") << 0.0 << "0,0" << "0.0";
-    QTest::newRow("2,25 arrondi en s'éloignant de zéro") << 2.25 << "2,3" << "2.3";
-    QTest::newRow("0,35 jugé sur 15 chiffres") << 0.35 << "0,4" << "0.4";
-    QTest::newRow("0,34999") << 0.34999 << "0,3" << "0.3";
-    QTest::newRow("0,05") << 0.05 << "0,1" << "0.1";
-    QTest::newRow("9,96 passe à 10") << 9.96 << "10,0" << "10.0";
-    QTest::newRow("sans séparateur de milliers") << 1234.5 << "1234,5" << "1234.5";
-    QTest::newRow("grand") << 123456.75 << "123456,8" << "123456.8";
-    QTest::newRow("tiers") << 1.0 / 3.0 << "0,3" << "0.3";
-}
-
-void TestResultats::formatTemps()
-{
-    QFETCH(double, secondes);
-    QFETCH(QString, francais);
-    QFETCH(QString, anglais);
-    QCOMPARE(FormatTemps(secondes, ::francais), francais);
-    QCOMPARE(FormatTemps(secondes, ::anglais), anglais);
-}
-
-void TestResultats::tableauVide()
-{
-    const TextesResultats textes = TextesDuTableau(CompteursLivrets{}, francais);
-    for (const auto& ligne : textes.cellules)
-        for (const QString& cellule : ligne)
-            QVERIFY(cellule.isEmpty());
-    for (const QString& total : textes.totaux)
-        QVERIFY(total.isEmpty());
-}
-
-void TestResultats::colonnesEtTotaux()
-{
-    CompteursLivrets c;
-    // Table 2: two right first tries taking 2.0 s and 2.5 s.
-    c.NbQuestionParLivret[0] = 2;
-    c.NbQuestionEssai1[0] = 2;
-    c.TempsTotalEssai1[0] = 45;
-    // Table 5: 3 questions, none right at the first try, 2 later, 1 given.
-    c.NbQuestionParLivret[3] = 3;
-    c.NbQuestionEssai2[3] = 2;
-    c.NbQuestionRéponse[3] = 1;
-    // Table 12: one right first try within the first tenth.
-    c.NbQuestionParLivret[10] = 1;
-    c.NbQuestionEssai1[10] = 1;
-    // Table 9: a long session, far beyond 32767 tenths.
-    c.NbQuestionParLivret[7] = 10;
-    c.NbQuestionEssai1[7] = 10;
-    c.TempsTotalEssai1[7] = 400000;
-
-    const TextesResultats t = TextesDuTableau(c, francais);
-    const auto colonne = [&t](int i) {
-        QStringList textes;
-        for (const auto& ligne : t.cellules)
-            textes << ligne[i];
-        return textes;
-    };
-    // Rows top to bottom: questions, first try, time, later try, given.
-    QCOMPARE(colonne(0), (QStringList{"2", "2", "2,3", "", ""}));
-    QCOMPARE(colonne(3), (QStringList{"3", "", "", "2", "1"}));
-    QCOMPARE(colonne(10), (QStringList{"1", "1", "0,0", "", ""}));
-    QCOMPARE(colonne(7), (QStringList{"10", "10", "4000,0", "", ""}));
-    QCOMPARE(colonne(1), (QStringList{"", "", "", "", ""}));
-    // The mean over all right first tries, not the mean of the means.
-    QCOMPARE(QList<QString>(t.totaux.begin(), t.totaux.end()),
-             (QStringList{"16", "13", "3077,3", "2", "1"}));
-    QCOMPARE(t.totaux[Temps], FormatTemps((45.0 + 400000.0) / 13 / 10, francais));
-}
-
-void TestResultats::resultatsPresents_data()
-{
-    QTest::addColumn<QString>("total");
-    QTest::addColumn<bool>("presents");
-    QTest::newRow("vide") << "" << false;
-    QTest::newRow("0") << "0" << false;
-    QTest::newRow("1") << "1" << true;
-    QTest::newRow("nombre en tête") << "12 questions" << true;
-    QTest::newRow("pas un nombre") << "abc" << false;
-}
-
-void TestResultats::resultatsPresents()
-{
-    QFETCH(QString, total);
-    QFETCH(bool, presents);
-    QCOMPARE(TotalQuestionsPositif(total), presents);
-}
-
-void TestResultats::echelleDesTemps_data()
-{
-    // The longest mean time of a right first try, in tenths, and the top of
-    // the scale: 1, 2 or 5 times a power of ten, at or above it.
-    QTest::addColumn<int>("dixiemes");
-    QTest::addColumn<double>("echelle");
-    QTest::newRow("0 s") << 0 << 1.0;
-    QTest::newRow("1 s juste") << 10 << 1.0;
-    QTest::newRow("1,1 s") << 11 << 2.0;
-    QTest::newRow("2 s juste") << 20 << 2.0;
-    QTest::newRow("5 s juste") << 50 << 5.0;
-    QTest::newRow("5,1 s") << 51 << 10.0;
-    QTest::newRow("20 minutes") << 12000 << 2000.0;
-}
-
-void TestResultats::echelleDesTemps()
-{
-    QFETCH(int, dixiemes);
-    QFETCH(double, echelle);
-    Progression p;
-    p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
-                {"2026-03-16 10:00:00", 0, 0, 0, false}};
-    QCOMPARE(p.echelleTemps(), echelle);
-}
 
 QTEST_GUILESS_MAIN(TestResultats)
 #include "tst_resultats.moc"
