@@ -104,43 +104,35 @@ inline QString style(const QWidget* c)
 // overlap, and nothing leaves the window.
 inline void verifierDisposition(const QWidget* fenetre)
 {
-    const auto place = [fenetre](const QString& n) {
-        const QWidget* c = enfant(fenetre, n);
-        return QRect(c->mapTo(fenetre, QPoint()), c->size());
-    };
+    const auto place = [fenetre](const QWidget* c) { return QRect(c->mapTo(fenetre, QPoint()), c->size()); };
+    const auto de = [&](const QString& n) { return place(enfant(fenetre, n)); };
     const QStringList couleurs = {"#000000", "#008000", "#008000", "#c04000", "#ff0000"};
-    const int titres[5] = {0, 1, 4, 2, 3};
-    int haut = place(nom("L_Livret", 0)).bottom();
     for (int l = 0; l < 5; ++l) {
-        const QRect titre = place(nom("L_Titre", titres[l]));
-        QCOMPARE(style(enfant(fenetre, nom("L_Titre", titres[l]))), "Arial 14.25 " + couleurs[l] + " gauche");
-        int gauche = titre.right();
+        const QString titre = nom("L_Titre", QList{0, 1, 4, 2, 3}[l]);
+        QRect avant = de(titre);
+        QVERIFY(avant.top() > de(l ? nom(Lignes[l - 1], 0) : "L_Livret_0").bottom());
+        QCOMPARE(style(enfant(fenetre, titre)), "Arial 14.25 " + couleurs[l] + " gauche");
         for (const QString& n : noms(Lignes[l], 11) + QStringList{Totaux[l]}) {
-            const QRect p = place(n);
-            QVERIFY2(p.y() == titre.y() && p.height() == titre.height() && p.y() > haut && p.left() > gauche, qPrintable(n));
+            const QRect p = de(n);
+            QVERIFY2(p.top() == avant.top() && p.height() == avant.height() && p.left() > avant.right(), qPrintable(n));
             QCOMPARE(n + " " + style(enfant(fenetre, n)), n + " Arial 14.25 " + couleurs[l] + " droite");
-            gauche = p.right();
+            avant = p;
         }
-        haut = titre.bottom();
     }
     for (int i = 0; i < 11; ++i) {
-        const QRect livret = place(nom("L_Livret", i)), cellule = place(nom(Lignes[0], i));
-        QVERIFY2(qAbs(livret.right() - cellule.right()) <= 1, qPrintable(nom("L_Livret", i)));
-        if (fenetre->findChild<QCheckBox*>(nom("C_Livret", i))) {
-            const QRect coche = place(nom("C_Livret", i));
-            QVERIFY(livret.left() <= coche.left() && coche.right() <= livret.right() && livret.bottom() < coche.top()
-                    && coche.bottom() < cellule.top());
-        }
+        const QRect livret = de(nom("L_Livret", i)), cellule = de(nom(Lignes[0], i));
+        QVERIFY2(qAbs(livret.right() - cellule.right()) <= 1 && livret.bottom() < cellule.top(), qPrintable(nom("L_Livret", i)));
+        if (const QWidget* coche = fenetre->findChild<QCheckBox*>(nom("C_Livret", i)))
+            QVERIFY(livret.left() <= place(coche).left() && place(coche).right() <= livret.right()
+                    && livret.bottom() < place(coche).top() && place(coche).bottom() < cellule.top());
     }
-    QVERIFY(qAbs(place("L_Titre_5").right() - place(Totaux[0]).right()) <= 1 && place("L_Titre_5").bottom() < place(Totaux[0]).top());
+    QVERIFY(qAbs(de("L_Titre_5").right() - de(Totaux[0]).right()) <= 1 && de("L_Titre_5").bottom() < de(Totaux[0]).top());
     const QList<QWidget*> tous = fenetre->findChildren<QWidget*>();
     for (const QWidget* c : tous) {
-        const QRect p(c->mapTo(fenetre, QPoint()), c->size());
-        QVERIFY2(fenetre->rect().contains(p), qPrintable(c->objectName()));
+        QVERIFY2(fenetre->rect().contains(place(c)), qPrintable(c->objectName()));
         for (const QWidget* d : tous)
             QVERIFY2(c == d || c->focusPolicy() == Qt::NoFocus || d->focusPolicy() == Qt::NoFocus
-                         || !p.intersects(QRect(d->mapTo(fenetre, QPoint()), d->size())),
-                     qPrintable(c->objectName() + " / " + d->objectName()));
+                         || !place(c).intersects(place(d)), qPrintable(c->objectName() + " / " + d->objectName()));
     }
 }
 

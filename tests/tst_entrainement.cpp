@@ -152,19 +152,22 @@ private slots:
         QTest::addColumn<float>("nombre");
         QTest::addColumn<QString>("juste");
         QTest::addColumn<QString>("faux");
-        QTest::newRow("0") << 0.f << "Très bien" << "Oops !";
-        QTest::newRow("0,5") << 0.5f << "Excellent" << "Dommage";
-        QTest::newRow("presque 1") << 0.99999994f << "Super mega" << "Réfléchis";
+        QTest::addColumn<QString>("justeEnsuite");
+        QTest::newRow("0") << 0.f << "Très bien" << "Oops !" << "Bien";
+        QTest::newRow("0,5") << 0.5f << "Excellent" << "Dommage" << "Réussi";
+        QTest::newRow("presque 1") << 0.99999994f << "Super mega" << "Réfléchis" << "Bien vu";
     }
     void phrasesChoisiesParLeHasard()
     {
         QFETCH(float, nombre);
         QFETCH(QString, juste);
         QFETCH(QString, faux);
+        QFETCH(QString, justeEnsuite);
         Banc b;
         b.hasard.suite = [nombre](int) { return nombre; };
         b.e.NouvelleQuestion(livrets({3}), 10, false);   // 1 x 3
         QCOMPARE(b.e.TesterReponse(u"4").phrase, faux);
+        QCOMPARE(b.e.TesterReponse(u"3").phrase, justeEnsuite);
         b.e.NouvelleQuestion(livrets({3}), 10, false);   // 2 x 3
         QCOMPARE(b.e.TesterReponse(u"6").phrase, juste);
     }

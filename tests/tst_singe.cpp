@@ -4,7 +4,6 @@
 // actions from CALKADO_ACTIONS; a failure names the seed and the last actions.
 #include "FenetrePrincipale.h"
 #include "core/results/TableauResultats.h"
-#include "ui/platform/Ressources.h"
 #include "ui/viewer/F_Consulter.h"
 
 #include <QListWidget>
@@ -35,7 +34,8 @@ const QList<QPair<QString, double>> Clics = {
     {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
     {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Quitter", .2}};
 
-// The 55 cells, 5 totals and 6 headings of a results table, column by column.
+// What a results table must show for those counters, as etiquettesTableau()
+// lists its labels; the headings once it was drawn.
 QStringList attendus(const CompteursLivrets& c, bool titres)
 {
     const TextesResultats t = TextesDuTableau(c);
@@ -44,18 +44,6 @@ QStringList attendus(const CompteursLivrets& c, bool titres)
         for (const auto& ligne : t.cellules)
             r << ligne[i];
     return r + QStringList(t.totaux.begin(), t.totaux.end()) + (titres ? Titres : QStringList(6));
-}
-
-QList<QLabel*> etiquettes(const QWidget* w)
-{
-    QStringList n;
-    for (int i = 0; i < NbLivrets; ++i)
-        for (const QString& ligne : Lignes)
-            n << ligne + "_" + QString::number(i);
-    QList<QLabel*> r;
-    for (const QString& un : n + Totaux + noms("L_Titre", 6))
-        r << w->findChild<QLabel*>(un);
-    return r;
 }
 
 QString comparer(const QList<QLabel*>& lus, const QStringList& attendu)
@@ -240,20 +228,12 @@ struct Singe : Fenetre
         for (qsizetype k = magasin.size() - 1; k >= 0; --k)
             if (k == magasin.size() - 1 || magasin[k].left(19) != magasin[k + 1].left(19))
                 dates << magasin[k].left(19);
-        QTimer attente;
-        QObject::connect(&attente, &QTimer::timeout, [&] {
-            auto* v = qobject_cast<F_Consulter*>(QApplication::activeModalWidget());
-            if (!v || !v->isVisible())
-                return;
-            attente.stop();
+        dansModale<F_Consulter>([this] { cliquer("B_Consulter"); }, [this](F_Consulter* v) {
             if (echec.isEmpty())
                 echec = verifierConsulter(v);
             while (v->isVisible() && echec.isEmpty())
                 agirConsulter(v);
-            v->reject();
         });
-        attente.start(1);
-        cliquer("B_Consulter");
     }
 
     void agirConsulter(F_Consulter* v)
@@ -319,7 +299,7 @@ struct Singe : Fenetre
                 return QString("livret %1 : %2 questions pour %3 + %4 + %5").arg(i + 2).arg(c.NbQuestionParLivret[i])
                     .arg(c.NbQuestionEssai1[i]).arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
         if (grille.isEmpty())
-            grille = etiquettes(&f);
+            grille = etiquettesTableau(&f);
         dessine = dessine || texte("L_Titre_0") == Titres[0];
         if (const QString e = comparer(grille, attendus(c, dessine)); !e.isEmpty())
             return "tableau de résultats : " + e;
@@ -366,7 +346,7 @@ struct Singe : Fenetre
             c.NbQuestionEssai2[i] = x[7].toInt();
             c.NbQuestionRéponse[i] = x[8].toInt();
         }
-        const QString e = comparer(etiquettes(v), attendus(c, true));
+        const QString e = comparer(etiquettesTableau(v), attendus(c, true));
         return e.isEmpty() ? e : "tableau de Consulter : " + e;
     }
 };
