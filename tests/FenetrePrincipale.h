@@ -198,9 +198,8 @@ bool dansModale(const std::function<void()>& ouvrir, const std::function<void(T*
     return ouverte;
 }
 
-// The chance behind the phrase of the j-th tested answer, and that phrase.
+// The chance behind the phrase of the j-th tested answer.
 inline float hasardPhrase(int j) { return float((j % 10) / 10.0 + 0.05); }
-inline QString phrase(const QStringList& table, int j) { return table.at(int(double(table.size()) * double(hasardPhrase(j)))); }
 
 // Chance that asks the given questions in turn at random: multiplier, and rank
 // of the table among the ticked ones. A refill takes 100 numbers for the

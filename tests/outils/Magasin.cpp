@@ -34,6 +34,7 @@ void avecConnexion(const QString& fichier, Travail travail)
     QSqlDatabase::removeDatabase(nom);
 }
 
+// The table and the columns of a save, quoted as SQL reads them.
 QString table()
 {
     return NomSql(MagasinResultats::Table());
@@ -83,12 +84,10 @@ void executer(const QStringList& sql, const QString& fichier)
 
 void ajouter(const QString& ligne, const QString& fichier)
 {
-    QVariantList valeurs;
-    for (const QString& valeur : ligne.split(QLatin1Char('|')))
-        valeurs << valeur;
+    const QStringList valeurs = ligne.split(QLatin1Char('|'));
     if (valeurs.size() != MagasinResultats::Colonnes().size())
         qFatal("ligne mal formée : %s", qPrintable(ligne));
-    ajouter(QList<QVariantList>{valeurs}, fichier);
+    ajouter(QList<QVariantList>{QVariantList(valeurs.begin(), valeurs.end())}, fichier);
 }
 
 void ajouter(const QList<QVariantList>& lignes, const QString& fichier)
@@ -118,18 +117,17 @@ void remplir(const QString& connexion, const QString& fichier)
             requete.next();
             return requete.value(0).toLongLong();
         };
-        pages = nombrePages();
-        for (;;) {
+        // Rows one at a time, the one that takes a new page taken back.
+        for (pages = nombrePages();;) {
             requete.exec(QStringLiteral("SAVEPOINT ligne"));
             requete.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES ('2000-01-01 00:00:00', 0, 0, 2, 1, 0, 0, 0, 0)")
                              .arg(table(), colonnes()));
-            const qlonglong apres = nombrePages();
-            if (apres > pages) {
+            const bool plein = nombrePages() > pages;
+            if (plein)
                 requete.exec(QStringLiteral("ROLLBACK TO ligne"));
-                requete.exec(QStringLiteral("RELEASE ligne"));
-                break;
-            }
             requete.exec(QStringLiteral("RELEASE ligne"));
+            if (plein)
+                break;
         }
     });
     QSqlQuery limite(QSqlDatabase::database(connexion, false));
@@ -140,8 +138,7 @@ void remplir(const QString& connexion, const QString& fichier)
 bool proteger(const QString& fichier, bool protege)
 {
 #ifdef Q_OS_LINUX
-    const int fd = ::open(QFile::encodeName(fichier).constData(), O_RDONLY);
-    if (fd >= 0) {
+    if (const int fd = ::open(QFile::encodeName(fichier).constData(), O_RDONLY); fd >= 0) {
         int attributs = 0;
         if (::ioctl(fd, FS_IOC_GETFLAGS, &attributs) == 0) {
             attributs = protege ? (attributs | FS_IMMUTABLE_FL) : (attributs & ~FS_IMMUTABLE_FL);
@@ -153,8 +150,7 @@ bool proteger(const QString& fichier, bool protege)
     QFile::setPermissions(fichier, protege ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
                                            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     QFile essai(fichier);
-    const bool ecrivable = essai.open(QIODevice::ReadWrite);
-    return protege ? !ecrivable : ecrivable;
+    return essai.open(QIODevice::ReadWrite) != protege;
 }
 
 } // namespace Magasin
