@@ -36,21 +36,12 @@ class TestDemarrage : public QObject
 private slots:
     void initTestCase() { PreparerFenetres(); }
 
-    void versionProgramme_data()
-    {
-        QTest::addColumn<QList<int>>("version");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("2.0.0.1") << QList<int>{2, 0, 1} << "2.01";
-        QTest::newRow("1.2.3.4") << QList<int>{1, 2, 4} << "1.24";
-        QTest::newRow("sans version") << QList<int>{0, 0, 0} << "0.00";
-        QTest::newRow("grands nombres") << QList<int>{10, 12, 345} << "10.12345";
-    }
+    // Minor and revision side by side, the third number left out.
     void versionProgramme()
     {
-        QFETCH(QList<int>, version);
-        QFETCH(QString, texte);
-        QCOMPARE(VersionProgramme({std::int16_t(version[0]), std::int16_t(version[1]), std::int16_t(version[2])}), texte);
-        QCOMPARE(TitreFenetre(texte), "Calkado   -   Version " + texte + FinTitre);
+        for (const auto& [version, texte] : QList<QPair<VersionFichier, QString>>{
+                 {{2, 0, 1}, "2.01"}, {{1, 2, 4}, "1.24"}, {{0, 0, 0}, "0.00"}, {{10, 12, 345}, "10.12345"}})
+            QCOMPARE(TitreFenetre(VersionProgramme(version)), "Calkado   -   Version " + texte + FinTitre);
     }
 
     void lireVersionFichier()

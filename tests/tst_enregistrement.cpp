@@ -222,7 +222,6 @@ private slots:
         QTest::addColumn<QString>("cause");   // the row tells what stands at the store's name
         QTest::newRow("absent") << "introuvable";
         QTest::newRow("fichier texte") << "n'est pas un fichier de résultats";
-        QTest::newRow("base SQLite sans la table des résultats") << "n'est pas un fichier de résultats";
     }
     void magasinInutilisable()
     {
@@ -230,8 +229,6 @@ private slots:
         const QString fichier = QTest::currentDataTag();
         Fenetre p(reponses({"Oui"}), false);
         p.hasard.suite = questions({{6, 1}});
-        if (fichier.startsWith("base SQLite"))
-            Magasin::executer({"CREATE TABLE \"Autre\" (\"DateHeure\" TEXT)"});
         QFile texte(Magasin::Fichier);
         if (fichier == "fichier texte")
             QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);

@@ -180,23 +180,14 @@ private slots:
         QCOMPARE(compteur, std::numeric_limits<qint32>::max());
     }
 
-    void lectureNombre_data()
-    {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("valeur");
-        QTest::newRow("vide") << "" << "0";
-        QTest::newRow("zéros en tête") << "0042" << "42";
-        QTest::newRow("zéro") << "000" << "0";
-        QTest::newRow("blancs") << " 4 2" << "42";
-        QTest::newRow("arrêt au premier autre caractère") << "12a3" << "12";
-        QTest::newRow("lettre d'abord") << "x12" << "0";
-        QTest::newRow("très long") << QString(40, u'7') << QString(40, u'7');
-    }
     void lectureNombre()
     {
-        QFETCH(QString, texte);
-        QFETCH(QString, valeur);
-        QCOMPARE(LireNombre(texte), valeur);
+        // Empty, leading zeros, zero alone, blanks, a stop at the first other
+        // character, a letter first, longer than any integer.
+        const QList<QPair<QString, QString>> cas = {{"", "0"}, {"0042", "42"}, {"000", "0"}, {" 4 2", "42"},
+                                                    {"12a3", "12"}, {"x12", "0"}, {QString(40, u'7'), QString(40, u'7')}};
+        for (const auto& [texte, valeur] : cas)
+            QCOMPARE("« " + texte + " » : " + LireNombre(texte), "« " + texte + " » : " + valeur);
     }
 };
 

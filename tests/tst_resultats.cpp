@@ -70,45 +70,26 @@ private slots:
         QCOMPARE(QStringList(t.totaux.begin(), t.totaux.end()), (QStringList{"16", "13", "3077,3", "2", "1"}));
     }
 
-    void resultatsPresents_data()
-    {
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<bool>("presents");
-        QTest::newRow("vide") << "" << false;
-        QTest::newRow("0") << "0" << false;
-        QTest::newRow("1") << "1" << true;
-        QTest::newRow("nombre en tête") << "12 questions" << true;
-        QTest::newRow("pas un nombre") << "abc" << false;
-    }
     void resultatsPresents()
     {
-        QFETCH(QString, total);
-        QFETCH(bool, presents);
-        QCOMPARE(TotalQuestionsPositif(total), presents);
+        // The questions total, read as a number: empty reads as 0.
+        for (const auto& [total, presents] : QList<QPair<QString, bool>>{
+                 {"", false}, {"0", false}, {"1", true}, {"12 questions", true}, {"abc", false}})
+            QVERIFY2(TotalQuestionsPositif(total) == presents, qPrintable(total));
     }
 
-    void echelleDesTemps_data()
+    void echelleDesTemps()
     {
         // The longest mean time of a right first try, in tenths, and the top of
         // the scale: 1, 2 or 5 times a power of ten, at or above it.
-        QTest::addColumn<int>("dixiemes");
-        QTest::addColumn<double>("echelle");
-        QTest::newRow("0 s") << 0 << 1.0;
-        QTest::newRow("1 s juste") << 10 << 1.0;
-        QTest::newRow("1,1 s") << 11 << 2.0;
-        QTest::newRow("2 s juste") << 20 << 2.0;
-        QTest::newRow("5 s juste") << 50 << 5.0;
-        QTest::newRow("5,1 s") << 51 << 10.0;
-        QTest::newRow("20 minutes") << 12000 << 2000.0;
-    }
-    void echelleDesTemps()
-    {
-        QFETCH(int, dixiemes);
-        QFETCH(double, echelle);
-        Progression p;
-        p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
-                    {"2026-03-16 10:00:00", 0, 0, 0, false}};
-        QCOMPARE(p.echelleTemps(), echelle);
+        for (const auto& [dixiemes, echelle] : QList<QPair<int, double>>{
+                 {0, 1}, {10, 1}, {11, 2}, {20, 2}, {50, 5}, {51, 10}, {12000, 2000}}) {
+            Progression p;
+            p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
+                        {"2026-03-16 10:00:00", 0, 0, 0, false}};
+            QCOMPARE(QString::number(dixiemes) + " : " + QString::number(p.echelleTemps()),
+                     QString::number(dixiemes) + " : " + QString::number(echelle));
+        }
     }
 };
 
