@@ -15,24 +15,18 @@ namespace {
 
 const QDateTime Moment(QDate(2026, 3, 14), QTime(10, 0, 5), Qt::UTC);
 
-// Results of the tables given, each with its own recognisable counts.
-Resultats resultats(std::initializer_list<int> tables, bool de1a12 = true, bool aleatoire = true)
+// The results of one table, with counts it can be recognised by, and the
+// row a save of them writes.
+Resultats resultats(int table)
 {
-    CompteursLivrets c;
-    for (const int table : tables) {
-        const int i = table - 2;
-        c.NbQuestionParLivret[i] = table + 3;
-        c.NbQuestionEssai1[i] = table;
-        c.NbQuestionEssai2[i] = 2;
-        c.NbQuestionRéponse[i] = 1;
-        c.TempsTotalEssai1[i] = table * 10;
-    }
-    return ResultatsDesCompteurs(c, de1a12, aleatoire);
+    Resultats r{};
+    r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
+    return r;
 }
 
-QString ligne(const QString& date, int table, const QString& options = "1|1")
+QString ligne(int table)
 {
-    return QStringLiteral("%1|%2|%3|%4|%3|%5|2|1").arg(date, options).arg(table).arg(table + 3).arg(table * 10);
+    return QStringLiteral("2026-03-14 10:00:05|1|1|%1|%2|%1|%3|2|1").arg(table).arg(table + 3).arg(table * 10);
 }
 
 } // namespace
@@ -82,7 +76,7 @@ private slots:
         DossierProgramme dossier(true, false);
         MagasinResultats base("test");
         QCOMPARE(base.Verifier(), ProblemeBase::Absent);
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Absent);
         QVERIFY2(!QFile::exists("CalkadoVa.sqlite"), "the program must never make the store");
 
         const auto fichier = [](const QByteArray& contenu) {
@@ -102,12 +96,12 @@ private slots:
         QCOMPARE(base.ContientDesResultats().probleme, ProblemeBase::PasUneBase);
         QFile::remove("CalkadoVa.sqlite");
         Magasin::executer({"CREATE TABLE %T (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::PasUneBase);
+        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::PasUneBase);
 
         // The store put in place while the program runs is used at once.
         QFile::remove("CalkadoVa.sqlite");
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes().size(), 1);
         // The set-up never replaces a store that is there.
         QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
@@ -118,21 +112,21 @@ private slots:
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
         // Removed while open: the connection would write into a file no one
         // will ever read again; the fault is told instead.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({4}), Moment), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats(4), Moment), ProblemeBase::Absent);
         QCOMPARE(Magasin::lignes("ailleurs.sqlite").size(), 1);
         // Another store put in its place is the one written.
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({5}), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 5)});
+        QCOMPARE(base.EcrireResultats(resultats(5), Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne(5)});
         // Replaced between two saves that both succeed: the new one is written.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ancien.sqlite"));
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({6}), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 6)});
+        QCOMPARE(base.EcrireResultats(resultats(6), Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne(6)});
         QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
 
@@ -140,7 +134,7 @@ private slots:
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
         base.Fermer();
         struct Protection
         {

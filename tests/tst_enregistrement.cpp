@@ -142,14 +142,10 @@ private slots:
         QCOMPARE(Magasin::lignes(), enregistrees(lignes));
         verifierEfface(p, "1-12 ; aléatoire");
         jouer(p, {12}, true, false, {"3:="});
-        p.cliquer("B_Enregistrer");
-        jouer(p, {5}, false, true, {"7:="});
         p.cliquer("B_Raz");
         verifierEfface(p, "1-10 ; dans l'ordre");
-        jouer(p, {12}, false, false, {"4:="});   // clicking Aléatoire again draws at random
-        p.cliquer("B_Enregistrer");
-        QCOMPARE(Magasin::lignes().mid(11), enregistrees({"0|0|12|1|1|3|0|0", "0|1|12|1|1|4|0|0"}));
-        QCOMPARE(p.repondeur.vus.size(), 9);
+        QCOMPARE(Magasin::lignes().size(), 11);
+        QCOMPARE(p.repondeur.vus.size(), 7);
     }
 
     // Leaving by the button or by closing the window: one row per way through.

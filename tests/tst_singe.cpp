@@ -7,11 +7,7 @@
 #include "ui/viewer/F_Consulter.h"
 
 #include <QListWidget>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <array>
 #include <deque>
-#include <functional>
 #include <random>
 #include <tuple>
 
