@@ -7,7 +7,6 @@
 #include "Factices.h"
 #include "Magasin.h"
 #include "Outils.h"
-#include "core/platform/Connexion.h"
 #include "ui/mainwindow/F_Calkado.h"
 
 #include <QApplication>
@@ -16,8 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -166,16 +163,6 @@ inline void verifierPanne(const MessageVu& vu, const QStringList& mots)
     for (const QString& mot : mots)
         QVERIFY2(vu.texte.contains(mot), qPrintable(mot + " absent de : " + vu.texte));
 }
-
-// Another program holding the store in a write transaction until it lets go.
-struct AutreProgramme
-{
-    QSqlDatabase base = QSqlDatabase::addDatabase("QSQLITE", "autre");
-    bool tient = (base.setDatabaseName(Magasin::Fichier), base.open()) && QSqlQuery(base).exec("BEGIN IMMEDIATE")
-              && QSqlQuery(base).exec("DELETE FROM " + NomSql(MagasinResultats::Table()));
-    bool lacher() { return !std::exchange(tient, false) || QSqlQuery(base).exec("ROLLBACK"); }
-    ~AutreProgramme() { lacher(); base.close(); base = QSqlDatabase(); QSqlDatabase::removeDatabase("autre"); }
-};
 
 // While the action given opens a modal window of that type, runs the work
 // on it from within its event loop, then closes it. False if none opened.

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSqlQuery>
 #include <optional>
 
 namespace {
@@ -76,6 +77,16 @@ void jouer(Fenetre& p, const QList<int>& tables, bool de1a10, bool aleatoire, co
         p.cliquer("B_Entrainement");
 }
 
+// Another program holding the store in a write transaction until it lets go.
+struct AutreProgramme
+{
+    QSqlDatabase base = QSqlDatabase::addDatabase("QSQLITE", "autre");
+    bool tient = (base.setDatabaseName(Magasin::Fichier), base.open()) && QSqlQuery(base).exec("BEGIN IMMEDIATE")
+              && QSqlQuery(base).exec("DELETE FROM " + NomSql(MagasinResultats::Table()));
+    bool lacher() { return !std::exchange(tient, false) || QSqlQuery(base).exec("ROLLBACK"); }
+    ~AutreProgramme() { lacher(); base.close(); base = QSqlDatabase(); QSqlDatabase::removeDatabase("autre"); }
+};
+
 // Clicks Quitter with the event loop running, as in the program: 0 when the
 // program ended, 1 when it still ran a moment after the answers.
 int quitterParLeBouton(Fenetre& p)
@@ -102,21 +113,14 @@ private slots:
 
     // Nothing settled: nothing to save, reset or consult. A save or a reset
     // turned down changes nothing; one accepted clears the display and the
-    // counters, a save after writing one row per table worked on.
+    // counters, a save after writing one row per table worked on, in order.
     void enregistrerEtRemettreAZero()
     {
-        // 4 x 3 in 2.0 s, 6 x 3 at the second try, 8 x 7 in 1.2 s, 9 x 7 given, 3 x 7 in 0.5 s;
-        // then one question for each other table, from the last to the first:
-        // 2 x 12 given, 2 x t in t tenths.
-        QList<QPoint> posees = {{4, 2}, {6, 2}, {8, 6}, {9, 6}, {3, 6}};   // multiplier, rank among the ticked
-        QStringList coups = {"20:=", "0:x=", "12:=", "0:xxx?", "5:="};
-        for (const int t : {12, 11, 10, 9, 8, 6, 5, 4, 2}) {
-            posees << QPoint(2, t - 1);
-            coups << (t == 12 ? QString("0:xxx?") : QString("%1:=").arg(t));
-        }
-        const QStringList lignes = {"1|1|2|1|1|2|0|0", "1|1|3|2|1|20|1|0", "1|1|4|1|1|4|0|0", "1|1|5|1|1|5|0|0",
-                                    "1|1|6|1|1|6|0|0", "1|1|7|3|2|17|0|1", "1|1|8|1|1|8|0|0", "1|1|9|1|1|9|0|0",
-                                    "1|1|10|1|1|10|0|0", "1|1|11|1|1|11|0|0", "1|1|12|1|0|0|0|1"};
+        // 4 x 3 in 2.0 s, 6 x 3 at the second try, 8 x 7 in 1.2 s, 9 x 7 given, 3 x 7 in 0.5 s,
+        // 2 x 12 given, 2 x 2 in 0.2 s: multiplier, and rank among the tables ticked.
+        const QList<QPoint> posees = {{4, 2}, {6, 2}, {8, 3}, {9, 3}, {3, 3}, {2, 4}, {2, 1}};
+        const QStringList coups = {"20:=", "0:x=", "12:=", "0:xxx?", "5:=", "0:xxx?", "2:="};
+        const QStringList lignes = {"1|1|2|1|1|2|0|0", "1|1|3|2|1|20|1|0", "1|1|7|3|2|17|0|1", "1|1|12|1|0|0|0|1"};
         Fenetre p(reponses({"OK", "OK", "OK", "Non", "Non", "Oui"}));
         p.hasard.suite = questions(posees);
         QVERIFY(p.ouvrir());
@@ -126,7 +130,7 @@ private slots:
             p.cliquer(commande);
             QCOMPARE(apparence(p), avant);
         }
-        jouer(p, {2, 3, 4, 5, 6, 8, 9, 10, 11, 12}, false, true, coups);   // 7 ticked already
+        jouer(p, {2, 3, 12}, false, true, coups);   // 7 ticked already
         avant = apparence(p);
         p.cliquer("B_Enregistrer");
         p.cliquer("B_Raz");
@@ -144,7 +148,7 @@ private slots:
         jouer(p, {12}, true, false, {"3:="});
         p.cliquer("B_Raz");
         verifierEfface(p, "1-10 ; dans l'ordre");
-        QCOMPARE(Magasin::lignes().size(), 11);
+        QCOMPARE(Magasin::lignes().size(), 4);
         QCOMPARE(p.repondeur.vus.size(), 7);
     }
 
@@ -222,13 +226,10 @@ private slots:
     void magasinInutilisable()
     {
         QFETCH(QString, cause);
-        const QString fichier = QTest::currentDataTag();
         Fenetre p(reponses({"Oui"}), false);
         p.hasard.suite = questions({{6, 1}});
-        QFile texte(Magasin::Fichier);
-        if (fichier == "fichier texte")
+        if (QFile texte(Magasin::Fichier); QTest::currentDataTag() == QString("fichier texte"))
             QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
-        texte.close();
         const auto contenu = [] {
             QFile f(Magasin::Fichier);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");

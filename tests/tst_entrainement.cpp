@@ -117,18 +117,19 @@ private slots:
         // is rejected, and each rejected draw uses up an entry.
         Banc b;
         b.hasard.suite = [](int n) { return n % 200 < 150 ? 0.f : 0.001f; };
-        const Coches coches = livrets({4});
-        QCOMPARE(texte(b.e.NouvelleQuestion(coches, 10, true)), QStringLiteral("1x4"));
-        QCOMPARE(b.hasard.tirages, 200);
+        const auto tirer = [&b] {
+            const QString question = texte(b.e.NouvelleQuestion(livrets({4}), 10, true));
+            return question + QString(" après %1").arg(b.hasard.tirages);
+        };
+        QCOMPARE(tirer(), QStringLiteral("1x4 après 200"));
         // The rest of this pool asks 1 x 4 again and is used up; the refill's
         // first 50 multipliers too, then comes 3.
         b.hasard.suite = [](int n) { return n < 250 ? 0.f : 0.002f; };
-        QCOMPARE(texte(b.e.NouvelleQuestion(coches, 10, true)), QStringLiteral("3x4"));
-        QCOMPARE(b.hasard.tirages, 400);
+        QCOMPARE(tirer(), QStringLiteral("3x4 après 400"));
         // A new run keeps it from coming again: the rest of the pool, then 50 more.
         b.e.DemarrerEntrainement();
         b.hasard.suite = [](int n) { return n < 450 ? 0.002f : 0.004f; };
-        QCOMPARE(texte(b.e.NouvelleQuestion(coches, 10, true)), QStringLiteral("5x4"));
+        QCOMPARE(tirer(), QStringLiteral("5x4 après 600"));
     }
 
     void phrasesChoisiesParLeHasard_data()

@@ -7,6 +7,7 @@
 #include "ui/viewer/F_Consulter.h"
 
 #include <QListWidget>
+#include <QSqlQuery>
 #include <deque>
 #include <random>
 #include <tuple>
