@@ -1,7 +1,7 @@
-// The rules of a training without its window: the draw in order and at
-// random with its pools, the tries with their refusals and the answer given,
-// the phrases chosen by chance, counters that never wrap, the reading of a
-// typed number.
+// The rules of a training without its window: the draw at random with its
+// pools (the main window's tests play the draw in order through), the tries
+// with their refusals and the answer given, the phrases chosen by chance,
+// counters that never wrap, the reading of a typed number.
 #include "Factices.h"
 #include "core/training/Entrainement.h"
 #include "core/training/LectureNombre.h"
@@ -38,22 +38,6 @@ class TestEntrainement : public QObject
     Q_OBJECT
 
 private slots:
-    void tirageDansLOrdre()
-    {
-        // Table after table, multipliers rising, over and over; a new run starts
-        // again at 1 x the first table ticked.
-        Banc b;
-        QStringList vues;
-        for (int run = 0; run < 2; ++run) {
-            b.e.DemarrerEntrainement();
-            for (int n = 0; n < (run == 0 ? 25 : 2); ++n)
-                vues << texte(b.e.NouvelleQuestion(livrets({2, 12}), 12, false));
-        }
-        QCOMPARE(vues.mid(10, 4), (QStringList{"11x2", "12x2", "1x12", "2x12"}));
-        QCOMPARE(vues.mid(22), (QStringList{"11x12", "12x12", "1x2", "1x2", "2x2"}));
-        QCOMPARE(b.hasard.tirages, 0);
-    }
-
     void essaisEtReponseDonnee()
     {
         Banc b;
