@@ -1,7 +1,7 @@
 // The viewer of saved trainings, driven as a parent uses it: the list of the
 // trainings, the one shown with its options and its progress chart, deletions
-// answered yes or no, the store faults, and the viewer opened from the main
-// window.
+// answered yes or no, the store faults. The long random session opens it from
+// the main window.
 #include "FenetrePrincipale.h"
 #include "ui/viewer/F_Consulter.h"
 #include "ui/viewer/GrapheProgression.h"
@@ -30,41 +30,24 @@ QStringList confirmation(const QString& element)
 // parent window still has the focus.
 bool actif(QWidget* w) { return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }); }
 
-// The main window (shown only when a test opens it) with the message boxes
-// answered in turn as given, and the viewer over it: ctrl reads the viewer,
-// the main window's through Fenetre::.
+// The main window, not shown, with the message boxes answered in turn as
+// given, and the viewer over it: ctrl reads the viewer.
 struct Banc : Fenetre
 {
     explicit Banc(const QList<Repondeur::Reponse>& reponses = {Oui}) : Fenetre(reponses) {}
-    std::unique_ptr<F_Consulter> seul;
-    F_Consulter* v = nullptr;   // the viewer driven, on its own or opened by the main window
+    std::unique_ptr<F_Consulter> v;
 
     // The rows added to the store, then the viewer loaded and shown on its own.
     bool consulter(const QStringList& lignes)
     {
         for (const QString& l : lignes)
             Magasin::ajouter(l);
-        seul = std::make_unique<F_Consulter>(&f);
-        v = seul.get();
-        return v->Form_Load() && (v->show(), actif(v));
-    }
-
-    // Clicks B_Consulter; once the viewer is up, modal, the action runs on it
-    // and must close it: "fermée", else "restée ouverte" or "pas ouverte".
-    QString consulterDepuisPrincipale(const std::function<void()>& action)
-    {
-        QString issue = "pas ouverte";
-        dansModale<F_Consulter>([this] { cliquer("B_Consulter"); }, [&](F_Consulter* m) {
-            v = m;
-            action();
-            issue = v->isVisible() ? "restée ouverte" : "fermée";
-        });
-        v = nullptr;
-        return issue;
+        v = std::make_unique<F_Consulter>(&f);
+        return v->Form_Load() && (v->show(), actif(v.get()));
     }
 
     template<typename T = QWidget>
-    T* ctrl(const QString& n) const { return enfant<T>(v, n); }
+    T* ctrl(const QString& n) const { return enfant<T>(v.get(), n); }
     QListWidget* liste() const { return ctrl<QListWidget>("L_Date"); }
     const GrapheProgression* graphe() const { return ctrl<GrapheProgression>("G_Progression"); }
 
@@ -95,7 +78,7 @@ struct Banc : Fenetre
                 anomalies << e->objectName() + " cachée";
         for (int i = 0; i < l->count(); ++i)
             items << (i == l->currentRow() ? "[" : "") + l->item(i)->text() + (l->item(i)->isSelected() ? "]" : "");
-        const QStringList t = tableau(v);
+        const QStringList t = tableau(v.get());
         for (int i = 0; i < NbLivrets; ++i)
             if (t.mid(5 * i, 5) != QStringList(5))
                 tables << QString("%1=%2").arg(i + 2).arg(t.mid(5 * i, 5).join(';'));
@@ -156,7 +139,7 @@ private slots:
         QCOMPARE(QList<QSize>({b.v->size(), b.v->minimumSize(), b.v->maximumSize()}), QList<QSize>(3, QSize(1000, 650)));
         // The layout by its rules; each kind of control in its font and colour;
         // a table's number or "Total" may be clicked.
-        verifierDisposition(b.v);
+        verifierDisposition(b.v.get());
         const QList<QPair<QString, QStringList>> styles = {
             {"Comic Sans MS 36 italique #0000ff gauche", {"L_Titre_Principal"}},
             {"Arial 20.25 #0000ff droite main", noms("L_Livret", 11) << "L_Titre_5"},
@@ -167,7 +150,7 @@ private slots:
             for (const QString& n : controles)
                 QCOMPARE(n + " : " + style(b.ctrl(n)) + (b.ctrl(n)->cursor().shape() == Qt::PointingHandCursor ? " main" : ""),
                          n + " : " + attendu);
-        QStringList legendes = textes(b.v, noms("L_Livret", 11) + noms("L_Titre", 6));
+        QStringList legendes = textes(b.v.get(), noms("L_Livret", 11) + noms("L_Titre", 6));
         for (const char* n : {"B_Supprimer", "C_Fermer", "O_1a10", "O_1a12", "C_Aléatoire"})
             legendes << b.ctrl<QAbstractButton>(n)->text();
         QCOMPARE(legendes, QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}) + Titres
@@ -361,48 +344,6 @@ private slots:
         QTest::mouseClick(b.ctrl("L_Livret_7"), Qt::LeftButton);
         QCOMPARE(b.progression(), u"Progression : table de 9 1s"_s);
         QCOMPARE(b.repondeur.vus.size(), 2);
-    }
-
-    void depuisLaFenetrePrincipale()
-    {
-        Banc b;
-        Magasin::ajouter("2026-03-13 08:00:00|1|1|4|2|2|30|0|0");
-        Magasin::ajouter("2026-03-14 10:00:05|0|0|6|3|1|25|1|1");
-        QVERIFY(b.ouvrir());
-        // One question of table 7 in order, right at once, then the run
-        // interrupted: the main window has results of its own.
-        b.commencer({7}, false, false);
-        b.repondreJuste();
-        b.cliquer("B_Entrainement");
-        const QStringList avant = tableau(&b.f);
-        QCOMPARE(avant.mid(25, 5) + avant.mid(55, 5), QStringList({"1", "1", "0,0", "", "", "1", "1", "0,0", "", ""}));
-
-        // Opened over it, modal, the focus on Fermer; Escape closes it and its
-        // connection, and the main window's results stay.
-        QCOMPARE(b.consulterDepuisPrincipale([&] {
-            QVERIFY(actif(b.v));
-            QCOMPARE(QApplication::focusWidget(), b.ctrl("C_Fermer"));
-            QVERIFY(QSqlDatabase::contains(Connexion));
-            QCOMPARE(b.vue(), u"[14/03/2026 10:00:05], 13/03/2026 08:00:00 | 1-10 dans l'ordre | 6=3;1;2,5;1;1 | 3;1;2,5;1;1"_s);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        }), u"fermée"_s);
-        QVERIFY(!QSqlDatabase::contains(Connexion));
-        QCOMPARE(tableau(&b.f), avant);
-        QVERIFY(b.Fenetre::ctrl("B_Consulter")->isEnabled());
-        QCOMPARE(b.repondeur.vus.size(), 0);
-
-        // Every training deleted in the viewer: the next consultation is refused.
-        QCOMPARE(b.consulterDepuisPrincipale([&] {
-            b.supprimer();
-            b.supprimer();
-            QCOMPARE(b.vue(), u"Plus d'entraînement ! |  | 1-12 aléatoire |  | ;;;;"_s);
-            QTest::mouseClick(b.ctrl("C_Fermer"), Qt::LeftButton);
-        }), u"fermée"_s);
-        QCOMPARE(Magasin::lignes(), QStringList());
-        QCOMPARE(b.consulterDepuisPrincipale([] {}), u"pas ouverte"_s);
-        QCOMPARE(b.repondeur.vus.size(), 3);
-        QCOMPARE(boite(b.repondeur.vus[2]), u"Calkado | avertissement | Aucun résultat enregistré à consulter !\n\n | OK"_s);
-        QCOMPARE(tableau(&b.f), avant);
     }
 };
 

@@ -15,13 +15,10 @@ namespace {
 QByteArray fichierAvecVersion(quint16 a, quint16 b, quint16 c, quint16 d)
 {
     QByteArray contenu(300, 'x');
-    auto mot = [&contenu](int position, quint32 valeur) { qToLittleEndian(valeur, contenu.data() + position); };
-    mot(40, 0xFEEF04BDu);
-    mot(44, 0x12345678u);
-    mot(101, 0xFEEF04BDu);
-    mot(105, 0x00010000u);
-    mot(109, quint32(a) << 16 | b);
-    mot(113, quint32(c) << 16 | d);
+    const std::pair<int, quint32> mots[] = {{40, 0xFEEF04BDu}, {44, 0x12345678u}, {101, 0xFEEF04BDu},
+                                            {105, 0x00010000u}, {109, quint32(a) << 16 | b}, {113, quint32(c) << 16 | d}};
+    for (const auto& [position, valeur] : mots)
+        qToLittleEndian(valeur, contenu.data() + position);
     return contenu;
 }
 

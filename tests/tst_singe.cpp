@@ -69,12 +69,7 @@ struct Singe : Fenetre
         base.setDatabaseName(dossier.chemin() + "/CalkadoVa.sqlite");
         base.open();
     }
-    ~Singe()
-    {
-        base.close();
-        base = QSqlDatabase();
-        QSqlDatabase::removeDatabase("singe");
-    }
+    ~Singe() { base.close(); base = QSqlDatabase(); QSqlDatabase::removeDatabase("singe"); }
 
     std::mt19937 des;
     QSqlDatabase base;               // the test's own look at the store
@@ -91,8 +86,7 @@ struct Singe : Fenetre
     int tirer(int n) { return int(des() % quint32(n)); }
     void noter(const QString& ligne)
     {
-        journal.push_back(ligne);
-        if (journal.size() > 40)
+        if (journal.push_back(ligne); journal.size() > 40)
             journal.pop_front();
     }
 
