@@ -164,27 +164,6 @@ inline void verifierPanne(const MessageVu& vu, const QStringList& mots)
         QVERIFY2(vu.texte.contains(mot), qPrintable(mot + " absent de : " + vu.texte));
 }
 
-// While the action given opens a modal window of that type, runs the work
-// on it from within its event loop, then closes it. False if none opened.
-template<typename T>
-bool dansModale(const std::function<void()>& ouvrir, const std::function<void(T*)>& travail)
-{
-    bool ouverte = false;
-    QTimer attente;
-    QObject::connect(&attente, &QTimer::timeout, [&] {
-        auto* m = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!m || !m->isVisible())
-            return;
-        attente.stop();
-        ouverte = true;
-        travail(m);
-        m->reject();
-    });
-    attente.start(1);
-    ouvrir();
-    return ouverte;
-}
-
 // The chance behind the phrase of the j-th tested answer.
 inline float hasardPhrase(int j) { return float((j % 10) / 10.0 + 0.05); }
 

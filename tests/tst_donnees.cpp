@@ -57,18 +57,13 @@ private slots:
                 QCOMPARE(CleElement(ElementListe(TexteBase(moment), langue), langue), TexteBase(moment));
             }
 
-        const QLocale francais(QLocale::French, QLocale::France);
-        QCOMPARE(TexteDateHeure(Moment, francais), QString("14/03/2026 10:00:05"));
-        QCOMPARE(TexteDateHeure(moments[2], francais), QString("02/01/2026"));
-        QCOMPARE(TexteBase(Moment), QString("2026-03-14 10:00:05"));
-        // The moment of a save is cut to the second, not rounded.
-        QCOMPARE(MomentEnregistrement(QDateTime(QDate(2026, 3, 14), QTime(14, 5, 7, 800))),
-                 QDateTime(QDate(2026, 3, 14), QTime(14, 5, 7), Qt::UTC));
+        // The French list, the stored text and the moment of a save cut to the
+        // second are the viewer's and the save's tests.
         for (const QString autre : {"2026-3-14 10:00:05", "2026-03-14T10:00:05", "2026-02-30 10:00:00", ""})
             QVERIFY2(!LireTexteBase(autre).isValid(), qPrintable(autre));
         // A stored value that is no date is listed, and found again, as it is.
-        QCOMPARE(ElementListe("hier", francais), QString("hier"));
-        QCOMPARE(CleElement("hier", francais), QString("hier"));
+        QCOMPARE(ElementListe("hier", langues[0]), QString("hier"));
+        QCOMPARE(CleElement("hier", langues[0]), QString("hier"));
     }
 
     void fichiers_qui_ne_sont_pas_le_magasin()

@@ -219,12 +219,20 @@ struct Singe : Fenetre
         for (qsizetype k = magasin.size() - 1; k >= 0; --k)
             if (k == magasin.size() - 1 || magasin[k].left(19) != magasin[k + 1].left(19))
                 dates << magasin[k].left(19);
-        dansModale<F_Consulter>([this] { cliquer("B_Consulter"); }, [this](F_Consulter* v) {
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
+            auto* v = qobject_cast<F_Consulter*>(QApplication::activeModalWidget());
+            if (!v || !v->isVisible())
+                return;
+            attente.stop();
             if (echec.isEmpty())
                 echec = verifierConsulter(v);
             while (v->isVisible() && echec.isEmpty())
                 agirConsulter(v);
+            v->reject();
         });
+        attente.start(1);
+        cliquer("B_Consulter");
     }
 
     void agirConsulter(F_Consulter* v)
