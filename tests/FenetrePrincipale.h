@@ -19,6 +19,8 @@
 #include <QTimer>
 
 inline const QColor Bleu(0, 0, 255), Gris(128, 128, 128), Rouge(255, 0, 0), VertVif(0, 255, 0);
+inline const Repondeur::Reponse Oui{QMessageBox::Yes, 0}, Non{QMessageBox::No, 0}, Annuler{QMessageBox::Cancel, 0},
+    Ok{QMessageBox::Ok, 0}, Entree{QMessageBox::NoButton, Qt::Key_Return};
 
 // The run states as the buttons, the choice of tables and the hint show them:
 // "*" enabled and default, "+" enabled, "-" disabled.
@@ -186,7 +188,7 @@ struct Fenetre
     // Message boxes answered in turn as given (OK by default), in a working
     // folder with or without its results store. Saves are dated by the
     // window's clock: 14 March 2026, 10:00:05.8, local time.
-    explicit Fenetre(QList<Repondeur::Reponse> reponses = {{QMessageBox::Ok, 0}}, bool avecBase = true)
+    explicit Fenetre(QList<Repondeur::Reponse> reponses = {Ok}, bool avecBase = true)
         : repondeur(std::move(reponses)), dossier(true, avecBase)
     {
         horloge.date = QDateTime(QDate(2026, 3, 14), QTime(10, 0, 5, 800));

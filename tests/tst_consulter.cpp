@@ -15,7 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Repondeur::Reponse Oui{QMessageBox::Yes, 0}, Non{QMessageBox::No, 0};
 const QString Connexion = "BaseDonnéesConsulter";
 
 // The one question asked before deleting the item given.
@@ -312,7 +311,7 @@ private slots:
         b.choisir(2);
         QCOMPARE(b.vue(), "14/03/2026 10:00:05, 14/03/2026 10:30:00, [14/03/2026 10:00:05]" + jumeaux);
         QCOMPARE(b.progression(), graphe);
-        b.choisir(1);
+        b.choisir(1);   // before the twins' latest rows
         QCOMPARE(b.progression(), u"Progression : toutes les tables 2s 30*=100/1.5"_s);
         b.choisir(2);
 

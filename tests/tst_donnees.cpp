@@ -15,18 +15,12 @@ namespace {
 
 const QDateTime Moment(QDate(2026, 3, 14), QTime(10, 0, 5), Qt::UTC);
 
-// The results of one table, with counts it can be recognised by, and the
-// row a save of them writes.
+// The results of one table, with counts it can be recognised by.
 Resultats resultats(int table)
 {
     Resultats r{};
     r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
     return r;
-}
-
-QString ligne(int table)
-{
-    return QStringLiteral("2026-03-14 10:00:05|1|1|%1|%2|%1|%3|2|1").arg(table).arg(table + 3).arg(table * 10);
 }
 
 } // namespace
@@ -84,35 +78,25 @@ private slots:
         Magasin::executer({"CREATE TABLE %T (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
         QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::PasUneBase);
 
-        // The store put in place while the program runs is used at once.
+        // The set-up never replaces a store that is there.
         QFile::remove("CalkadoVa.sqlite");
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
         QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes().size(), 1);
-        // The set-up never replaces a store that is there.
         QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
         QCOMPARE(Magasin::lignes().size(), 1);
     }
 
-    void magasin_remplace_ou_retire_pendant_l_usage()
+    void magasin_remplace_pendant_l_usage()
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
+        // Removed while open, the fault is the viewer's test; replaced between
+        // two saves that both succeed, the new one is written.
         QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
-        // Removed while open: the connection would write into a file no one
-        // will ever read again; the fault is told instead.
-        QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats(4), Moment), ProblemeBase::Absent);
-        QCOMPARE(Magasin::lignes("ailleurs.sqlite").size(), 1);
-        // Another store put in its place is the one written.
-        QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats(5), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{ligne(5)});
-        // Replaced between two saves that both succeed: the new one is written.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ancien.sqlite"));
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
         QCOMPARE(base.EcrireResultats(resultats(6), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{ligne(6)});
+        QCOMPARE(Magasin::lignes(), QStringList{"2026-03-14 10:00:05|1|1|6|9|6|60|2|1"});
         QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
 

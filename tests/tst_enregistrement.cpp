@@ -28,16 +28,6 @@ const QString MessageQuitterSansEnregistrer =
 const QString NonEnregistres = "n'ont pas été enregistrés";
 const QString Ancienne = "2026-03-14 10:00:00|1|1|7|3|2|45|1|0";   // a training saved before
 
-QList<Repondeur::Reponse> reponses(const QStringList& r)
-{
-    const QMap<QString, QMessageBox::StandardButton> boutons = {
-        {"Oui", QMessageBox::Yes}, {"Non", QMessageBox::No}, {"Annuler", QMessageBox::Cancel}, {"OK", QMessageBox::Ok}};
-    QList<Repondeur::Reponse> liste;
-    for (const QString& une : r)   // any other word: Enter pressed in the box
-        liste << Repondeur::Reponse{boutons.value(une), boutons.contains(une) ? 0 : int(Qt::Key_Return)};
-    return liste;
-}
-
 // The rows of one save: the moment of the window's clock, cut to the second,
 // then the values given.
 QStringList enregistrees(const QStringList& valeurs)
@@ -121,7 +111,7 @@ private slots:
         const QList<QPoint> posees = {{4, 2}, {6, 2}, {8, 3}, {9, 3}, {3, 3}, {2, 4}, {2, 1}};
         const QStringList coups = {"20:=", "0:x=", "12:=", "0:xxx?", "5:=", "0:xxx?", "2:="};
         const QStringList lignes = {"1|1|2|1|1|2|0|0", "1|1|3|2|1|20|1|0", "1|1|7|3|2|17|0|1", "1|1|12|1|0|0|0|1"};
-        Fenetre p(reponses({"OK", "OK", "OK", "Non", "Non", "Oui"}));
+        Fenetre p({Ok, Ok, Ok, Non, Non, Oui});
         p.hasard.suite = questions(posees);
         QVERIFY(p.ouvrir());
         p.cliquer("C_Livret_5");
@@ -173,7 +163,7 @@ private slots:
         QFETCH(QString, reponse);
         QFETCH(bool, fin);
         const bool retire = resultats == 1 && reponse == "Oui";
-        Fenetre p(reponses({reponse, "OK", "Non"}));
+        Fenetre p({reponse == "Oui" ? Oui : reponse == "Non" ? Non : reponse == "Annuler" ? Annuler : Entree, Ok, Non});
         p.hasard.suite = questions({{3, 1}, {7, 2}, {5, 2}});
         QVERIFY(p.ouvrir());
         if (resultats == 0)
@@ -234,7 +224,7 @@ private slots:
         QFETCH(QString, cause);
         const QString panne = QTest::currentDataTag();
         const bool demarrage = panne == "absent" || panne == "fichier texte";
-        Fenetre p(reponses({"Oui"}), !demarrage);
+        Fenetre p({Oui}, !demarrage);
         p.hasard.suite = questions({{2, 1}, {3, 2}, {4, 3}});
         if (QFile texte(Magasin::Fichier); panne == "fichier texte")
             QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);

@@ -86,8 +86,7 @@ private slots:
             Progression p;
             p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
                         {"2026-03-16 10:00:00", 0, 0, 0, false}};
-            QCOMPARE(QString::number(dixiemes) + " : " + QString::number(p.echelleTemps()),
-                     QString::number(dixiemes) + " : " + QString::number(echelle));
+            QVERIFY2(p.echelleTemps() == echelle, qPrintable(QString("%1 : %2").arg(dixiemes).arg(p.echelleTemps())));
         }
     }
 };
