@@ -1,14 +1,12 @@
-// The results store on real files: what a save writes, what the viewer reads
-// back and deletes, the dates of the list read back exactly, and every fault
-// of the file named as the user will be told it.
+// The results store on real files: the dates of the list read back exactly in
+// every language, files that are not a results store, a store replaced while
+// in use, a deletion refused without losing anything.
 #include "Magasin.h"
 #include "Outils.h"
 #include "core/results/DateHeure.h"
 #include "core/results/MagasinResultats.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 
 namespace {
