@@ -1,4 +1,7 @@
-// The start-up: version and title, the program file, the display checks.
+// The start-up: version and title, the program file, the display checks. A
+// display test runs affichage() on a screen of its own, with the message
+// expected, by its name in Textes ("aucun" for none), and whether the program
+// goes on ("continue") or must end ("fin") before the function's name.
 #include "FenetrePrincipale.h"
 #include "core/Textes.h"
 #include "core/platform/FichierProgramme.h"
@@ -23,6 +26,8 @@ QByteArray fichierAvecVersion(quint16 a, quint16 b, quint16 c, quint16 d)
 }
 
 const QString FinTitre = "   -   © 2026 L'équipe Calkado - logiciel libre";
+QString attendu = "aucun";
+bool continue_ = true;
 
 } // namespace
 
@@ -85,17 +90,41 @@ private slots:
                                                     + " n'existe pas !\n\nLe programme se termine | OK"});
     }
 
-    // The version the build gave the program file, read back from it.
-    void titreAvecLaVersionDuProgramme()
+    // The display checks on the screen of the test; the title with the version
+    // the build gave the program file, read back from it.
+    void affichage()
     {
+        const QHash<QString, QString> messages = {
+            {"MessageResolutionInsuffisante", "critique | " + Textes::MessageResolutionInsuffisante},
+            {"MessageTailleTexteObligatoire", "critique | " + Textes::MessageTailleTexteObligatoire},
+            {"MessageTailleTexteConseillee", "information | " + Textes::MessageTailleTexteConseillee},
+            {"MessageCouleurs", "information | " + Textes::MessageCouleurs}};
+        QVERIFY2(attendu == "aucun" || messages.contains(attendu), qPrintable(attendu));
         DossierProgramme dossier;
         Repondeur repondeur;
         F_Calkado fenetre;
-        QVERIFY(fenetre.Form_Load());
-        QVERIFY(repondeur.vus.isEmpty());
+        QCOMPARE(fenetre.Form_Load(), continue_);
         QCOMPARE(fenetre.windowTitle(), "Calkado   -   Version " CALKADO_VERSION_TEXTE + FinTitre);
+        if (continue_) {
+            fenetre.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+            // The colour check comes as the window is first activated.
+            QTRY_VERIFY(enfant(&fenetre, "B_Consulter")->isEnabled());
+        }
+        QCOMPARE(boites(repondeur.vus), attendu == "aucun" ? QStringList() : QStringList{"Calkado | " + messages[attendu] + " | OK"});
     }
 };
 
-QTEST_MAIN(TestDemarrage)
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 3) {
+        attendu = arguments.takeAt(1);
+        continue_ = arguments.takeAt(1) == QLatin1String("continue");
+    }
+    TestDemarrage test;
+    return QTest::qExec(&test, arguments);
+}
+
 #include "tst_demarrage.moc"
