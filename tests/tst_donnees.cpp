@@ -152,6 +152,56 @@ private slots:
         QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::LectureSeule);
         QCOMPARE(base.LireDates().valeur, QStringList{TexteBase(Moment)});
     }
+
+    // Two programs saving in the same second, or in a second a saved training
+    // has already: each save gets a date and time of its own.
+    void enregistrements_dans_la_meme_seconde()
+    {
+        DossierProgramme dossier;
+        Magasin::ajouter(ligne("2026-03-14 10:00:06", 9));
+        MagasinResultats un("un"), autre("autre");
+        QCOMPARE(un.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(autre.EcrireResultats(resultats({4, 5}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), (QStringList{ligne("2026-03-14 10:00:06", 9), ligne("2026-03-14 10:00:05", 3),
+                                                 ligne("2026-03-14 10:00:07", 4), ligne("2026-03-14 10:00:07", 5)}));
+        QCOMPARE(un.LireDates().valeur,
+                 (QStringList{"2026-03-14 10:00:07", "2026-03-14 10:00:05", "2026-03-14 10:00:06"}));
+        // One deletion takes one saved training.
+        QCOMPARE(un.SupprimerEntrainement("2026-03-14 10:00:07"), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 2);
+    }
+
+    // What stands at the file's name, and rows another program wrote: each
+    // named as it is.
+    void diagnostics_et_lignes_etrangeres()
+    {
+        DossierProgramme dossier(true, false);
+        MagasinResultats base("test");
+        QVERIFY(QFile::link("CalkadoVa.sqlite", "CalkadoVa.sqlite"));   // a link that loops
+        QCOMPARE(base.Verifier(), ProblemeBase::Inaccessible);
+        QFile::remove("CalkadoVa.sqlite");
+        QVERIFY(QFile::link("ailleurs.sqlite", "CalkadoVa.sqlite"));    // a link to nothing
+        QCOMPARE(base.Verifier(), ProblemeBase::Absent);
+        QFile::remove("CalkadoVa.sqlite");
+
+        // A column that a save would leave without a value: not a results file.
+        const QString colonnes = "\"Id\" INTEGER PRIMARY KEY, \"DateHeure\" TEXT, \"Multiplicateur1a12\" INTEGER, "
+                                 "\"Aléatoire\" INTEGER, \"NumLivret\" INTEGER, \"NbQuestionParLivret\" INTEGER, "
+                                 "\"NbQuestionEssai1\" INTEGER, \"TempsTotalEssai1\" INTEGER, "
+                                 "\"NbQuestionEssai2\" INTEGER, \"NbQuestionRéponse\" INTEGER";
+        Magasin::executer({"CREATE TABLE %T (" + colonnes + ", \"Eleve\" TEXT NOT NULL)"});
+        QCOMPARE(base.Verifier(), ProblemeBase::PasUneBase);
+        Magasin::executer({"DROP TABLE %T", "CREATE TABLE %T (" + colonnes + ", \"Eleve\" TEXT NOT NULL DEFAULT '')"});
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+
+        // A row without a date is no saved training; one with an empty date
+        // is, and goes when deleted. What is not there cannot be deleted.
+        Magasin::executer({"INSERT INTO %T (\"DateHeure\", \"NumLivret\") VALUES (NULL, 3), ('', 4)"});
+        QCOMPARE(base.LireDates().valeur, QStringList{""});
+        QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Aucun);
+        QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Introuvable);
+        QCOMPARE(Magasin::lignes().size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDonnees)

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -307,6 +308,8 @@ private slots:
         QTest::newRow("absent") << "introuvable";
         QTest::newRow("fichier texte") << "n'est pas un fichier de résultats";
         QTest::newRow("base SQLite sans la table des résultats") << "n'est pas un fichier de résultats";
+        QTest::newRow("base SQLite avec une colonne obligatoire en plus") << "n'est pas un fichier de résultats";
+        QTest::newRow("lien qui boucle") << "ne peut pas être lu";
     }
     void magasinInutilisable()
     {
@@ -314,8 +317,15 @@ private slots:
         const QString fichier = QTest::currentDataTag();
         Fenetre p(reponses({"Oui"}), false);
         p.hasard.suite = questions({{6, 1}});
-        if (fichier.startsWith("base SQLite"))
+        QStringList colonnes = {"\"Id\" INTEGER PRIMARY KEY", "\"Eleve\" TEXT NOT NULL"};
+        for (const QString& colonne : MagasinResultats::Colonnes())
+            colonnes << NomSql(colonne);
+        if (fichier.endsWith("des résultats"))
             Magasin::executer({"CREATE TABLE \"Autre\" (\"DateHeure\" TEXT)"});
+        else if (fichier.endsWith("en plus"))
+            Magasin::executer({"CREATE TABLE %T (" + colonnes.join(", ") + ")"});
+        else if (fichier == "lien qui boucle")
+            QVERIFY(QFile::link(FichierMagasin, FichierMagasin));
         QFile texte(FichierMagasin);
         if (fichier == "fichier texte")
             QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
@@ -350,6 +360,42 @@ private slots:
         verifierLignes(Magasin::lignes(), {"1|1|7|1|1|10|0|0"}, debut, maintenant());
         QCOMPARE(p.repondeur.vus.size(), 5);
         verifierEfface(p, "1-12 ; aléatoire");
+    }
+
+    // Another program holds the store a moment: the save waits for it with the
+    // busy cursor, the window still painted, then saves. A right first try of
+    // twenty minutes shows whole in its cell.
+    void attenteVisibleEtTempsLarge()
+    {
+        Fenetre p(reponses({"Oui"}));
+        p.hasard.suite = questions({{2, 1}});
+        QVERIFY(p.ouvrir());
+        jouer(p, {7}, false, true, {"12000:="});
+        const QLabel* temps = p.ctrl<QLabel>("L_Temps_5");
+        QCOMPARE(temps->text(), "1200,0");
+        QVERIFY(QFontMetricsF(temps->font()).horizontalAdvance(temps->text()) <= temps->width());
+        QCOMPARE(p.ctrl("L_NbQuestion_5")->font().pointSizeF(), 14.25);
+
+        AutreProgramme autre;
+        QVERIFY(autre.tient);
+        struct Peintures : QObject
+        {
+            int n = 0;
+            bool eventFilter(QObject*, QEvent* e) override { n += e->type() == QEvent::Paint; return false; }
+        } peintures;
+        p.f.installEventFilter(&peintures);
+        bool occupe = false;
+        QObject garde;
+        QTimer::singleShot(500, &garde, [&] {
+            occupe = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            peintures.n = 0;
+            p.f.update();
+        });
+        QTimer::singleShot(1000, &garde, [&] { QVERIFY(peintures.n > 0 && autre.lacher()); });
+        const QString debut = maintenant();
+        p.cliquer("B_Enregistrer");
+        QVERIFY(occupe && peintures.n > 0 && !QGuiApplication::overrideCursor());
+        verifierLignes(Magasin::lignes(), {"1|1|7|1|1|12000|0|0"}, debut, maintenant());
     }
 
     // A failed save writes no row and keeps the results on screen; the cause gone,

@@ -215,12 +215,16 @@ struct Singe : Fenetre
         QTest::keyClick(w, Qt::Key_Return);
     }
 
-    // A save adds one row per table with questions, all of the moment of the save.
+    // A save adds one row per table with questions, all of the moment of the
+    // save, or of the first second after it that no saved training has.
     void enregistrer()
     {
         QStringList lignes;
         const CompteursLivrets& c = f.Compteurs();
-        const QString debut = horloge.date.toString("yyyy-MM-dd HH:mm:ss")
+        QDateTime moment = horloge.date;
+        while (magasin.filter(moment.toString("yyyy-MM-dd HH:mm:ss|")).size() > 0)
+            moment = moment.addSecs(1);
+        const QString debut = moment.toString("yyyy-MM-dd HH:mm:ss")
                             + QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
                                   .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
         for (int i = 0; i < NbLivrets; ++i)

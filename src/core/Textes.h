@@ -126,6 +126,8 @@ inline const QString Aleatoire = QStringLiteral("Aléatoire");
 inline const QString PasDeDonnees = QStringLiteral("Pas de données à afficher !");
 inline const QString DebutEntrainement = QStringLiteral("Entraînement du ");
 inline const QString PlusDEntrainement = QStringLiteral("Plus d'entraînement !");
+// A saved training whose date was left empty by another program.
+inline const QString SansDate = QStringLiteral("(sans date)");
 inline const QString Supprimer = QStringLiteral("&Supprimer");
 inline const QString Fermer = QStringLiteral("&Fermer");
 inline const QString TitreSupprimer = QStringLiteral("Supprimer les résultats du fichier");
@@ -167,6 +169,9 @@ inline const QString BaseVerrouillee = QStringLiteral(
 inline const QString BaseDisquePlein = QStringLiteral(
     "Le disque est plein : le fichier des résultats CalkadoVa.sqlite ne peut plus grandir. "
     "Libérez de la place sur le disque, puis réessayez.");
+inline const QString EntrainementIntrouvable = QStringLiteral(
+    "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
+    "sans doute supprimé.");
 // ...and what it means for what the user was doing.
 inline const QString BaseAuDemarrage = QStringLiteral(
     "Vous pouvez vous entraîner, mais les résultats ne pourront être enregistrés ou consultés "

@@ -13,6 +13,7 @@ enum class ProblemeBase {
     LectureSeule,   // the file cannot be written
     Verrouille,     // another program holds it longer than we wait
     DisquePlein,
+    Introuvable,    // what was to be deleted is not there any more
 };
 
 template<typename T>

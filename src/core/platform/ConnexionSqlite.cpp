@@ -1,6 +1,8 @@
 #include "ConnexionSqlite.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -8,6 +10,7 @@
 #include <QUrl>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <sys/stat.h>
 #endif
 
@@ -24,7 +27,12 @@ enum CodeSqlite {
     SQLITE_NOTADB_ = 26,
 };
 
-// Tells one file from another put in its place under the same name.
+// SQLite's own wait for a lock, kept short: between two waits the windows
+// are painted again, until AttenteMs have passed.
+constexpr int PasAttenteMs = 50;
+
+// Tells one file from another put in its place under the same name; empty
+// when nothing can be reached at that name.
 QString IdentiteFichier(const QString& chemin)
 {
 #ifdef Q_OS_UNIX
@@ -35,6 +43,21 @@ QString IdentiteFichier(const QString& chemin)
 #else
     const QFileInfo info(chemin);
     return info.exists() ? info.birthTime().toString(Qt::ISODateWithMs) : QString();
+#endif
+}
+
+// Why nothing can be reached at that name: no file there (a link to a file
+// that is not there names a missing file), or something that cannot be
+// read, such as a link that loops or a folder closed to the user.
+ProblemeBase Injoignable(const QString& chemin)
+{
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::stat(QFile::encodeName(chemin).constData(), &etat) == 0)
+        return ProblemeBase::Inaccessible;
+    return errno == ENOENT || errno == ENOTDIR ? ProblemeBase::Absent : ProblemeBase::Inaccessible;
+#else
+    return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
 #endif
 }
 
@@ -68,17 +91,38 @@ ProblemeBase ConnexionSqlite::Ouvrir()
         return ProblemeBase::Aucun;
     Fermer();
     if (actuelle.isEmpty())
-        return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
+        return Injoignable(chemin);
 
     ouverte = true;
     identite = actuelle;
     ProblemeBase probleme = Connecter(chemin);
     if (probleme == ProblemeBase::Aucun) {
         QSqlDatabase base = connexion();
-        probleme = verification(base);
+        probleme = Essayer([&] { return verification(base); });
     }
     if (probleme != ProblemeBase::Aucun)
         Fermer();
+    return probleme;
+}
+
+ProblemeBase ConnexionSqlite::Essayer(const std::function<ProblemeBase()>& essai)
+{
+    ProblemeBase probleme = essai();
+    if (probleme != ProblemeBase::Verrouille)
+        return probleme;
+    // Another program holds the file: tried again until it lets go or the
+    // wait is over, the windows painted meanwhile.
+    if (quandAttente)
+        quandAttente(true);
+    QElapsedTimer attente;
+    attente.start();
+    while (probleme == ProblemeBase::Verrouille && attente.elapsed() < AttenteMs) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        probleme = essai();
+    }
+    if (quandAttente)
+        quandAttente(false);
     return probleme;
 }
 
@@ -89,7 +133,7 @@ ProblemeBase ConnexionSqlite::Connecter(const QString& chemin)
     QUrl adresse = QUrl::fromLocalFile(chemin);
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
-    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteMs));
+    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(PasAttenteMs));
     return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
 }
 
@@ -109,15 +153,17 @@ ProblemeBase ConnexionSqlite::Executer(QSqlQuery& requete, const QString& sql, c
         return probleme;
     requete = QSqlQuery(connexion());
     requete.setForwardOnly(true);
-    if (!requete.prepare(sql))
-        return Probleme(requete.lastError());
-    for (const QVariant& valeur : valeurs)
-        requete.addBindValue(valeur);
-    if (requete.exec())
-        return ProblemeBase::Aucun;
-    const ProblemeBase probleme = Probleme(requete.lastError());
-    requete = QSqlQuery();
-    Fermer();
+    const ProblemeBase probleme = Essayer([&] {
+        if (!requete.prepare(sql))
+            return Probleme(requete.lastError());
+        for (const QVariant& valeur : valeurs)
+            requete.addBindValue(valeur);
+        return requete.exec() ? ProblemeBase::Aucun : Probleme(requete.lastError());
+    });
+    if (probleme != ProblemeBase::Aucun) {
+        requete = QSqlQuery();
+        Fermer();
+    }
     return probleme;
 }
 
@@ -127,12 +173,16 @@ ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlD
         return probleme;
     QSqlDatabase base = connexion();
     QSqlQuery commande(base);
+    const auto executer = [&](const QString& sql) {
+        return Essayer([&] { return commande.exec(sql) ? ProblemeBase::Aucun : Probleme(commande.lastError()); });
+    };
     // IMMEDIATE takes the write lock at once, so that waiting for another
-    // program happens before anything is written.
-    ProblemeBase probleme = commande.exec(QStringLiteral("BEGIN IMMEDIATE")) ? travail(base)
-                                                                           : Probleme(commande.lastError());
-    if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT")))
-        probleme = Probleme(commande.lastError());
+    // program happens before anything is read or written.
+    ProblemeBase probleme = executer(QStringLiteral("BEGIN IMMEDIATE"));
+    if (probleme == ProblemeBase::Aucun)
+        probleme = travail(base);
+    if (probleme == ProblemeBase::Aucun)
+        probleme = executer(QStringLiteral("COMMIT"));
     if (probleme != ProblemeBase::Aucun) {
         commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
         // The next use starts afresh from the file as it is then.
@@ -161,7 +211,7 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
         // A file made read-only after it was opened fails as a write error.
         const QFileInfo info(QDir::current().absoluteFilePath(fichier));
         if (!info.exists())
-            return ProblemeBase::Absent;
+            return Injoignable(info.absoluteFilePath());
         return info.isReadable() && !info.isWritable() ? ProblemeBase::LectureSeule
                                                        : ProblemeBase::Inaccessible;
     }
@@ -227,4 +277,21 @@ bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
         return Echec(erreur, probleme);
     }
     return true;
+}
+
+QStringList ConnexionSqlite::ColonnesObligatoires(QSqlDatabase& base, const QString& table)
+{
+    QSqlQuery requete(base);
+    QStringList colonnes;
+    if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(NomSql(table))))
+        return colonnes;
+    // cid, name, type, notnull, dflt_value, pk: an INTEGER PRIMARY KEY is the
+    // row's own number and fills itself.
+    while (requete.next()) {
+        const bool cleAuto = requete.value(5).toInt() > 0
+                          && requete.value(2).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) == 0;
+        if (requete.value(3).toInt() != 0 && requete.value(4).isNull() && !cleAuto)
+            colonnes << requete.value(1).toString();
+    }
+    return colonnes;
 }

@@ -44,13 +44,26 @@ public:
     // What a failed statement means for the user.
     ProblemeBase Probleme(const QSqlError& erreur) const;
 
+    // Told true when a use starts waiting for another program to let go of
+    // the file, false when the wait is over.
+    void QuandAttente(std::function<void(bool)> signal) { quandAttente = std::move(signal); }
+
+    // The columns of the table that a row must be given, having neither a
+    // default value nor a key that fills itself. Empty when the table cannot
+    // be read.
+    static QStringList ColonnesObligatoires(QSqlDatabase& base, const QString& table);
+
 private:
     ProblemeBase Connecter(const QString& chemin);
+    // Runs the try again while another program holds the file, up to
+    // AttenteMs, keeping the windows painted in between.
+    ProblemeBase Essayer(const std::function<ProblemeBase()>& essai);
     QSqlDatabase connexion() const;
 
     QString nom;
     QString fichier;
     Verification verification;
+    std::function<void(bool)> quandAttente;
     bool ouverte = false;
     QString identite;
 };

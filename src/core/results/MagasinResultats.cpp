@@ -37,11 +37,16 @@ INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLiv
 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)
 )");
 
+// Whether a saved training already has that date and time.
+const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "DateHeure" = ?))");
+
 const QString SqlContient = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado"))");
 
 // Newest first, in the order rows were added, read backwards straight from
-// the table.
-const QString SqlDates = QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" ORDER BY "Id" DESC)");
+// the table. A row without a date, which the program never writes, belongs
+// to no saved training.
+const QString SqlDates =
+    QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" WHERE "DateHeure" IS NOT NULL ORDER BY "Id" DESC)");
 
 // One table's results come in the order LireLigne reads them.
 const QString SqlResultats = QStringLiteral(R"(
@@ -99,10 +104,33 @@ void LireLigne(const QSqlQuery& requete, int premiere, Resultats& resultats)
     r.NbQuestionRéponse = Entier(requete.value(premiere + 7));
 }
 
+// The table has every column a save writes, and none that a save would
+// leave without a value.
 ProblemeBase VerifierTables(QSqlDatabase& base, const ConnexionSqlite& connexion)
 {
     QSqlQuery requete(base);
-    return requete.exec(SqlVerifier) ? ProblemeBase::Aucun : connexion.Probleme(requete.lastError());
+    if (!requete.exec(SqlVerifier))
+        return connexion.Probleme(requete.lastError());
+    for (const QString& colonne : ConnexionSqlite::ColonnesObligatoires(base, NomTable))
+        if (!NomsColonnes.contains(colonne))
+            return ProblemeBase::PasUneBase;
+    return ProblemeBase::Aucun;
+}
+
+// The moment asked for, or the first second after it that no saved training
+// has yet: two saves never share their date and time.
+Lecture<QString> DateLibre(QSqlDatabase& base, const ConnexionSqlite& connexion, QDateTime moment)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlDatePrise))
+        return {{}, connexion.Probleme(requete.lastError())};
+    for (;; moment = moment.addSecs(1)) {
+        requete.addBindValue(TexteBase(moment));
+        if (!requete.exec() || !requete.next())
+            return {{}, connexion.Probleme(requete.lastError())};
+        if (!requete.value(0).toBool())
+            return {TexteBase(moment), ProblemeBase::Aucun};
+    }
 }
 
 } // namespace
@@ -125,7 +153,12 @@ void MagasinResultats::Fermer()
 
 ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QDateTime& moment)
 {
+    // The transaction holds the write lock before the date is chosen: another
+    // program saving in the same second waits, then takes the next one.
     return connexion.Transaction([&](QSqlDatabase& base) {
+        const Lecture<QString> date = DateLibre(base, connexion, moment);
+        if (!date)
+            return date.probleme;
         QSqlQuery requete(base);
         if (!requete.prepare(SqlEcrire))
             return connexion.Probleme(requete.lastError());
@@ -134,7 +167,7 @@ ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const
             if (r.NbQuestionParLivret == 0)
                 continue;
             for (const QVariant& valeur :
-                 {QVariant(TexteBase(moment)), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire),
+                 {QVariant(date.valeur), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire),
                   QVariant(i + PremierLivret), QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1),
                   QVariant(r.TempsTotalEssai1), QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
                 requete.addBindValue(valeur);
@@ -185,7 +218,10 @@ ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
         QSqlQuery requete(base);
         requete.prepare(SqlSupprimer);
         requete.addBindValue(dateHeure);
-        return requete.exec() ? ProblemeBase::Aucun : connexion.Probleme(requete.lastError());
+        if (!requete.exec())
+            return connexion.Probleme(requete.lastError());
+        // Nothing deleted is no success: the saved training is gone already.
+        return requete.numRowsAffected() > 0 ? ProblemeBase::Aucun : ProblemeBase::Introuvable;
     });
 }
 
@@ -241,6 +277,7 @@ QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence)
     case ProblemeBase::LectureSeule: cause = &Textes::BaseLectureSeule; break;
     case ProblemeBase::Verrouille: cause = &Textes::BaseVerrouillee; break;
     case ProblemeBase::DisquePlein: cause = &Textes::BaseDisquePlein; break;
+    case ProblemeBase::Introuvable: cause = &Textes::EntrainementIntrouvable; break;
     }
     return *cause + QStringLiteral("\n\n") + consequence;
 }

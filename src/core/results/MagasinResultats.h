@@ -23,10 +23,14 @@ public:
     ProblemeBase Verifier();
     void Fermer();
     QString nomConnexion() const { return connexion.nomConnexion(); }
+    // Told true when a verb starts waiting for another program to let go of
+    // the file, false when the wait is over.
+    void QuandAttente(std::function<void(bool)> signal) { connexion.QuandAttente(std::move(signal)); }
 
     // Appends one row per table that has questions, in the order of the
-    // tables, all with the same moment, in one transaction: a failure leaves
-    // no row.
+    // tables, all with the same date and time, in one transaction: a failure
+    // leaves no row. The date and time is the moment given, or the first
+    // second after it that no saved training has yet.
     ProblemeBase EcrireResultats(const Resultats& resultats, const QDateTime& moment);
 
     // Whether the file holds at least one row.
@@ -41,7 +45,8 @@ public:
     // 12, which the program never writes, is left out.
     Lecture<Resultats> LireResultats(const QString& dateHeure);
 
-    // Deletes every row of that date and time, in one transaction.
+    // Deletes every row of that date and time, in one transaction;
+    // Introuvable when there is none.
     ProblemeBase SupprimerEntrainement(const QString& dateHeure);
 
     // The saved trainings of the progress chart, oldest first: the one of

@@ -3,6 +3,7 @@
 #include "core/Textes.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
+#include "ui/platform/Attente.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
 
@@ -23,6 +24,7 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
       BaseDonnées(QStringLiteral("BaseDonnées"))
 {
     setObjectName(QStringLiteral("F_Calkado"));
+    BaseDonnées.QuandAttente(SignalerAttente);
     setWindowIcon(Icone(QStringLiteral("fenetre")));
     // The layout is designed for this client area; the window never gets smaller.
     setMinimumSize(1024, 700);
