@@ -152,6 +152,22 @@ inline QString LigneProgression(const QString& dateHeure, const QString& part, c
         + (affiche ? QStringLiteral(" (affiché)") : QString());
 }
 
+// The grid of the facts ("Bilan"): the five states of a fact, in order, and
+// the pieces of a fact's details.
+inline const QStringList EtatsFait = {QStringLiteral("jamais vu"), QStringLiteral("à revoir"),
+                                      QStringLiteral("en cours"), QStringLiteral("acquis"),
+                                      QStringLiteral("automatisé")};
+inline QString DetailSerie(int serie)
+{
+    return QStringLiteral(", %1 fois de suite du premier coup").arg(serie);
+}
+inline const QString DetailDernier = QStringLiteral(" ; dernière fois le ");
+inline QString DetailTemps(const QString& secondes)
+{
+    return QStringLiteral(" ; ") + secondes + QStringLiteral(" s en moyenne");
+}
+inline const QString DetailRetour = QStringLiteral(" ; à revoir le ");
+
 // Faults of the results store, for the parent: what went wrong...
 inline const QString BaseAbsente = QStringLiteral(
     "Le fichier des résultats CalkadoVa.sqlite est introuvable : il doit se trouver dans le "
