@@ -321,9 +321,9 @@ sortie=$(terminal -h) || echec "calkado -h a échoué"
 [[ "$sortie" == "Utilisation : calkado [OPTION]"*"--version"* ]] || echec "calkado -h dit : $sortie"
 [ -z "$(ls -A "$maison")" ] || echec "--help ou --version ont créé des fichiers : $(ls -A "$maison")"
 code=0
-sortie=$(terminal --classe 2>&1) || code=$?
+sortie=$(terminal --inconnue 2>&1) || code=$?
 [ "$code" = 2 ] || echec "une option inconnue finit avec le code $code"
-[[ "$sortie" == "calkado : option inconnue « --classe »"* ]] || echec "message d'une option inconnue : $sortie"
+[[ "$sortie" == "calkado : option inconnue « --inconnue »"* ]] || echec "message d'une option inconnue : $sortie"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --lancements "$racine" "$travail" "$titre"
 

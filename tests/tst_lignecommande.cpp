@@ -51,12 +51,13 @@ void TestLigneCommande::lire_data()
                                 << "Pour en savoir plus, tapez « calkado --help ».\n";
     QTest::newRow("-x") << QStringList{"-x"} << false << 2 << inconnue + "-x »\n" << "--help";
     QTest::newRow("une erreur passe avant l'aide")
-        << QStringList{"--help", "--classe"} << false << 2 << inconnue + "--classe »\n" << "--help";
+        << QStringList{"--help", "--inconnue"} << false << 2 << inconnue + "--inconnue »\n"
+        << "--help";
     QTest::newRow("-platform n'est pas lu par Qt")
         << QStringList{"-platform", "offscreen"} << false << 2 << inconnue + "-p »\n" << "--help";
-    QTest::newRow("argument") << QStringList{"3"} << false << 2
-                              << "calkado : argument inattendu « 3 » : Calkado ne prend que des options\n"
-                              << "--help";
+    QTest::newRow("argument")
+        << QStringList{"3"} << false << 2
+        << "calkado : argument inattendu « 3 » : Calkado ne prend que des options\n" << "--help";
     QTest::newRow("valeur en trop") << QStringList{"--version=2"} << false << 2
                                     << "calkado : ligne de commande incomprise « --version=2 »\n"
                                     << "--help";

@@ -78,8 +78,9 @@ DemandeLigneCommande LireLigneCommande(const QStringList& arguments)
     for (const QCommandLineOption* option : options.toutes())
         analyse.addOption(*option);
     if (!analyse.parse(arguments)) {
-        if (!analyse.unknownOptionNames().isEmpty())
-            return Erreur(Textes::OptionInconnue(NomTape(analyse.unknownOptionNames().constFirst())));
+        const QStringList inconnues = analyse.unknownOptionNames();
+        if (!inconnues.isEmpty())
+            return Erreur(Textes::OptionInconnue(NomTape(inconnues.constFirst())));
         // A value given to an option that takes none, or the other way round.
         return Erreur(Textes::LigneCommandeIncomprise(arguments.mid(1).join(QLatin1Char(' '))));
     }
