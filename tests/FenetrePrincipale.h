@@ -33,7 +33,7 @@ inline const QStringList Totaux = {"L_NbQuestionTotal", "L_NbQuestionEssai1Total
 inline const QStringList Titres = {"Nombre de questions", "OK au 1er essai", "OK 2ème essai ou +", "Réponse fournie",
                             "Temps 1er essai", "Total"};
 inline const QStringList ZoneQuestion = {"L_Terme1", "L_Fois", "L_Terme2", "L_Egal", "T_Résultat", "L_Vérification", "L_Time"};
-inline const QStringList CommandesResultats = {"B_Aide", "B_Consulter", "B_Raz", "B_Enregistrer"};
+inline const QStringList CommandesResultats = {"B_Aide", "B_Consulter", "B_Raz", "B_Enregistrer", "B_Bilan"};
 
 inline QString nom(const char* tableau, int i) { return QString("%1_%2").arg(tableau).arg(i); }
 inline QStringList noms(const char* tableau, int n)

@@ -208,6 +208,23 @@ inline QString DetailTemps(const QString& secondes)
     return QStringLiteral(" ; ") + secondes + QStringLiteral(" s en moyenne");
 }
 inline const QString DetailRetour = QStringLiteral(" ; à revoir le ");
+inline const QString Bilan = QStringLiteral("&Bilan");
+inline const QString TitreBilan = QStringLiteral("Bilan des tables");
+inline QString TableDe(int livret)
+{
+    return QStringLiteral("Table de %1").arg(livret);
+}
+inline QString LegendeEtat(int etat, int nombre)
+{
+    return EtatsFait.at(etat) + QStringLiteral(" : ") + QString::number(nombre);
+}
+inline QString DusAujourdhui(int nombre)
+{
+    return QStringLiteral("À revoir aujourd'hui : ") + QString::number(nombre);
+}
+inline const QString BilanSansResultatsAffiches = QStringLiteral(
+    "Les résultats affichés dans la fenêtre principale ne sont pas encore enregistrés : ils ne sont pas "
+    "dans ce bilan.");
 
 // Faults of the results store, for the parent: what went wrong...
 inline const QString BaseAbsente = QStringLiteral(
@@ -240,6 +257,7 @@ inline const QString BaseQuitter = QStringLiteral(
 inline const QString BaseConsultation = QStringLiteral(
     "Les entraînements enregistrés ne peuvent pas être consultés.");
 inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
+inline const QString BaseBilan = QStringLiteral("Le bilan des tables ne peut pas être affiché.");
 
 // Standard message-box buttons, whatever the machine's language
 inline const QString BoutonOui = QStringLiteral("Oui");

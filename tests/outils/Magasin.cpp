@@ -34,17 +34,17 @@ void avecConnexion(const QString& fichier, Travail travail)
     QSqlDatabase::removeDatabase(nom);
 }
 
-QString table()
+QString table(const QString& nom = MagasinResultats::Table())
 {
-    return NomSql(MagasinResultats::Table());
+    return NomSql(nom);
 }
 
-QString colonnes()
+QString colonnes(const QStringList& noms = MagasinResultats::Colonnes())
 {
-    QStringList noms;
-    for (const QString& colonne : MagasinResultats::Colonnes())
-        noms << NomSql(colonne);
-    return noms.join(QStringLiteral(", "));
+    QStringList sql;
+    for (const QString& colonne : noms)
+        sql << NomSql(colonne);
+    return sql.join(QStringLiteral(", "));
 }
 
 void exiger(bool reussi, const QSqlQuery& requete)
@@ -53,22 +53,34 @@ void exiger(bool reussi, const QSqlQuery& requete)
         qFatal("%s : %s", qPrintable(requete.lastQuery()), qPrintable(requete.lastError().text()));
 }
 
-} // namespace
-
-QStringList lignes(const QString& fichier)
+// Every row of the table, in the order added, its values joined by "|".
+QStringList lire(const QString& fichier, const QString& nomTable, const QStringList& noms)
 {
     QStringList resultat;
     avecConnexion(fichier, [&](QSqlDatabase& base) {
         QSqlQuery requete(base);
-        exiger(requete.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Id\"").arg(colonnes(), table())), requete);
+        exiger(requete.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Id\"").arg(colonnes(noms), table(nomTable))),
+               requete);
         while (requete.next()) {
             QStringList valeurs;
-            for (int i = 0; i < MagasinResultats::Colonnes().size(); ++i)
+            for (int i = 0; i < noms.size(); ++i)
                 valeurs << requete.value(i).toString();
             resultat << valeurs.join(QLatin1Char('|'));
         }
     });
     return resultat;
+}
+
+} // namespace
+
+QStringList lignes(const QString& fichier)
+{
+    return lire(fichier, MagasinResultats::Table(), MagasinResultats::Colonnes());
+}
+
+QStringList faits(const QString& fichier)
+{
+    return lire(fichier, MagasinResultats::TableFaits(), MagasinResultats::ColonnesFaits());
 }
 
 void executer(const QStringList& sql, const QString& fichier)

@@ -13,6 +13,8 @@ inline const QString Fichier = QStringLiteral("CalkadoVa.sqlite");
 // Every row, in the order added: "DateHeure|Multiplicateur1a12|Aléatoire|NumLivret|
 // NbQuestionParLivret|NbQuestionEssai1|TempsTotalEssai1|NbQuestionEssai2|NbQuestionRéponse".
 QStringList lignes(const QString& fichier = Fichier);
+// Every fact, in the order added: "DateHeure|NumLivret|Multiplicateur|Issue|NbEssais|Dixiemes".
+QStringList faits(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
 // the table of the saved trainings.
 void executer(const QStringList& sql, const QString& fichier = Fichier);

@@ -426,6 +426,16 @@ const QStringList& MagasinResultats::Colonnes()
     return NomsColonnes;
 }
 
+const QString& MagasinResultats::TableFaits()
+{
+    return NomTableFaits;
+}
+
+const QStringList& MagasinResultats::ColonnesFaits()
+{
+    return NomsColonnesFaits;
+}
+
 QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence)
 {
     const QString* cause = &Textes::BaseInaccessible;

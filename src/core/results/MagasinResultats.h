@@ -68,10 +68,13 @@ public:
     // date and time.
     Lecture<QList<PointProgression>> LireProgression(const QString& dateHeure, int livret);
 
-    // The table of the saved trainings and the columns a save writes, in
-    // order, for the tests that write rows as another program would.
+    // The tables of the saved trainings and of their facts, and the columns
+    // a save writes, in order, for the tests that read and write rows as
+    // another program would.
     static const QString& Table();
     static const QStringList& Colonnes();
+    static const QString& TableFaits();
+    static const QStringList& ColonnesFaits();
 
 private:
     ProblemeBase VerifierFichier(QSqlDatabase& base);

@@ -60,6 +60,6 @@ void F_Calkado::Form_Activate()
         SignalerProbleme(this, ExpliquerProbleme(BaseDonnées.Verifier(), Textes::BaseAuDemarrage));
     }
     grille->MontrerTableauResultats(true);
-    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter})
+    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter, B_Bilan})
         bouton->setEnabled(true);
 }

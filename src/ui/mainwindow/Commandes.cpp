@@ -4,6 +4,7 @@
 #include "core/Textes.h"
 #include "core/platform/Horloge.h"
 #include "core/results/DateHeure.h"
+#include "ui/bilan/F_Bilan.h"
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
@@ -81,5 +82,13 @@ void F_Calkado::B_Consulter_Click()
     F_Consulter consulter(this);
     if (consulter.Form_Load())
         consulter.exec();
+    Form_Activate();
+}
+
+void F_Calkado::B_Bilan_Click()
+{
+    F_Bilan bilan(this);
+    if (bilan.Form_Load(horlogeUtilisee.maintenant().date(), ResultatsPresents()))
+        bilan.exec();
     Form_Activate();
 }

@@ -34,7 +34,7 @@ std::array<QPushButton*, 4> F_Calkado::BoutonsCourse() const
 void F_Calkado::ActiverCommandes(bool actif)
 {
     // Help and the commands on the results wait for the end of a run.
-    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer})
+    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer, B_Bilan})
         bouton->setEnabled(actif);
 }
 

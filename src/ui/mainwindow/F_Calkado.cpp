@@ -52,6 +52,7 @@ void F_Calkado::ConnecterEvenements()
     connect(B_Consulter, &QToolButton::clicked, this, &F_Calkado::B_Consulter_Click);
     connect(B_Raz, &QToolButton::clicked, this, &F_Calkado::B_Raz_Click);
     connect(B_Enregistrer, &QToolButton::clicked, this, &F_Calkado::B_Enregistrer_Click);
+    connect(B_Bilan, &QToolButton::clicked, this, &F_Calkado::B_Bilan_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &F_Calkado::B_Quitter_Click);
 }
 

@@ -95,6 +95,7 @@ private:
     void B_Enregistrer_Click();
     void B_Raz_Click();
     void B_Consulter_Click();
+    void B_Bilan_Click();
 
     // Leaving
     void B_Quitter_Click();
@@ -143,6 +144,7 @@ private:
     QToolButton* B_Consulter = nullptr;
     QToolButton* B_Raz = nullptr;
     QToolButton* B_Enregistrer = nullptr;
+    QToolButton* B_Bilan = nullptr;
     QToolButton* B_Quitter = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
