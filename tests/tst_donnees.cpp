@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QDateTime Moment(QDate(2026, 3, 14), QTime(10, 0, 5), Qt::UTC);
@@ -28,6 +30,17 @@ Resultats resultats(std::initializer_list<int> tables, bool de1a12 = true, bool 
         c.TempsTotalEssai1[i] = table * 10;
     }
     return ResultatsDesCompteurs(c, de1a12, aleatoire);
+}
+
+// A store as Calkado made them before it kept the facts.
+void AncienMagasin()
+{
+    QFile schema(CALKADO_SCHEMA);
+    QVERIFY(schema.open(QIODevice::ReadOnly));
+    const QString texte = QString::fromUtf8(schema.readAll());
+    QStringList anciennes = InstructionsSchema(texte);
+    anciennes.resize(anciennes.size() - InstructionsSchema(texte, 0).size());
+    Magasin::executer(anciennes);
 }
 
 QString ligne(const QString& date, int table, const QString& options = "1|1")
@@ -169,6 +182,63 @@ private slots:
         // One deletion takes one saved training.
         QCOMPARE(un.SupprimerEntrainement("2026-03-14 10:00:07"), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes().size(), 2);
+    }
+
+    // The facts go with their saved training: written with it or not at all,
+    // deleted with it, twins together, and with a row another program
+    // deletes. An old store is brought up to date once, its rows kept.
+    void faitsAvecLeurEntrainement()
+    {
+        DossierProgramme dossier(true, false);
+        AncienMagasin();
+        Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::faits(), QStringList());
+        const QList<Fait> faits = {{7, 3, Issue::Essai1, 1, 12}, {8, 4, Issue::Reponse, 3, 40}};
+        QCOMPARE(base.EcrireResultats(resultats({7, 8}), faits, Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits);
+        QCOMPARE(Magasin::faits().value(1), u"2026-03-14 10:00:05|8|4|3|3|40"_s);
+        MagasinResultats encore("encore");
+        QCOMPARE(encore.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 3);
+
+        Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON %F WHEN NEW.\"NumLivret\" = 8 "
+                           "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
+        QVERIFY(base.EcrireResultats(resultats({7, 8}), faits, Moment.addDays(1)) != ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 3);
+        QCOMPARE(Magasin::faits().size(), 2);
+        Magasin::executer({"DROP TRIGGER echec"});
+
+        Magasin::executer({"DELETE FROM %T WHERE \"NumLivret\" = 7"});
+        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits.mid(1));
+        Magasin::ajouter(ligne(TexteBase(Moment), 9));   // a twin
+        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-01-02 08:00:00", 5)});
+        QCOMPARE(Magasin::faits(), QStringList());
+    }
+
+    // An old store that cannot be brought up to date: read as it is, without
+    // facts; nothing is saved.
+    void ancienMagasinEnLectureSeule()
+    {
+        DossierProgramme dossier(true, false);
+        AncienMagasin();
+        Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
+        struct Protection
+        {
+            bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+            ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+        } protection;
+        if (!protection.active)
+            QSKIP("this file system cannot make a file read-only for this user");
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(base.LireDates().valeur, QStringList{"2026-01-02 08:00:00"});
+        const Lecture<Bilan> bilan = base.LireBilan();
+        QVERIFY(bilan && bilan.valeur.fait(5, 3).derniers.isEmpty());
+        QCOMPARE(base.EcrireResultats(resultats({7}), {{7, 3, Issue::Essai1, 1, 12}}, Moment),
+                 ProblemeBase::LectureSeule);
     }
 
     // What stands at the file's name, and rows another program wrote: each

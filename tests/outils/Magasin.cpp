@@ -88,7 +88,10 @@ void executer(const QStringList& sql, const QString& fichier)
     avecConnexion(fichier, [&](QSqlDatabase& base) {
         for (const QString& instruction : sql) {
             QSqlQuery requete(base);
-            exiger(requete.exec(QString(instruction).replace(QStringLiteral("%T"), table())), requete);
+            exiger(requete.exec(QString(instruction)
+                                    .replace(QStringLiteral("%T"), table())
+                                    .replace(QStringLiteral("%F"), table(MagasinResultats::TableFaits()))),
+                   requete);
         }
     });
 }

@@ -16,7 +16,7 @@ QStringList lignes(const QString& fichier = Fichier);
 // Every fact, in the order added: "DateHeure|NumLivret|Multiplicateur|Issue|NbEssais|Dixiemes".
 QStringList faits(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
-// the table of the saved trainings.
+// the table of the saved trainings, "%F" for that of their facts.
 void executer(const QStringList& sql, const QString& fichier = Fichier);
 // Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
 void ajouter(const QString& ligne, const QString& fichier = Fichier);
