@@ -71,6 +71,23 @@ QStringList lire(const QString& fichier, const QString& nomTable, const QStringL
     return resultat;
 }
 
+void inserer(const QString& fichier, const QString& nomTable, const QStringList& noms, const QList<QVariantList>& lignes)
+{
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        base.transaction();
+        QSqlQuery requete(base);
+        const QString marques = QStringList(noms.size(), QStringLiteral("?")).join(", ");
+        exiger(requete.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table(nomTable), colonnes(noms), marques)),
+               requete);
+        for (const QVariantList& ligne : lignes) {
+            for (const QVariant& valeur : ligne)
+                requete.addBindValue(valeur);
+            exiger(requete.exec(), requete);
+        }
+        base.commit();
+    });
+}
+
 } // namespace
 
 QStringList lignes(const QString& fichier)
@@ -108,19 +125,12 @@ void ajouter(const QString& ligne, const QString& fichier)
 
 void ajouter(const QList<QVariantList>& lignes, const QString& fichier)
 {
-    avecConnexion(fichier, [&](QSqlDatabase& base) {
-        base.transaction();
-        QSqlQuery requete(base);
-        const QString marques = QStringList(MagasinResultats::Colonnes().size(), QStringLiteral("?")).join(", ");
-        exiger(requete.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table(), colonnes(), marques)),
-               requete);
-        for (const QVariantList& ligne : lignes) {
-            for (const QVariant& valeur : ligne)
-                requete.addBindValue(valeur);
-            exiger(requete.exec(), requete);
-        }
-        base.commit();
-    });
+    inserer(fichier, MagasinResultats::Table(), MagasinResultats::Colonnes(), lignes);
+}
+
+void ajouterFaits(const QList<QVariantList>& faits, const QString& fichier)
+{
+    inserer(fichier, MagasinResultats::TableFaits(), MagasinResultats::ColonnesFaits(), faits);
 }
 
 void remplir(const QString& connexion, const QString& fichier)

@@ -20,8 +20,10 @@ QStringList faits(const QString& fichier = Fichier);
 void executer(const QStringList& sql, const QString& fichier = Fichier);
 // Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
 void ajouter(const QString& ligne, const QString& fichier = Fichier);
-// Adds rows of values in the order of lignes(), in one transaction.
+// Adds rows of values in the order of lignes(), or facts in the order of
+// faits(), in one transaction.
 void ajouter(const QList<QVariantList>& lignes, const QString& fichier = Fichier);
+void ajouterFaits(const QList<QVariantList>& faits, const QString& fichier = Fichier);
 // Fills the store until one more row needs a new page (with rows dated
 // "2000-01-01 00:00:00"), then caps the pages that the connection named may
 // use at what the file holds: its next row is refused as on a full disk.
