@@ -78,7 +78,7 @@ Figures Mesurer(int entrainements)
     const QDateTime debut(QDate(2030, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 20; ++i) {
         const auto t = Horodatage::now();
-        if (magasin.EcrireResultats(TroisTables(), debut.addSecs(60 * i)) != ProblemeBase::Aucun)
+        if (magasin.EcrireResultats(TroisTables(), {}, debut.addSecs(60 * i)) != ProblemeBase::Aucun)
             qFatal("L'enregistrement a échoué");
         f.enregistrement.valeurs.push_back(MillisecondesDepuis(t));
     }

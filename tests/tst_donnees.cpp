@@ -82,7 +82,7 @@ private slots:
         DossierProgramme dossier(true, false);
         MagasinResultats base("test");
         QCOMPARE(base.Verifier(), ProblemeBase::Absent);
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Absent);
         QVERIFY2(!QFile::exists("CalkadoVa.sqlite"), "the program must never make the store");
 
         const auto fichier = [](const QByteArray& contenu) {
@@ -102,12 +102,12 @@ private slots:
         QCOMPARE(base.ContientDesResultats().probleme, ProblemeBase::PasUneBase);
         QFile::remove("CalkadoVa.sqlite");
         Magasin::executer({"CREATE TABLE %T (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::PasUneBase);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::PasUneBase);
 
         // The store put in place while the program runs is used at once.
         QFile::remove("CalkadoVa.sqlite");
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes().size(), 1);
         // The set-up never replaces a store that is there.
         QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
@@ -118,20 +118,20 @@ private slots:
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         // Removed while open: the connection would write into a file no one
         // will ever read again; the fault is told instead.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({4}), Moment), ProblemeBase::Absent);
+        QCOMPARE(base.EcrireResultats(resultats({4}), {}, Moment), ProblemeBase::Absent);
         QCOMPARE(Magasin::lignes("ailleurs.sqlite").size(), 1);
         // Another store put in its place is the one written.
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({5}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({5}), {}, Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 5)});
         // Replaced between two saves that both succeed: the new one is written.
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ancien.sqlite"));
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats({6}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({6}), {}, Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 6)});
         QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
@@ -140,7 +140,7 @@ private slots:
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         base.Fermer();
         struct Protection
         {
@@ -160,8 +160,8 @@ private slots:
         DossierProgramme dossier;
         Magasin::ajouter(ligne("2026-03-14 10:00:06", 9));
         MagasinResultats un("un"), autre("autre");
-        QCOMPARE(un.EcrireResultats(resultats({3}), Moment), ProblemeBase::Aucun);
-        QCOMPARE(autre.EcrireResultats(resultats({4, 5}), Moment), ProblemeBase::Aucun);
+        QCOMPARE(un.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
+        QCOMPARE(autre.EcrireResultats(resultats({4, 5}), {}, Moment), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes(), (QStringList{ligne("2026-03-14 10:00:06", 9), ligne("2026-03-14 10:00:05", 3),
                                                  ligne("2026-03-14 10:00:07", 4), ligne("2026-03-14 10:00:07", 5)}));
         QCOMPARE(un.LireDates().valeur,

@@ -1,3 +1,4 @@
+#include "core/startup/LigneCommande.h"
 #include "ui/mainwindow/F_Calkado.h"
 #include "ui/platform/Ressources.h"
 
@@ -6,6 +7,10 @@
 
 int main(int argc, char* argv[])
 {
+    const DemandeLigneCommande demande = LireLigneCommande(ArgumentsProgramme(argc, argv));
+    if (!demande.ouvrirFenetre)
+        return Repondre(demande);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calkado"));
     // The desktop entry installed with the program: a desktop shows its name

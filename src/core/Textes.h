@@ -18,6 +18,47 @@ inline const QString DebutTitreFenetre = QStringLiteral("Calkado   -   Version "
 inline const QString SeparateurTitre = QStringLiteral("   -   ");
 inline const QString MentionDroits = QStringLiteral("© 2026 L'équipe Calkado - logiciel libre");
 
+// The command line, answered on the terminal
+inline const QString NomCommande = QStringLiteral("calkado");
+inline const QString OptionAide = QStringLiteral("affiche cette aide et quitte");
+inline const QString OptionVersion = QStringLiteral("affiche la version de Calkado et quitte");
+inline QString AideLigneCommande(const QString& options)
+{
+    return QStringLiteral("Utilisation : ") + NomCommande + QStringLiteral(" [OPTION]\n"
+        "Entraînement aux tables de multiplication de 2 à 12, pour l'école primaire.\n"
+        "Sans option, ouvre la fenêtre de Calkado.\n\n"
+        "Options :\n") + options + QStringLiteral("\n"
+        "La commande calkado garde les résultats de chaque utilisateur dans\n"
+        "~/.local/share/calkado/CalkadoVa.sqlite.\n"
+        "Pour en savoir plus : man calkado\n");
+}
+inline QString VersionLigneCommande(const QString& version)
+{
+    return QStringLiteral("Calkado ") + version + QStringLiteral("\n"
+        "Copyright © 2026 L'équipe Calkado <equipe@calkado.org>\n"
+        "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
+        "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
+        "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n");
+}
+inline QString OptionInconnue(const QString& option)
+{
+    return QStringLiteral("option inconnue « ") + option + QStringLiteral(" »");
+}
+inline QString ArgumentInattendu(const QString& argument)
+{
+    return QStringLiteral("argument inattendu « ") + argument
+         + QStringLiteral(" » : Calkado ne prend que des options");
+}
+inline QString LigneCommandeIncomprise(const QString& arguments)
+{
+    return QStringLiteral("ligne de commande incomprise « ") + arguments + QStringLiteral(" »");
+}
+inline QString ErreurLigneCommande(const QString& message)
+{
+    return NomCommande + QStringLiteral(" : ") + message + QStringLiteral("\n"
+        "Pour en savoir plus, tapez « ") + NomCommande + QStringLiteral(" --help ».\n");
+}
+
 // Start-up messages
 inline const QString TitreFinProgramme = QStringLiteral("Fin du programme");
 inline QString MessageFichierAbsent(const QString& fichier)
@@ -151,6 +192,22 @@ inline QString LigneProgression(const QString& dateHeure, const QString& part, c
         + (temps.isEmpty() ? QString() : QStringLiteral(", ") + temps + QStringLiteral(" s en moyenne"))
         + (affiche ? QStringLiteral(" (affiché)") : QString());
 }
+
+// The grid of the facts ("Bilan"): the five states of a fact, in order, and
+// the pieces of a fact's details.
+inline const QStringList EtatsFait = {QStringLiteral("jamais vu"), QStringLiteral("à revoir"),
+                                      QStringLiteral("en cours"), QStringLiteral("acquis"),
+                                      QStringLiteral("automatisé")};
+inline QString DetailSerie(int serie)
+{
+    return QStringLiteral(", %1 fois de suite du premier coup").arg(serie);
+}
+inline const QString DetailDernier = QStringLiteral(" ; dernière fois le ");
+inline QString DetailTemps(const QString& secondes)
+{
+    return QStringLiteral(" ; ") + secondes + QStringLiteral(" s en moyenne");
+}
+inline const QString DetailRetour = QStringLiteral(" ; à revoir le ");
 
 // Faults of the results store, for the parent: what went wrong...
 inline const QString BaseAbsente = QStringLiteral(

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -172,9 +173,28 @@ ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlD
     if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
         return probleme;
     QSqlDatabase base = connexion();
+    const ProblemeBase probleme = Ecrire(base, travail, true);
+    if (probleme != ProblemeBase::Aucun) {
+        // The next use starts afresh from the file as it is then.
+        base = QSqlDatabase();
+        Fermer();
+    }
+    return probleme;
+}
+
+ProblemeBase ConnexionSqlite::EcrireSansAttendre(QSqlDatabase& base,
+                                                 const std::function<ProblemeBase(QSqlDatabase&)>& travail)
+{
+    return Ecrire(base, travail, false);
+}
+
+ProblemeBase ConnexionSqlite::Ecrire(QSqlDatabase& base, const std::function<ProblemeBase(QSqlDatabase&)>& travail,
+                                     bool attendre)
+{
     QSqlQuery commande(base);
     const auto executer = [&](const QString& sql) {
-        return Essayer([&] { return commande.exec(sql) ? ProblemeBase::Aucun : Probleme(commande.lastError()); });
+        const auto essai = [&] { return commande.exec(sql) ? ProblemeBase::Aucun : Probleme(commande.lastError()); };
+        return attendre ? Essayer(essai) : essai();
     };
     // IMMEDIATE takes the write lock at once, so that waiting for another
     // program happens before anything is read or written.
@@ -183,13 +203,8 @@ ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlD
         probleme = travail(base);
     if (probleme == ProblemeBase::Aucun)
         probleme = executer(QStringLiteral("COMMIT"));
-    if (probleme != ProblemeBase::Aucun) {
+    if (probleme != ProblemeBase::Aucun)
         commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
-        // The next use starts afresh from the file as it is then.
-        commande = QSqlQuery();
-        base = QSqlDatabase();
-        Fermer();
-    }
     return probleme;
 }
 
@@ -220,20 +235,6 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
 
 namespace {
 
-QStringList Instructions(const QString& schema)
-{
-    QString sansCommentaires;
-    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
-        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
-        sansCommentaires += (commentaire < 0 ? ligne : ligne.left(commentaire)) + QLatin1Char('\n');
-    }
-    QStringList instructions;
-    for (const QString& instruction : sansCommentaires.split(QLatin1Char(';')))
-        if (!instruction.trimmed().isEmpty())
-            instructions << instruction.trimmed();
-    return instructions;
-}
-
 bool Echec(QString* erreur, const QString& raison)
 {
     if (erreur)
@@ -241,14 +242,83 @@ bool Echec(QString* erreur, const QString& raison)
     return false;
 }
 
+// "PRAGMA user_version = 3" ends the section that brings a store to version 3.
+int VersionDeFin(const QString& instruction)
+{
+    static const QRegularExpression pragma(QStringLiteral(R"(^PRAGMA\s+user_version\s*=\s*(\d+)$)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch trouve = pragma.match(instruction);
+    return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
+}
+
+// The statements of a schema, comments left out.
+QStringList Instructions(const QString& schema)
+{
+    QStringList instructions;
+    QString courante;
+    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
+        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
+        const QString texte = (commentaire < 0 ? ligne : ligne.left(commentaire)).trimmed();
+        if (texte.isEmpty())
+            continue;
+        courante += (courante.isEmpty() ? QString() : QStringLiteral("\n")) + texte;
+        if (texte.endsWith(QLatin1Char(';'))) {
+            courante.chop(1);
+            instructions << courante;
+            courante.clear();
+        }
+    }
+    if (!courante.isEmpty())
+        instructions << courante;
+    return instructions;
+}
+
 } // namespace
+
+QStringList InstructionsSchema(const QString& schema, int depuis)
+{
+    QStringList retenues, section;
+    for (const QString& instruction : Instructions(schema)) {
+        section << instruction;
+        if (const int version = VersionDeFin(instruction); version >= 0) {
+            if (version > depuis)
+                retenues += section;
+            section.clear();
+        }
+    }
+    return retenues + section;
+}
+
+int VersionSchema(const QString& schema)
+{
+    int version = 0;
+    for (const QString& instruction : Instructions(schema))
+        version = std::max(version, VersionDeFin(instruction));
+    return version;
+}
+
+int ConnexionSqlite::Version(QSqlDatabase& base)
+{
+    QSqlQuery requete(base);
+    return requete.exec(QStringLiteral("PRAGMA user_version")) && requete.next() ? requete.value(0).toInt() : 0;
+}
+
+ProblemeBase ConnexionSqlite::Appliquer(QSqlDatabase& base, const QStringList& instructions) const
+{
+    for (const QString& instruction : instructions) {
+        QSqlQuery requete(base);
+        if (!requete.exec(instruction))
+            return Probleme(requete.lastError());
+    }
+    return ProblemeBase::Aucun;
+}
 
 bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
 {
     QFile source(schema);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
         return Echec(erreur, schema + QStringLiteral(" : ") + source.errorString());
-    const QStringList instructions = Instructions(QString::fromUtf8(source.readAll()));
+    const QStringList instructions = InstructionsSchema(QString::fromUtf8(source.readAll()));
     if (QFileInfo::exists(fichier))
         return Echec(erreur, fichier + QStringLiteral(" existe déjà"));
 

@@ -41,6 +41,11 @@ public:
     ProblemeBase Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs = {});
     // Runs the work inside one write transaction: all of it is kept, or none.
     ProblemeBase Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail);
+    // The same on a connection being opened, without waiting for another
+    // program: a failure leaves the file as it was.
+    ProblemeBase EcrireSansAttendre(QSqlDatabase& base, const std::function<ProblemeBase(QSqlDatabase&)>& travail);
+    // Runs the statements in order, stopping at the first that fails.
+    ProblemeBase Appliquer(QSqlDatabase& base, const QStringList& instructions) const;
     // What a failed statement means for the user.
     ProblemeBase Probleme(const QSqlError& erreur) const;
 
@@ -52,12 +57,17 @@ public:
     // default value nor a key that fills itself. Empty when the table cannot
     // be read.
     static QStringList ColonnesObligatoires(QSqlDatabase& base, const QString& table);
+    // The version of the file's schema (its user_version), 0 for a file made
+    // before there were versions.
+    static int Version(QSqlDatabase& base);
 
 private:
     ProblemeBase Connecter(const QString& chemin);
     // Runs the try again while another program holds the file, up to
     // AttenteMs, keeping the windows painted in between.
     ProblemeBase Essayer(const std::function<ProblemeBase()>& essai);
+    ProblemeBase Ecrire(QSqlDatabase& base, const std::function<ProblemeBase(QSqlDatabase&)>& travail,
+                        bool attendre);
     QSqlDatabase connexion() const;
 
     QString nom;
@@ -68,7 +78,14 @@ private:
     QString identite;
 };
 
-// Makes a new store at that path from a file of SQL statements separated by
-// ";" (lines starting with "--" are comments). An existing file is never
-// replaced. On failure, says why in the text given.
+// A schema is a text of SQL statements, each ending with a ";" that ends its
+// line ("--" starts a comment), in sections that each end with the version
+// they bring a store to ("PRAGMA user_version = 1"). These are its statements
+// after the section of the version given, all of them by default.
+QStringList InstructionsSchema(const QString& schema, int depuis = -1);
+// The version a store made from the whole schema has.
+int VersionSchema(const QString& schema);
+
+// Makes a new store at that path from a schema file. An existing file is
+// never replaced. On failure, says why in the text given.
 bool CreerBase(const QString& schema, const QString& fichier, QString* erreur = nullptr);

@@ -3,6 +3,7 @@
 #include "core/Textes.h"
 #include "core/results/DateHeure.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -24,11 +25,52 @@ const QStringList NomsColonnes = {
     QStringLiteral("TempsTotalEssai1"),    QStringLiteral("NbQuestionEssai2"),
     QStringLiteral("NbQuestionRéponse")};
 
+// The facts of the saved trainings.
+const QString NomTableFaits = QStringLiteral("TFait");
+const QStringList NomsColonnesFaits = {
+    QStringLiteral("DateHeure"), QStringLiteral("NumLivret"), QStringLiteral("Multiplicateur"),
+    QStringLiteral("Issue"),     QStringLiteral("NbEssais"),  QStringLiteral("Dixiemes")};
+
+// The first version of the schema with the facts.
+constexpr int VersionFaits = 1;
+
 // Fails on a table without one of the columns, without reading a row.
 const QString SqlVerifier = QStringLiteral(R"(
 SELECT "Id", "DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
        "NbQuestionEssai1", "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse"
 FROM "TCalkado" WHERE 1 = 0
+)");
+
+const QString SqlVerifierFaits = QStringLiteral(R"(
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes"
+FROM "TFait" WHERE 1 = 0
+)");
+
+const QString SqlEcrireFait = QStringLiteral(R"(
+INSERT INTO "TFait" ("DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes")
+VALUES (?, ?, ?, ?, ?, ?)
+)");
+
+const QString SqlFaits = QStringLiteral(R"(
+SELECT "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes" FROM "TFait"
+WHERE "DateHeure" = ? ORDER BY "Id"
+)");
+
+const QString SqlSupprimerFaits = QStringLiteral(R"(DELETE FROM "TFait" WHERE "DateHeure" = ?)");
+
+// The last settlings of one fact, newest first, straight from its index.
+const QString SqlDerniersReglements = QStringLiteral(R"(
+SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
+WHERE "NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
+)");
+
+// The right first tries of one fact since its last miss.
+const QString SqlSerie = QStringLiteral(R"(
+SELECT COUNT(*) FROM "TFait" AS f
+WHERE f."NumLivret" = ? AND f."Multiplicateur" = ?
+  AND f."Id" > COALESCE((SELECT MAX(g."Id") FROM "TFait" AS g
+                         WHERE g."NumLivret" = f."NumLivret" AND g."Multiplicateur" = f."Multiplicateur"
+                           AND g."Issue" <> 1), 0)
 )");
 
 const QString SqlEcrire = QStringLiteral(R"(
@@ -106,15 +148,35 @@ void LireLigne(const QSqlQuery& requete, int premiere, Resultats& resultats)
 
 // The table has every column a save writes, and none that a save would
 // leave without a value.
-ProblemeBase VerifierTables(QSqlDatabase& base, const ConnexionSqlite& connexion)
+ProblemeBase VerifierTable(QSqlDatabase& base, const ConnexionSqlite& connexion, const QString& sql,
+                           const QString& table, const QStringList& colonnes)
 {
     QSqlQuery requete(base);
-    if (!requete.exec(SqlVerifier))
+    if (!requete.exec(sql))
         return connexion.Probleme(requete.lastError());
-    for (const QString& colonne : ConnexionSqlite::ColonnesObligatoires(base, NomTable))
-        if (!NomsColonnes.contains(colonne))
+    for (const QString& colonne : ConnexionSqlite::ColonnesObligatoires(base, table))
+        if (!colonnes.contains(colonne))
             return ProblemeBase::PasUneBase;
     return ProblemeBase::Aucun;
+}
+
+// The schema the program makes and brings stores up to.
+const QString& Schema()
+{
+    static const QString schema = [] {
+        QFile fichier(QStringLiteral(":/CalkadoVa.sql"));
+        return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QString();
+    }();
+    return schema;
+}
+
+// Brings the store up to the schema's version, inside a write transaction.
+ProblemeBase MettreAJour(QSqlDatabase& base, const ConnexionSqlite& connexion)
+{
+    const int version = ConnexionSqlite::Version(base);
+    if (version >= VersionSchema(Schema()))
+        return ProblemeBase::Aucun;
+    return connexion.Appliquer(base, InstructionsSchema(Schema(), version));
 }
 
 // The moment asked for, or the first second after it that no saved training
@@ -135,10 +197,23 @@ Lecture<QString> DateLibre(QSqlDatabase& base, const ConnexionSqlite& connexion,
 
 } // namespace
 
-MagasinResultats::MagasinResultats(const QString& nomConnexion)
-    : connexion(nomConnexion, Textes::NomFichierBase,
-                [this](QSqlDatabase& base) { return VerifierTables(base, connexion); })
+MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour_)
+    : connexion(nomConnexion, Textes::NomFichierBase, [this](QSqlDatabase& base) { return VerifierFichier(base); }),
+      mettreAJour(mettreAJour_)
 {
+}
+
+ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
+{
+    if (const ProblemeBase probleme = VerifierTable(base, connexion, SqlVerifier, NomTable, NomsColonnes);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    // A store made before the facts is brought up to date when it can be; one
+    // that cannot (read-only) is used as it is, without facts.
+    if (mettreAJour && ConnexionSqlite::Version(base) < VersionSchema(Schema()))
+        connexion.EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, connexion); });
+    faits = VerifierTable(base, connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
+    return faits || ConnexionSqlite::Version(base) < VersionFaits ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
 }
 
 ProblemeBase MagasinResultats::Verifier()
@@ -151,31 +226,58 @@ void MagasinResultats::Fermer()
     connexion.Fermer();
 }
 
-ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QDateTime& moment)
+ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QList<Fait>& faitsRegles,
+                                              const QDateTime& moment)
 {
     // The transaction holds the write lock before the date is chosen: another
     // program saving in the same second waits, then takes the next one.
-    return connexion.Transaction([&](QSqlDatabase& base) {
-        const Lecture<QString> date = DateLibre(base, connexion, moment);
+    const ProblemeBase probleme = connexion.Transaction([&](QSqlDatabase& base) {
+        ProblemeBase p = MettreAJour(base, connexion);
+        const Lecture<QString> date = p == ProblemeBase::Aucun ? DateLibre(base, connexion, moment)
+                                                                : Lecture<QString>{{}, p};
         if (!date)
             return date.probleme;
-        QSqlQuery requete(base);
-        if (!requete.prepare(SqlEcrire))
-            return connexion.Probleme(requete.lastError());
-        for (int i = 0; i < NbLivrets; ++i) {
-            const ResultatLivret& r = resultats[i];
-            if (r.NbQuestionParLivret == 0)
-                continue;
-            for (const QVariant& valeur :
-                 {QVariant(date.valeur), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire),
-                  QVariant(i + PremierLivret), QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1),
-                  QVariant(r.TempsTotalEssai1), QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
-                requete.addBindValue(valeur);
-            if (!requete.exec())
-                return connexion.Probleme(requete.lastError());
-        }
-        return ProblemeBase::Aucun;
+        p = EcrireLignes(base, resultats, date.valeur);
+        return p == ProblemeBase::Aucun ? EcrireFaits(base, faitsRegles, date.valeur) : p;
     });
+    if (probleme == ProblemeBase::Aucun)
+        faits = true;
+    return probleme;
+}
+
+ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlEcrire))
+        return connexion.Probleme(requete.lastError());
+    for (int i = 0; i < NbLivrets; ++i) {
+        const ResultatLivret& r = resultats[i];
+        if (r.NbQuestionParLivret == 0)
+            continue;
+        for (const QVariant& valeur :
+             {QVariant(date), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire), QVariant(i + PremierLivret),
+              QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1), QVariant(r.TempsTotalEssai1),
+              QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
+            requete.addBindValue(valeur);
+        if (!requete.exec())
+            return connexion.Probleme(requete.lastError());
+    }
+    return ProblemeBase::Aucun;
+}
+
+ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>& faitsRegles, const QString& date)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlEcrireFait))
+        return connexion.Probleme(requete.lastError());
+    for (const Fait& f : faitsRegles) {
+        for (const QVariant& valeur : {QVariant(date), QVariant(f.livret), QVariant(f.multiplicateur),
+                                       QVariant(int(f.issue)), QVariant(f.nbEssais), QVariant(f.dixiemes)})
+            requete.addBindValue(valeur);
+        if (!requete.exec())
+            return connexion.Probleme(requete.lastError());
+    }
+    return ProblemeBase::Aucun;
 }
 
 Lecture<bool> MagasinResultats::ContientDesResultats()
@@ -221,8 +323,67 @@ ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
         if (!requete.exec())
             return connexion.Probleme(requete.lastError());
         // Nothing deleted is no success: the saved training is gone already.
-        return requete.numRowsAffected() > 0 ? ProblemeBase::Aucun : ProblemeBase::Introuvable;
+        if (requete.numRowsAffected() < 1)
+            return ProblemeBase::Introuvable;
+        if (!faits)
+            return ProblemeBase::Aucun;
+        // Its rows took their facts with them; any fact left alone goes too.
+        QSqlQuery faitsSeuls(base);
+        faitsSeuls.prepare(SqlSupprimerFaits);
+        faitsSeuls.addBindValue(dateHeure);
+        return faitsSeuls.exec() ? ProblemeBase::Aucun : connexion.Probleme(faitsSeuls.lastError());
     });
+}
+
+Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
+{
+    QList<Fait> lus;
+    if (const ProblemeBase probleme = connexion.Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {lus, probleme};
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion.Executer(requete, SqlFaits, {dateHeure});
+        probleme != ProblemeBase::Aucun)
+        return {lus, probleme};
+    while (requete.next())
+        lus.append({requete.value(0).toInt(), requete.value(1).toInt(), Issue(requete.value(2).toInt()),
+                    requete.value(3).toInt(), Entier(requete.value(4))});
+    return {lus, ProblemeBase::Aucun};
+}
+
+Lecture<Bilan> MagasinResultats::LireBilan()
+{
+    Bilan bilan;
+    if (const ProblemeBase probleme = connexion.Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {bilan, probleme};
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
+            if (const ProblemeBase probleme = LireHistoire(livret, multiplicateur, bilan.fait(livret, multiplicateur));
+                probleme != ProblemeBase::Aucun)
+                return {bilan, probleme};
+    return {bilan, ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, HistoireFait& histoire)
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme =
+            connexion.Executer(requete, SqlDerniersReglements, {livret, multiplicateur, HistoireFait::Gardes});
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    QList<Reglement> derniers;
+    while (requete.next())
+        derniers.prepend({LireTexteBase(requete.value(0).toString()).date(), Issue(requete.value(1).toInt()),
+                          Entier(requete.value(2))});
+    for (const Reglement& r : derniers)
+        histoire.Ajouter(r);
+    // A series longer than the settlings kept is counted in full.
+    if (histoire.serie < HistoireFait::Gardes)
+        return ProblemeBase::Aucun;
+    if (const ProblemeBase probleme = connexion.Executer(requete, SqlSerie, {livret, multiplicateur});
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
+    return ProblemeBase::Aucun;
 }
 
 Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString& dateHeure, int livret)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/platform/ConnexionSqlite.h"
+#include "core/results/Bilan.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
 
@@ -16,8 +17,10 @@
 class MagasinResultats
 {
 public:
-    // The connection's name is Qt's; the file is the one of the working folder.
-    explicit MagasinResultats(const QString& nomConnexion);
+    // The connection's name is Qt's; the file is the one of the working
+    // folder. A store made before the facts were kept is brought up to date
+    // as it is opened, unless told otherwise (a window that only reads).
+    explicit MagasinResultats(const QString& nomConnexion, bool mettreAJour = true);
 
     // Opens the file and checks that it is a results file.
     ProblemeBase Verifier();
@@ -28,10 +31,11 @@ public:
     void QuandAttente(std::function<void(bool)> signal) { connexion.QuandAttente(std::move(signal)); }
 
     // Appends one row per table that has questions, in the order of the
-    // tables, all with the same date and time, in one transaction: a failure
-    // leaves no row. The date and time is the moment given, or the first
-    // second after it that no saved training has yet.
-    ProblemeBase EcrireResultats(const Resultats& resultats, const QDateTime& moment);
+    // tables, and the questions settled, in their order, all with the same
+    // date and time, in one transaction: a failure leaves no row and no fact.
+    // The date and time is the moment given, or the first second after it
+    // that no saved training has yet.
+    ProblemeBase EcrireResultats(const Resultats& resultats, const QList<Fait>& faits, const QDateTime& moment);
 
     // Whether the file holds at least one row.
     Lecture<bool> ContientDesResultats();
@@ -45,9 +49,16 @@ public:
     // 12, which the program never writes, is left out.
     Lecture<Resultats> LireResultats(const QString& dateHeure);
 
-    // Deletes every row of that date and time, in one transaction;
-    // Introuvable when there is none.
+    // Deletes every row of that date and time and their facts, in one
+    // transaction; Introuvable when there is none.
     ProblemeBase SupprimerEntrainement(const QString& dateHeure);
+
+    // The questions settled in the saved training of that date and time, in
+    // their order; none in a store that keeps no facts.
+    Lecture<QList<Fait>> LireFaits(const QString& dateHeure);
+
+    // The last settlings of each of the 132 facts over all saved trainings.
+    Lecture<Bilan> LireBilan();
 
     // The saved trainings of the progress chart, oldest first: the one of
     // that date and time and those made before it, at most
@@ -63,7 +74,14 @@ public:
     static const QStringList& Colonnes();
 
 private:
+    ProblemeBase VerifierFichier(QSqlDatabase& base);
+    ProblemeBase EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date);
+    ProblemeBase EcrireFaits(QSqlDatabase& base, const QList<Fait>& faits, const QString& date);
+    ProblemeBase LireHistoire(int livret, int multiplicateur, HistoireFait& histoire);
+
     ConnexionSqlite connexion;
+    bool mettreAJour;
+    bool faits = false;   // the file keeps the facts
 };
 
 // What the user is told of a fault: what went wrong with the results file,

@@ -33,6 +33,12 @@ Entrainement::Entrainement(Hasard& hasard_, const Horloge& horloge_)
 {
 }
 
+void Entrainement::RazCompteurs()
+{
+    compteurs.RazCompteurs();
+    faits.clear();
+}
+
 void Entrainement::DemarrerEntrainement()
 {
     multiplicateurCourant = 0;
@@ -143,14 +149,21 @@ void Entrainement::CompterEssai(const Verdict& verdict, const QString& valeur)
         return;
     }
     const int t = questionCourante.livret();
+    const qint32 dixiemes = ActualiserDixiemes();
     Ajouter(compteurs.NbQuestionParLivret[t], 1);
     if (nbEssais == 1) {
         // Only a right first try is timed.
         Ajouter(compteurs.NbQuestionEssai1[t], 1);
-        Ajouter(compteurs.TempsTotalEssai1[t], ActualiserDixiemes());
+        Ajouter(compteurs.TempsTotalEssai1[t], dixiemes);
     } else {
         Ajouter(compteurs.NbQuestionEssai2[t], 1);
     }
+    NoterFait(nbEssais == 1 ? Issue::Essai1 : Issue::Essai2, dixiemes);
+}
+
+void Entrainement::NoterFait(Issue issue, qint32 dixiemes)
+{
+    faits.append({questionCourante.terme2, questionCourante.terme1, issue, nbEssais, dixiemes});
 }
 
 QString Entrainement::DonnerReponse()
@@ -159,6 +172,7 @@ QString Entrainement::DonnerReponse()
     if (t >= 0 && t < NbLivrets) {
         Ajouter(compteurs.NbQuestionParLivret[t], 1);
         Ajouter(compteurs.NbQuestionRéponse[t], 1);
+        NoterFait(Issue::Reponse, ActualiserDixiemes());
     }
     return QString::number(questionCourante.produit());
 }

@@ -6,7 +6,9 @@
 
 #include "Compteurs.h"
 #include "Etats.h"
+#include "Fait.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -55,6 +57,12 @@ public:
     Entrainement(Hasard& hasard, const Horloge& horloge);
 
     CompteursLivrets compteurs;
+    // The questions settled since the last save or reset, in order: they
+    // always agree with the counters.
+    QList<Fait> faits;
+
+    // Both emptied, after a save or a reset.
+    void RazCompteurs();
 
     // A new run: the sequential draw starts again at 1 x the first ticked table.
     void DemarrerEntrainement();
@@ -87,6 +95,7 @@ private:
     // Right or wrong, with its phrase and the state that follows.
     Verdict Juger(const QString& valeur) const;
     void CompterEssai(const Verdict& verdict, const QString& valeur);
+    void NoterFait(Issue issue, qint32 dixiemes);
 
     Hasard& hasard;
     const Horloge& horloge;

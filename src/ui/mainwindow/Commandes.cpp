@@ -21,14 +21,15 @@ Resultats F_Calkado::RemplirResultats() const
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
     const ProblemeBase probleme =
-        BaseDonnées.EcrireResultats(RemplirResultats(), MomentEnregistrement(horlogeUtilisee.maintenant()));
+        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits,
+                                    MomentEnregistrement(horlogeUtilisee.maintenant()));
     SignalerProbleme(this, ExpliquerProbleme(probleme, siEchec));
     return probleme == ProblemeBase::Aucun;
 }
 
 void F_Calkado::EffacerResultats()
 {
-    entrainement.compteurs.RazCompteurs();
+    entrainement.RazCompteurs();
     AfficherResultats();
     // With the counters at zero the selection guard lets each box go; every
     // box unticked runs the selection handler, as a click would.

@@ -43,6 +43,8 @@ public:
 
     // The statistics since the last save or reset, as the results table shows them.
     const CompteursLivrets& Compteurs() const { return entrainement.compteurs; }
+    // The questions settled since then, which agree with those statistics.
+    const QList<Fait>& Faits() const { return entrainement.faits; }
 
 protected:
     void showEvent(QShowEvent* event) override;
