@@ -27,7 +27,9 @@ double Contraste(const QColor& a, const QColor& b)
 
 bool PaletteSombre(const QPalette& palette)
 {
-    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    // The active colours: a disabled control's palette may dim its texts below its window.
+    return palette.color(QPalette::Active, QPalette::Window).lightness()
+        < palette.color(QPalette::Active, QPalette::WindowText).lightness();
 }
 
 double ContrasteRequis(const QFont& police)
@@ -48,14 +50,9 @@ QColor CouleurLisible(const QColor& couleur, const QColor& fond, double minimum)
     QColor lisible = couleur;
     while (Contraste(lisible, fond) < minimum && (eclaircir ? clarte < 1 : clarte > 0)) {
         clarte = std::clamp(clarte + (eclaircir ? 0.01f : -0.01f), 0.f, 1.f);
-        lisible = QColor::fromHslF(teinte, saturation, clarte).toRgb();
+        lisible = QColor(QColor::fromHslF(teinte, saturation, clarte).rgb());   // as drawn, 8 bits a channel
     }
     return lisible;
-}
-
-QColor CouleurPourPalette(const QColor& couleur, const QPalette& palette, double minimum)
-{
-    return PaletteSombre(palette) ? CouleurLisible(couleur, palette.color(QPalette::Window), minimum) : couleur;
 }
 
 void RendreSaisieLisible(QWidget* champ)

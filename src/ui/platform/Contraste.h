@@ -23,10 +23,6 @@ double ContrasteRequis(const QFont& police);
 // colour itself when it already does.
 QColor CouleurLisible(const QColor& couleur, const QColor& fond, double minimum);
 
-// The designed colour on a light palette, else its readable form on the
-// palette's window.
-QColor CouleurPourPalette(const QColor& couleur, const QPalette& palette, double minimum);
-
 class QWidget;
 
 // On a dark palette, the text of an entry box made readable on its own

@@ -33,12 +33,12 @@ void DefinirCouleurTexte(QWidget* controle, const QColor& couleur)
 {
     controle->setProperty(CouleurDessinee, couleur);
     QPalette palette = controle->palette();
+    // These texts stand on the window, whatever the control's own background role.
     const bool sombre = PaletteSombre(palette);
     const double minimum = ContrasteRequis(controle->font());
     for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(groupe, controle->foregroundRole(),
-                         sombre ? CouleurLisible(couleur, palette.color(groupe, controle->backgroundRole()), minimum)
-                                : couleur);
+                         sombre ? CouleurLisible(couleur, palette.color(groupe, QPalette::Window), minimum) : couleur);
     controle->setPalette(palette);
 }
 
