@@ -288,7 +288,7 @@ private slots:
             QVERIFY2(bleus >= 10, n);
         }
 
-        for (const char* n : {"B_Supprimer", "C_Fermer"}) {
+        for (const char* n : {"B_Supprimer", "G_Progression", "C_Fermer"}) {   // the chart after the designed order
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), b.ctrl(n));
         }

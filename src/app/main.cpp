@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
     // and icon for the window.
     QApplication::setDesktopFileName(QStringLiteral("org.calkado.calkado"));
     ChargerPolices();
+    ChargerTraductionsQt();
     F_Calkado fenetre;
     // The start-up checks end the program at once when it cannot run here.
     if (!fenetre.Form_Load())

@@ -259,6 +259,47 @@ inline const QString BaseConsultation = QStringLiteral(
 inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
 inline const QString BaseBilan = QStringLiteral("Le bilan des tables ne peut pas être affiché.");
 
+// What assistive technology (a screen reader) says of the windows: the names
+// of the controls, and the phrases said as a training goes on.
+inline QString NomLivret(int livret)
+{
+    return QStringLiteral("Table de ") + QString::number(livret);
+}
+// A question as the window shows it: the multiplier, then the table.
+inline QString NomQuestion(const QString& terme1, const QString& terme2)
+{
+    return terme1 + QStringLiteral(" fois ") + terme2;
+}
+inline const QString NomReponse = QStringLiteral("Réponse");
+inline const QString NomFois = QStringLiteral("fois");
+inline const QString NomEgal = QStringLiteral("égale");
+inline const QString NomPlage1a10 = QStringLiteral("Multiplicateurs de 1 à 10");
+inline const QString NomPlage1a12 = QStringLiteral("Multiplicateurs de 1 à 12");
+inline const QString NomListeDates = QStringLiteral("Entraînements enregistrés");
+// A number of the results table with its row heading and its column:
+// "OK au 1er essai, table de 7 : 3", "OK au 1er essai, total : 5".
+inline QString NomCellule(const QString& titre, const QString& colonne, const QString& valeur)
+{
+    return titre + QStringLiteral(", ") + colonne + (valeur.isEmpty() ? QString() : QStringLiteral(" : ") + valeur);
+}
+inline QString ColonneLivret(int livret)
+{
+    return QStringLiteral("table de ") + QString::number(livret);
+}
+inline const QString ColonneTotal = QStringLiteral("total");
+inline QString AnnonceReponseDonnee(const QString& question, const QString& reponse)
+{
+    return QStringLiteral("Réponse ! ") + question + QStringLiteral(" égale ") + reponse;
+}
+inline QString AnnonceFin(qint64 questions, qint64 essai1)
+{
+    return QStringLiteral("Fin de l'entraînement. Nombre de questions : ") + QString::number(questions)
+        + QStringLiteral(". OK au 1er essai : ") + QString::number(essai1) + QStringLiteral(".");
+}
+inline const QString AideGraphe = QStringLiteral(
+    "Choisissez la table avec les chiffres de 2 à 9, 1 puis 0, 1 ou 2 pour les tables de 10 à 12, "
+    "ou avec les flèches ; 0 ou Début revient à toutes les tables.");
+
 // Standard message-box buttons, whatever the machine's language
 inline const QString BoutonOui = QStringLiteral("Oui");
 inline const QString BoutonNon = QStringLiteral("Non");

@@ -47,8 +47,15 @@ void Repondeur::repondre(QMessageBox* boite)
     const Reponse r = choix ? choix(vu) : reponses.at(std::min<qsizetype>(vus.size(), reponses.size() - 1));
     vus << vu;
     reponse = std::chrono::steady_clock::now();
-    if (r.touche)
-        QTest::keyClick(boite, Qt::Key(r.touche));
+    if (const QKeyCombination touche = QKeyCombination::fromCombined(r.touche); r.touche) {
+        // A shortcut (Alt+O) acts in the active window only.
+        if (touche.keyboardModifiers()) {
+            (void)QTest::qWaitForWindowExposed(boite);
+            boite->activateWindow();
+            (void)QTest::qWaitForWindowActive(boite);
+        }
+        QTest::keyClick(boite, touche.key(), touche.keyboardModifiers());
+    }
     else if (QAbstractButton* bouton = boite->button(r.bouton))
         bouton->click();
     else

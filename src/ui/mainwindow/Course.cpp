@@ -4,6 +4,8 @@
 
 #include "ChampReponse.h"
 #include "core/Textes.h"
+#include "core/results/TableauResultats.h"
+#include "ui/platform/Accessibilite.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
 #include "ui/platform/Son.h"
@@ -139,6 +141,8 @@ void F_Calkado::B_Entrainement_Click()
     Timer1->stop();
     L_Time->hide();
     T_Résultat->hide();
+    const TotauxResultats totaux = Totaliser(entrainement.compteurs);
+    Annoncer(this, Textes::AnnonceFin(totaux.questions, totaux.essai1));
 }
 
 void F_Calkado::NouvelleQuestion()
@@ -155,6 +159,9 @@ void F_Calkado::NouvelleQuestion()
         entrainement.NouvelleQuestion(LivretsCoches(), multMax, C_Aléatoire->isChecked());
     L_Terme1->setText(QString::number(question.terme1));
     L_Terme2->setText(QString::number(question.terme2));
+    // Named before it takes the focus, which a screen reader then speaks.
+    RetirerAnnonce();
+    NommerQuestion();
     T_Résultat->setEnabled(true);
     T_Résultat->clear();
     T_Résultat->setFocus();
@@ -172,8 +179,10 @@ void F_Calkado::TesterReponse()
     static const QColor couleurs[] = {Couleurs::Bleu, Couleurs::Rouge, Couleurs::VertVif};
     DefinirCouleurTexte(L_Vérification, couleurs[int(verdict.couleur())]);
     L_Vérification->setText(verdict.phrase);
-    if (!verdict.essaiCompte())
+    if (!verdict.essaiCompte()) {
+        Annoncer(this, verdict.phrase);
         return;
+    }
     L_NbEssais->setText(Textes::DebutNbEssais + QString::number(entrainement.NbEssais()));
     if (verdict.genre == Verdict::Genre::Juste) {
         ChangerEtat(EtatEntrainement::EtatRepondu);
@@ -184,6 +193,8 @@ void F_Calkado::TesterReponse()
         ChangerEtat(verdict.etat);
     }
     AfficherResultats();
+    // Through the object the new state gave the focus to.
+    Annoncer(this, verdict.phrase);
 }
 
 void F_Calkado::DonnerReponse()
@@ -194,6 +205,7 @@ void F_Calkado::DonnerReponse()
     AfficherResultats();
     ChangerEtat(EtatEntrainement::EtatRepondu);
     Timer1->stop();
+    Annoncer(this, Textes::AnnonceReponseDonnee(T_Résultat->accessibleName(), T_Résultat->text()));
 }
 
 void F_Calkado::Timer1_Timer()

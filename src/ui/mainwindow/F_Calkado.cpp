@@ -3,6 +3,7 @@
 #include "core/Textes.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
+#include "ui/platform/Accessibilite.h"
 #include "ui/platform/Attente.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
@@ -29,7 +30,9 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
     // The layout is designed for this client area; the window never gets smaller.
     setMinimumSize(1024, 700);
     resize(1024, 700);
+    InstallerAccessibilite();
     CreerControles();
+    RendreAccessible();
     ConnecterEvenements();
 }
 

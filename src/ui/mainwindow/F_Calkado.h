@@ -60,6 +60,9 @@ private:
     void CreerBoutons();
     void DefinirOrdreTabulation();
     void ConnecterEvenements();
+    // For a screen reader and the keyboard alone
+    void RendreAccessible();
+    void NommerQuestion();
 
     // Run control
     void ChangerEtat(EtatEntrainement etat);

@@ -84,6 +84,18 @@ void GrilleResultats::Afficher(const TextesResultats& textes)
             Ecrire(cellules[ligne][i], textes.cellules[ligne][i]);
         Ecrire(totaux[ligne], textes.totaux[ligne]);
     }
+    Nommer(textes);
+}
+
+void GrilleResultats::Nommer(const TextesResultats& textes)
+{
+    for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
+        const QString& titre = Textes::TitresResultats.at(TitreDeLigne[ligne]);
+        for (int i = 0; i < NbLivrets; ++i)
+            cellules[ligne][i]->setAccessibleName(
+                Textes::NomCellule(titre, Textes::ColonneLivret(i + PremierLivret), textes.cellules[ligne][i]));
+        totaux[ligne]->setAccessibleName(Textes::NomCellule(titre, Textes::ColonneTotal, textes.totaux[ligne]));
+    }
 }
 
 void GrilleResultats::MontrerTableauResultats(bool visible)

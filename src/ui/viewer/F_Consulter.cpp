@@ -3,6 +3,7 @@
 #include "GrapheProgression.h"
 #include "core/Textes.h"
 #include "core/results/DateHeure.h"
+#include "ui/platform/Accessibilite.h"
 #include "ui/platform/Attente.h"
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Ressources.h"
@@ -27,6 +28,7 @@ F_Consulter::F_Consulter(QWidget* parent)
     setWindowTitle(Textes::TitreConsulter);
     setWindowIcon(Icone(QStringLiteral("consulter_fenetre")));
     setFixedSize(1000, 650);
+    InstallerAccessibilite();
     CreerControles();
     connect(L_Date, &QListWidget::currentRowChanged, this, [this](int ligne) {
         if (ligne >= 0)
