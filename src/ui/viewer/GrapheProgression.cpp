@@ -43,15 +43,18 @@ struct Teintes
     QColor point = Blanc;
 };
 
-// As designed on a light palette. On a dark one the same hues, texts at 4.5:1
-// and bars and lines at 3:1 against the window; the paler bars and the grid
-// fade into the window rather than into white.
+// As designed on a light palette, the paler bars dark enough to keep 3:1
+// against the window. On a dark one the same hues, texts at 4.5:1 and bars
+// and lines at 3:1 against the window; the paler bars and the grid fade into
+// the window rather than into white.
 Teintes TeintesPour(const QPalette& palette)
 {
     Teintes t;
-    if (!PaletteSombre(palette))
-        return t;
     const QColor fond = palette.color(QPalette::Window);
+    if (!PaletteSombre(palette)) {
+        t.barre = CouleurLisible(t.barre, fond, 3);
+        return t;
+    }
     t.titre = CouleurLisible(Couleurs::Bleu, fond, 4.5);
     t.vert = CouleurLisible(Couleurs::Vert, fond, 4.5);
     t.barre = CouleurLisible(Melanger(t.vert, fond, 0.5), fond, 3);
