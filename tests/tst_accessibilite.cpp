@@ -124,7 +124,7 @@ private slots:
         QVERIFY(w.ouvrir());
         QMultiMap<QAccessible::Role, QString> vus;
         parcourir(acc(&w.f), vus);
-        QStringList cases = {"Tirage aléatoire"};
+        QStringList cases = {"Tirage aléatoire", "Revoir mes erreurs"};
         for (int t = 2; t <= 12; ++t)
             cases << "Table de " + QString::number(t);
         QCOMPARE(trie(vus.values(QAccessible::CheckBox)), trie(cases));
@@ -178,9 +178,10 @@ private slots:
         Fenetre w({{QMessageBox::NoButton, Oui}});
         w.horloge.date = QDateTime(QDate(2026, 3, 14), QTime(10, 0, 5));
         QVERIFY(w.ouvrir());
-        // From B_Quitter to 1-12 and Tirage aléatoire (unticked), then to the box of table 7.
+        // From B_Quitter to 1-12 and Tirage aléatoire (unticked), then past
+        // Revoir mes erreurs to the box of table 7.
         touches(&w.f, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
-        for (int i = 0; i <= 5; ++i)
+        for (int i = 0; i <= 6; ++i)
             touches(&w.f, {Qt::Key_Tab});
         // Enter on the focused box starts the run, whatever the platform theme.
         touches(&w.f, {Qt::Key_Space, Qt::Key_Return, Qt::Key_Return});

@@ -98,6 +98,7 @@ inline const QString Multiplicateur = QStringLiteral("Multiplicateur");
 inline const QString Plage1a10 = QStringLiteral("1-10");
 inline const QString Plage1a12 = QStringLiteral("1-12");
 inline const QString TirageAleatoire = QStringLiteral("Tirage aléatoire");
+inline const QString RevoirMesErreurs = QStringLiteral("Revoir mes erreurs");
 inline const QString NouveauCalcul = QStringLiteral("&Nouveau calcul");
 inline const QString TesterLaReponse = QStringLiteral("&Tester la réponse");
 inline const QString DonnerLaReponse = QStringLiteral("&Donner la réponse");
@@ -222,6 +223,19 @@ inline QString DusAujourdhui(int nombre)
 {
     return QStringLiteral("À revoir aujourd'hui : ") + QString::number(nombre);
 }
+// Reviewing mistakes: nothing due in the tables ticked, and the end of it.
+inline QString RienARevoir(const QList<int>& livrets)
+{
+    QStringList noms;
+    for (const int livret : livrets)
+        noms << QStringLiteral("de %1").arg(livret);
+    const QString derniere = noms.takeLast();
+    const QString tables = noms.isEmpty() ? QStringLiteral("la table ") + derniere
+                                          : QStringLiteral("les tables ") + noms.join(QStringLiteral(", "))
+                                                + QStringLiteral(" et ") + derniere;
+    return QStringLiteral("Rien à revoir aujourd'hui dans ") + tables + QStringLiteral(". Bravo !");
+}
+inline const QString ToutesRevues = QStringLiteral("Toutes les erreurs sont revues !");
 inline const QString BilanSansResultatsAffiches = QStringLiteral(
     "Les résultats affichés dans la fenêtre principale ne sont pas encore enregistrés : ils ne sont pas "
     "dans ce bilan.");
@@ -258,6 +272,7 @@ inline const QString BaseConsultation = QStringLiteral(
     "Les entraînements enregistrés ne peuvent pas être consultés.");
 inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
 inline const QString BaseBilan = QStringLiteral("Le bilan des tables ne peut pas être affiché.");
+inline const QString BaseRevision = QStringLiteral("Les erreurs ne peuvent pas être revues : l'entraînement ne commence pas.");
 
 // What assistive technology (a screen reader) says of the windows: the names
 // of the controls, and the phrases said as a training goes on.

@@ -77,6 +77,16 @@ void Bilan::Ajouter(const QList<Fait>& faits, const QDate& jour)
             fait(f.livret, f.multiplicateur).Ajouter({jour, f.issue, f.dixiemes});
 }
 
+QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multMax, const QDate& aujourdhui)
+{
+    QList<Question> faits;
+    for (int i = 0; i < NbLivrets; ++i)
+        for (int m = 1; coches[std::size_t(i)] && m <= std::min(multMax, NbMultiplicateurs); ++m)
+            if (Evaluer(bilan.fait(i + PremierLivret, m)).du(aujourdhui))
+                faits.append({m, i + PremierLivret});
+    return faits;
+}
+
 QString DetailFait(int livret, int multiplicateur, const SituationFait& s, const QLocale& locale)
 {
     QString texte = QStringLiteral("%1 x %2 = %3 : ").arg(multiplicateur).arg(livret).arg(multiplicateur * livret)

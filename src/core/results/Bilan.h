@@ -76,6 +76,10 @@ private:
     std::array<HistoireFait, NbFaits> histoires;
 };
 
+// The facts of the ticked tables with a multiplier from 1 to multMax that
+// are due on that day, in order: table after table, multipliers rising.
+QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multMax, const QDate& aujourdhui);
+
 // The fact as a question shows it, then its state in words, its right first
 // tries in a row, its last settling, its mean time and the day it is due:
 // "7 x 8 = 56 : acquis, 4 fois de suite du premier coup ; dernière fois le

@@ -2,7 +2,20 @@
 // table), how it was settled, after how many tries, and when.
 #pragma once
 
+#include "Compteurs.h"
+
 #include <QtGlobal>
+
+// A product to find: the multiplier first, the table second (3 x 7 asks for
+// 3 times 7 in table 7).
+struct Question
+{
+    int terme1 = 0;
+    int terme2 = 0;
+    int livret() const { return terme2 - PremierLivret; }
+    int produit() const { return terme1 * terme2; }
+    bool operator==(const Question&) const = default;
+};
 
 // How a question was settled; the values are those the results file keeps.
 enum class Issue {

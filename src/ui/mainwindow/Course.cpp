@@ -4,10 +4,12 @@
 
 #include "ChampReponse.h"
 #include "core/Textes.h"
+#include "core/platform/Horloge.h"
 #include "core/results/TableauResultats.h"
 #include "ui/platform/Accessibilite.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
+#include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Son.h"
 
 #include <QCheckBox>
@@ -24,7 +26,7 @@ void F_Calkado::ActiverSelection(bool actif)
         livret->setEnabled(actif);
     for (QWidget* controle : {static_cast<QWidget*>(Fr_Multiplicateur), static_cast<QWidget*>(O_1a10),
                               static_cast<QWidget*>(O_1a12), static_cast<QWidget*>(L_Mul),
-                              static_cast<QWidget*>(C_Aléatoire)})
+                              static_cast<QWidget*>(C_Aléatoire), static_cast<QWidget*>(C_Revoir)})
         controle->setEnabled(actif);
 }
 
@@ -127,10 +129,13 @@ void F_Calkado::ChangerEtat(EtatEntrainement etat)
 void F_Calkado::B_Entrainement_Click()
 {
     if (B_Entrainement->text() == Textes::SEntrainer) {
+        if (!C_Revoir->isChecked())
+            entrainement.DemarrerEntrainement();
+        else if (!PreparerRevision())
+            return;
         ChangerEtat(EtatEntrainement::EtatRepondu);
         B_Nouveau->setFocus();
         ActiverCommandes(false);
-        entrainement.DemarrerEntrainement();
         return;
     }
     // Interruption: a question still pending counts nowhere.
@@ -195,6 +200,7 @@ void F_Calkado::TesterReponse()
     AfficherResultats();
     // Through the object the new state gave the focus to.
     Annoncer(this, verdict.phrase);
+    TerminerRevision();
 }
 
 void F_Calkado::DonnerReponse()
@@ -206,6 +212,43 @@ void F_Calkado::DonnerReponse()
     ChangerEtat(EtatEntrainement::EtatRepondu);
     Timer1->stop();
     Annoncer(this, Textes::AnnonceReponseDonnee(T_Résultat->accessibleName(), T_Résultat->text()));
+    TerminerRevision();
+}
+
+bool F_Calkado::PreparerRevision()
+{
+    const Lecture<Bilan> lu = BaseDonnées.LireBilan();
+    if (!lu) {
+        SignalerProbleme(this, ExpliquerProbleme(lu.probleme, Textes::BaseRevision));
+        return false;
+    }
+    // The facts saved and those of the results on screen, as they stand today.
+    const QDate aujourdhui = horlogeUtilisee.maintenant().date();
+    Bilan bilan = lu.valeur;
+    bilan.Ajouter(entrainement.faits, aujourdhui);
+    const QList<Question> aRevoir = FaitsARevoir(bilan, LivretsCoches(), O_1a10->isChecked() ? 10 : 12, aujourdhui);
+    if (aRevoir.isEmpty()) {
+        QList<int> livrets;
+        for (int i = 0; i < NbLivrets; ++i)
+            if (C_Livret[i]->isChecked())
+                livrets << i + PremierLivret;
+        AfficherMessage(this, {QMessageBox::Information, {}, Textes::RienARevoir(livrets)});
+        return false;
+    }
+    entrainement.DemarrerRevision(aRevoir);
+    return true;
+}
+
+void F_Calkado::TerminerRevision()
+{
+    if (!entrainement.RevisionTerminee())
+        return;
+    // As "&Interrompre" would end it; the phrase stays to say why.
+    B_Entrainement_Click();
+    DefinirCouleurTexte(L_Vérification, Couleurs::Bleu);
+    L_Vérification->setText(Textes::ToutesRevues);
+    L_Vérification->show();
+    Annoncer(this, Textes::ToutesRevues);
 }
 
 void F_Calkado::Timer1_Timer()

@@ -80,6 +80,8 @@ void F_Calkado::CreerSelection()
                                          Twips(12360, 1680, 2610, 330), 14.25);
     C_Aléatoire->setChecked(true);
     DefinirCouleurTexte(C_Aléatoire, Couleurs::Bleu);
+    C_Revoir = CreerBouton<QCheckBox>(this, "C_Revoir", Textes::RevoirMesErreurs, Twips(8760, 1680, 3360, 330), 14.25);
+    DefinirCouleurTexte(C_Revoir, Couleurs::Bleu);
     CreerLigne(this, QStringLiteral("Line2"), 240, 2280, 15000, Couleurs::Bleu);
 
     for (int i = 0; i < NbLivrets; ++i) {
@@ -173,7 +175,7 @@ void F_Calkado::CreerBoutons()
 
 void F_Calkado::DefinirOrdreTabulation()
 {
-    std::vector<QWidget*> ordre = {B_Quitter, O_1a10, O_1a12, C_Aléatoire};
+    std::vector<QWidget*> ordre = {B_Quitter, O_1a10, O_1a12, C_Aléatoire, C_Revoir};
     ordre.insert(ordre.end(), C_Livret.begin(), C_Livret.end());
     ordre.insert(ordre.end(), {T_Résultat, B_Nouveau, B_Test, B_Résultat, B_Entrainement, B_Aide,
                                B_Consulter, B_Raz, B_Enregistrer, B_Bilan});

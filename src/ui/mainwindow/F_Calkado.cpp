@@ -51,6 +51,7 @@ void F_Calkado::ConnecterEvenements()
     connect(O_1a10, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a10_Click(); });
     connect(O_1a12, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a12_Click(); });
     connect(C_Aléatoire, &QCheckBox::toggled, this, &F_Calkado::C_Aléatoire_Click);
+    connect(C_Revoir, &QCheckBox::toggled, this, &F_Calkado::C_Revoir_Click);
     connect(B_Aide, &QToolButton::clicked, this, &F_Calkado::B_Aide_Click);
     connect(B_Consulter, &QToolButton::clicked, this, &F_Calkado::B_Consulter_Click);
     connect(B_Raz, &QToolButton::clicked, this, &F_Calkado::B_Raz_Click);

@@ -74,6 +74,10 @@ private:
     void NouvelleQuestion();
     void TesterReponse();
     void DonnerReponse();
+    // A review of the facts due: false, after saying why, when it cannot start.
+    bool PreparerRevision();
+    // Ends the run by itself once every fact under review is known.
+    void TerminerRevision();
     void Timer1_Timer();
 
     // Table selection and options
@@ -82,6 +86,8 @@ private:
     void O_1a12_Click();
     void RefuserPlage(QRadioButton* precedente);
     void C_Aléatoire_Click();
+    void C_Revoir_Click();
+    void RefuserCoche(QCheckBox* option, int& compteur);
     void Timer2_Timer();
     void B_Aide_Click();
     Coches LivretsCoches() const;
@@ -116,6 +122,7 @@ private:
     int NbLivretCoche = 0;
     int CompteurOption = 0;
     int CompteurAleatoire = 0;
+    int CompteurRevoir = 0;
     int CompteurLivret = 0;
     int CompteurClignotement = 0;
 
@@ -127,6 +134,7 @@ private:
     QRadioButton* O_1a10 = nullptr;
     QRadioButton* O_1a12 = nullptr;
     QCheckBox* C_Aléatoire = nullptr;
+    QCheckBox* C_Revoir = nullptr;
     std::array<QLabel*, NbLivrets> L_Livret{};
     std::array<QCheckBox*, NbLivrets> C_Livret{};
     std::unique_ptr<GrilleResultats> grille;
