@@ -158,7 +158,7 @@ struct Fenetre
             const auto* b = ctrl<QPushButton>(n);
             s += " " + n.mid(2) + (!b->isEnabled() ? "-" : b->isDefault() ? "*" : "+");
         }
-        const QStringList choix = QStringList{"Fr_Multiplicateur", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire"}
+        const QStringList choix = QStringList{"Fr_Multiplicateur", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire", "C_Revoir"}
                                 + noms("C_Livret", 11);
         const auto ouverts = ceux(choix, &QWidget::isEnabled).size();
         s += ouverts == choix.size() ? " | choix ouvert" : ouverts == 0 ? " | choix fermé" : " | choix mixte";

@@ -1,6 +1,7 @@
-// The grid of the facts opened from the main window: what a run saved shows
-// in its cells, its details and its legend, read through the model and the
-// accessibility interface and driven by keys; a store that cannot be read.
+// The facts from the main window: the grid, with what a run saved in its
+// cells, its details and its legend, read through the model and the
+// accessibility interface and driven by keys, and a store that cannot be
+// read; then reviewing the mistakes.
 #include "FenetrePrincipale.h"
 
 #include <QAccessible>
@@ -29,6 +30,14 @@ bool ouvrirBilan(Fenetre& p, const std::function<void(QDialog*)>& action)
     attente.start(10);
     p.cliquer("B_Bilan");
     return ouverte;
+}
+
+// Facts saved on 5 December at 9:00, with no row.
+void Enregistrer(const QList<Fait>& faits)
+{
+    MagasinResultats magasin("avant");
+    QCOMPARE(magasin.EcrireResultats({}, faits, QDateTime(QDate(2026, 12, 5), QTime(9, 0), Qt::UTC)),
+             ProblemeBase::Aucun);
 }
 
 QString cellule(QDialog* b, int ligne, int colonne, int role)
@@ -111,6 +120,71 @@ private slots:
         QVERIFY(!ouvrirBilan(p, [](QDialog*) {}));
         QCOMPARE(p.repondeur.vus.last().icone, QMessageBox::Critical);
         QVERIFY(p.repondeur.vus.last().texte.endsWith("Le bilan des tables ne peut pas être affiché."));
+    }
+
+    // On 6 December, table 7 from 1 to 10 in order: 2 x 7 to review and 3 x 7
+    // back that day; 11 x 7 out of range, 5 x 3 out of the tables. Asked until
+    // each is right at once, then the run ends by itself; nothing is left.
+    void revoirMesErreurs()
+    {
+        Fenetre p;
+        p.horloge.date = QDateTime(QDate(2026, 12, 6), QTime(17, 0), Qt::UTC);
+        Enregistrer({{7, 2, Issue::Essai2, 2, 50}, {7, 3, Issue::Essai1, 1, 20}, {7, 11, Issue::Reponse, 3, 90},
+                     {3, 5, Issue::Reponse, 3, 90}});
+        QVERIFY(p.ouvrir());
+        p.cliquer("C_Revoir");
+        p.commencer({7}, true, false);
+        QStringList vues = {p.question()};
+        p.repondre("1");
+        p.repondreJuste();
+        for (int i = 0; i < 2; ++i) {
+            p.entree();
+            vues << p.question();
+            p.repondreJuste();
+        }
+        QCOMPARE(vues, (QStringList{"2x7", "3x7", "2x7"}));
+        QCOMPARE(p.etat(), EtatPret);
+        QVERIFY(p.ctrl("L_Vérification")->isVisible());
+        QCOMPARE(p.texte("L_Vérification"), u"Toutes les erreurs sont revues !"_s);
+        QCOMPARE(p.texte("L_NbQuestionTotal"), u"3"_s);
+        // Those answered today count: nothing is due any more.
+        p.entree();
+        QCOMPARE(p.repondeur.vus.last().texte, u"Rien à revoir aujourd'hui dans la table de 7. Bravo !"_s);
+        QCOMPARE(p.etat(), EtatPret);
+        // Guarded as the other options while results stand.
+        p.cliquer("C_Revoir");
+        QVERIFY(p.ctrl<QCheckBox>("C_Revoir")->isChecked());
+        QCOMPARE(p.repondeur.vus.size(), 2);
+        QVERIFY(p.repondeur.vus.last().texte.startsWith("Pour changer cette option"));
+    }
+
+    // Twenty facts to review, by Enter alone, in order; then tables 3, 4 and
+    // 7 have nothing left.
+    void vingtErreursAuClavier()
+    {
+        Fenetre p;
+        p.horloge.date = QDateTime(QDate(2026, 12, 6), QTime(17, 0), Qt::UTC);
+        QList<Fait> faits;
+        QStringList attendues;
+        for (const int livret : {3, 4})
+            for (int m = 1; m <= 10; ++m) {
+                faits.append({livret, m, Issue::Reponse, 3, 90});
+                attendues << QString("%1x%2").arg(m).arg(livret);
+            }
+        Enregistrer(faits);
+        QVERIFY(p.ouvrir());
+        for (const char* n : {"C_Revoir", "C_Livret_1", "C_Livret_2", "C_Livret_5", "C_Aléatoire"})
+            p.cliquer(n);
+        p.entree();
+        QStringList vues;
+        for (int i = 0; i < 20; ++i) {
+            p.entree();
+            vues << p.question();
+            p.repondreJuste();
+        }
+        QCOMPARE(vues, attendues);
+        p.entree();
+        QCOMPARE(p.repondeur.vus.last().texte, u"Rien à revoir aujourd'hui dans les tables de 3, de 4 et de 7. Bravo !"_s);
     }
 };
 

@@ -33,6 +33,7 @@ class TestEntrainement : public QObject
 private slots:
     void tirageDansLOrdre();
     void essaisEtReponseDonnee();
+    void revisionParTours();
     void tirageAleatoireSansRepetition();
     void tirageAleatoireSuitLesNombres();
     void poolsRechargesTousLesCent();
@@ -106,6 +107,34 @@ void TestEntrainement::essaisEtReponseDonnee()
     QCOMPARE((QList<qint32>{c.NbQuestionParLivret[t], c.NbQuestionEssai1[t], c.NbQuestionEssai2[t],
                             c.NbQuestionRéponse[t], c.TempsTotalEssai1[t]}),
              (QList<qint32>{3, 1, 1, 1, 43}));
+}
+
+void TestEntrainement::revisionParTours()
+{
+    // In order: a fact missed comes back after the others, one right at the
+    // first try leaves; at random, never the fact just asked while two are left.
+    const Question a{2, 7}, b{3, 7}, c{5, 7};
+    Revision r;
+    r.Commencer({a, b, c});
+    QStringList vues;
+    for (const Issue issue : {Issue::Essai2, Issue::Essai1, Issue::Reponse, Issue::Essai1, Issue::Essai2, Issue::Essai1}) {
+        QVERIFY(!r.terminee());
+        const Question q = r.Tirer(false, {});
+        vues << texte(q);
+        r.Regler(q, issue);
+    }
+    QCOMPARE(vues, (QStringList{"2x7", "3x7", "5x7", "2x7", "5x7", "5x7"}));
+    QVERIFY(r.terminee());
+
+    QList<int> rangs = {0, 0, 1, 1, 0};
+    const auto rang = [&rangs](int n) { return std::min(rangs.takeFirst(), n - 1); };
+    r.Commencer({a, b});
+    QCOMPARE(r.Tirer(true, rang), a);
+    r.Regler(a, Issue::Essai2);
+    QCOMPARE(r.Tirer(true, rang), b);
+    r.Regler(b, Issue::Essai2);
+    QCOMPARE(r.Tirer(true, rang), a);   // the new round's b refused: it was just asked
+    QVERIFY(rangs.isEmpty());
 }
 
 void TestEntrainement::tirageAleatoireSansRepetition()

@@ -30,6 +30,7 @@ private slots:
     void echelleDesTemps();
     void etatsDesFaits_data();
     void etatsDesFaits();
+    void faitsARevoir();
 };
 
 void TestResultats::formatTemps_data()
@@ -192,6 +193,28 @@ void TestResultats::etatsDesFaits()
     const SituationFait s = Evaluer(bilan.fait(8, 7));
     QCOMPARE(DetailFait(8, 7, s, francais), detail);
     QCOMPARE(s.du(QDate(2026, 12, 3)), duLe3);
+}
+
+void TestResultats::faitsARevoir()
+{
+    // Due on 6 December: what is to review, and what comes back that day;
+    // the table ticked only, multipliers up to 10.
+    Bilan bilan;
+    const QDate jour(2026, 12, 5);
+    bilan.Ajouter({{7, 2, Issue::Essai2, 2, 50}, {7, 3, Issue::Essai1, 1, 20}, {7, 11, Issue::Reponse, 3, 90},
+                   {3, 5, Issue::Reponse, 3, 90}},
+                  jour.addDays(-2));
+    bilan.Ajouter({{7, 3, Issue::Essai1, 1, 20}, {7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Essai2, 2, 20}}, jour);
+    Coches coches{};
+    coches[7 - PremierLivret] = true;
+    QStringList faits;
+    for (const Question& q : FaitsARevoir(bilan, coches, 10, jour.addDays(1)))
+        faits << QStringLiteral("%1x%2").arg(q.terme1).arg(q.terme2);
+    QCOMPARE(faits, (QStringList{"2x7", "4x7", "9x7"}));   // 3 x 7: two in a row, back on the 8th only
+    faits.clear();
+    for (const Question& q : FaitsARevoir(bilan, coches, 10, jour.addDays(3)))
+        faits << QStringLiteral("%1x%2").arg(q.terme1).arg(q.terme2);
+    QCOMPARE(faits, (QStringList{"2x7", "3x7", "4x7", "9x7"}));
 }
 
 QTEST_GUILESS_MAIN(TestResultats)

@@ -33,7 +33,7 @@ const QStringList Configurations = {
 // Clicks of the main window, each with its weight among the actions.
 const QList<QPair<QString, double>> Clics = {
     {"B_Entrainement", 2.5}, {"B_Nouveau", 8}, {"B_Test", 1.5}, {"B_Résultat", 2}, {"T_Résultat", .5},
-    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
+    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"C_Revoir", .7}, {"B_Aide", .2}, {"B_Raz", .7},
     {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Bilan", .5}, {"B_Quitter", .2}};
 
 // The 55 cells, 5 totals and 6 headings of a results table, column by column.
