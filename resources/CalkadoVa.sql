@@ -39,7 +39,7 @@ CREATE TABLE "TFait" (
 );
 
 -- The facts of a saved training, and the last settlings of one fact.
-CREATE INDEX "TFait_DateHeure" ON "TFait" ("DateHeure");
+CREATE INDEX "TFait_DateHeure" ON "TFait" ("DateHeure", "NumLivret");
 CREATE INDEX "TFait_Fait" ON "TFait" ("NumLivret", "Multiplicateur", "Id");
 
 -- A row deleted, by any program, takes the facts of its table with it.

@@ -210,6 +210,13 @@ private slots:
         QCOMPARE(Magasin::faits().size(), 2);
         Magasin::executer({"DROP TRIGGER echec"});
 
+        // A series longer than the settlings the grid keeps, counted whole.
+        QList<Fait> serie = {{9, 9, Issue::Essai2, 2, 30}};
+        serie.insert(1, 12, {9, 9, Issue::Essai1, 1, 30});
+        QCOMPARE(base.EcrireResultats(resultats({9}), serie, Moment.addDays(2)), ProblemeBase::Aucun);
+        QCOMPARE(base.LireBilan().valeur.fait(9, 9).serie, 12);
+        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment.addDays(2))), ProblemeBase::Aucun);
+
         Magasin::executer({"DELETE FROM %T WHERE \"NumLivret\" = 7"});
         QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits.mid(1));
         Magasin::ajouter(ligne(TexteBase(Moment), 9));   // a twin

@@ -66,11 +66,9 @@ WHERE "NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
 
 // The right first tries of one fact since its last miss.
 const QString SqlSerie = QStringLiteral(R"(
-SELECT COUNT(*) FROM "TFait" AS f
-WHERE f."NumLivret" = ? AND f."Multiplicateur" = ?
-  AND f."Id" > COALESCE((SELECT MAX(g."Id") FROM "TFait" AS g
-                         WHERE g."NumLivret" = f."NumLivret" AND g."Multiplicateur" = f."Multiplicateur"
-                           AND g."Issue" <> 1), 0)
+SELECT COUNT(*) FROM "TFait"
+WHERE "NumLivret" = ? AND "Multiplicateur" = ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE "NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
 )");
 
 const QString SqlEcrire = QStringLiteral(R"(
@@ -379,7 +377,8 @@ ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, Hist
     // A series longer than the settlings kept is counted in full.
     if (histoire.serie < HistoireFait::Gardes)
         return ProblemeBase::Aucun;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlSerie, {livret, multiplicateur});
+    if (const ProblemeBase probleme =
+            connexion.Executer(requete, SqlSerie, {livret, multiplicateur, livret, multiplicateur});
         probleme != ProblemeBase::Aucun)
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
