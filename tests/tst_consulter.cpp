@@ -23,7 +23,7 @@ namespace {
 
 const Repondeur::Reponse Oui{QMessageBox::Yes, 0}, Non{QMessageBox::No, 0},
     Entree{QMessageBox::NoButton, Qt::Key_Return};
-const QString Connexion = "BaseDonnéesConsulter";
+const QString ConnexionConsulter = "BaseDonnéesConsulter";
 
 // The one question asked before deleting the item given.
 void verifierConfirmation(const QList<MessageVu>& vus, const QString& element)
@@ -294,10 +294,10 @@ private slots:
         }
         // No default button: Enter presses the one with the focus, and closing
         // closes the connection.
-        QVERIFY(QSqlDatabase::contains(Connexion));
+        QVERIFY(QSqlDatabase::contains(ConnexionConsulter));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!b.v->isVisible());
-        QVERIFY(!QSqlDatabase::contains(Connexion));
+        QVERIFY(!QSqlDatabase::contains(ConnexionConsulter));
         QCOMPARE(b.repondeur.vus.size(), 0);
     }
 
@@ -527,13 +527,13 @@ private slots:
             const QString issue = b.consulterDepuisPrincipale([&] {
                 QVERIFY(actif(b.v));
                 QCOMPARE(QApplication::focusWidget(), b.ctrl("C_Fermer"));
-                QVERIFY(QSqlDatabase::contains(Connexion));
+                QVERIFY(QSqlDatabase::contains(ConnexionConsulter));
                 QCOMPARE(b.vue(), u"[14/03/2026 10:00:05], 13/03/2026 08:00:00 | 1-10 dans l'ordre"
                                   " | 6=3;1;2,5;1;1 | 3;1;2,5;1;1"_s);
                 fermer(*b.v);
             });
             QVERIFY2(issue == "fermée", maniere);
-            QVERIFY(!QSqlDatabase::contains(Connexion));
+            QVERIFY(!QSqlDatabase::contains(ConnexionConsulter));
             QCOMPARE(tableau(), avant);
             QVERIFY(b.Fenetre::ctrl("B_Consulter")->isEnabled());
         }

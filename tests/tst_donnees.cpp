@@ -3,6 +3,7 @@
 // of the file named as the user will be told it.
 #include "Magasin.h"
 #include "Outils.h"
+#include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
 #include "core/results/MagasinResultats.h"
 

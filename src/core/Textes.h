@@ -260,6 +260,22 @@ inline const QString BaseDisquePlein = QStringLiteral(
 inline const QString EntrainementIntrouvable = QStringLiteral(
     "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
     "sans doute supprimé.");
+// The same faults of the school's server, in the order of ProblemeBase from
+// Absent on, the server named.
+inline QString ProblemeServeur(int probleme, const QString& serveur)
+{
+    static const QStringList textes = {
+        QStringLiteral("Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé."),
+        QStringLiteral("Le serveur des résultats (%1) refuse l'accès : ce compte n'y a pas les droits de Calkado."),
+        QStringLiteral("La base du serveur des résultats (%1) n'est pas une base de Calkado : le script "
+                       "d'installation n'y a pas été passé."),
+        QStringLiteral("Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit."),
+        QStringLiteral("Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment."),
+        QStringLiteral("Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école."),
+        QStringLiteral("Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été "
+                       "supprimé ailleurs.")};
+    return textes.value(probleme).arg(serveur);
+}
 // ...and what it means for what the user was doing.
 inline const QString BaseAuDemarrage = QStringLiteral(
     "Vous pouvez vous entraîner, mais les résultats ne pourront être enregistrés ou consultés "

@@ -1,8 +1,6 @@
 #include "ConnexionSqlite.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -64,13 +62,8 @@ ProblemeBase Injoignable(const QString& chemin)
 
 } // namespace
 
-QString NomSql(const QString& nom)
-{
-    return QLatin1Char('"') + QString(nom).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
-
-ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification verification_)
-    : nom(std::move(nomConnexion)), fichier(std::move(fichier_)), verification(std::move(verification_))
+ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification controle)
+    : Connexion(std::move(nomConnexion), std::move(controle)), fichier(std::move(fichier_))
 {
 }
 
@@ -79,133 +72,29 @@ ConnexionSqlite::~ConnexionSqlite()
     Fermer();
 }
 
-QSqlDatabase ConnexionSqlite::connexion() const
-{
-    return QSqlDatabase::database(nom, false);
-}
-
-ProblemeBase ConnexionSqlite::Ouvrir()
+ProblemeBase ConnexionSqlite::Joindre(QString& marque) const
 {
     const QString chemin = QDir::current().absoluteFilePath(fichier);
-    const QString actuelle = IdentiteFichier(chemin);
-    if (ouverte && !actuelle.isEmpty() && actuelle == identite)
-        return ProblemeBase::Aucun;
-    Fermer();
-    if (actuelle.isEmpty())
-        return Injoignable(chemin);
-
-    ouverte = true;
-    identite = actuelle;
-    ProblemeBase probleme = Connecter(chemin);
-    if (probleme == ProblemeBase::Aucun) {
-        QSqlDatabase base = connexion();
-        probleme = Essayer([&] { return verification(base); });
-    }
-    if (probleme != ProblemeBase::Aucun)
-        Fermer();
-    return probleme;
+    marque = IdentiteFichier(chemin);
+    return marque.isEmpty() ? Injoignable(chemin) : ProblemeBase::Aucun;
 }
 
-ProblemeBase ConnexionSqlite::Essayer(const std::function<ProblemeBase()>& essai)
+ProblemeBase ConnexionSqlite::Connecter(const QString& nomQt)
 {
-    ProblemeBase probleme = essai();
-    if (probleme != ProblemeBase::Verrouille)
-        return probleme;
-    // Another program holds the file: tried again until it lets go or the
-    // wait is over, the windows painted meanwhile.
-    if (quandAttente)
-        quandAttente(true);
-    QElapsedTimer attente;
-    attente.start();
-    while (probleme == ProblemeBase::Verrouille && attente.elapsed() < AttenteMs) {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        probleme = essai();
-    }
-    if (quandAttente)
-        quandAttente(false);
-    return probleme;
-}
-
-ProblemeBase ConnexionSqlite::Connecter(const QString& chemin)
-{
-    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomQt);
     // "mode=rw": SQLite must never make the file when it is missing.
-    QUrl adresse = QUrl::fromLocalFile(chemin);
+    QUrl adresse = QUrl::fromLocalFile(QDir::current().absoluteFilePath(fichier));
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
     base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(PasAttenteMs));
     return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
 }
 
-void ConnexionSqlite::Fermer()
+QStringList ConnexionSqlite::DebutEcriture() const
 {
-    if (!QSqlDatabase::contains(nom))
-        return;
-    connexion().close();
-    QSqlDatabase::removeDatabase(nom);
-    ouverte = false;
-    identite.clear();
-}
-
-ProblemeBase ConnexionSqlite::Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs)
-{
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    requete = QSqlQuery(connexion());
-    requete.setForwardOnly(true);
-    const ProblemeBase probleme = Essayer([&] {
-        if (!requete.prepare(sql))
-            return Probleme(requete.lastError());
-        for (const QVariant& valeur : valeurs)
-            requete.addBindValue(valeur);
-        return requete.exec() ? ProblemeBase::Aucun : Probleme(requete.lastError());
-    });
-    if (probleme != ProblemeBase::Aucun) {
-        requete = QSqlQuery();
-        Fermer();
-    }
-    return probleme;
-}
-
-ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail)
-{
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    QSqlDatabase base = connexion();
-    const ProblemeBase probleme = Ecrire(base, travail, true);
-    if (probleme != ProblemeBase::Aucun) {
-        // The next use starts afresh from the file as it is then.
-        base = QSqlDatabase();
-        Fermer();
-    }
-    return probleme;
-}
-
-ProblemeBase ConnexionSqlite::EcrireSansAttendre(QSqlDatabase& base,
-                                                 const std::function<ProblemeBase(QSqlDatabase&)>& travail)
-{
-    return Ecrire(base, travail, false);
-}
-
-ProblemeBase ConnexionSqlite::Ecrire(QSqlDatabase& base, const std::function<ProblemeBase(QSqlDatabase&)>& travail,
-                                     bool attendre)
-{
-    QSqlQuery commande(base);
-    const auto executer = [&](const QString& sql) {
-        const auto essai = [&] { return commande.exec(sql) ? ProblemeBase::Aucun : Probleme(commande.lastError()); };
-        return attendre ? Essayer(essai) : essai();
-    };
     // IMMEDIATE takes the write lock at once, so that waiting for another
     // program happens before anything is read or written.
-    ProblemeBase probleme = executer(QStringLiteral("BEGIN IMMEDIATE"));
-    if (probleme == ProblemeBase::Aucun)
-        probleme = travail(base);
-    if (probleme == ProblemeBase::Aucun)
-        probleme = executer(QStringLiteral("COMMIT"));
-    if (probleme != ProblemeBase::Aucun)
-        commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
-    return probleme;
+    return {QStringLiteral("BEGIN IMMEDIATE")};
 }
 
 ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
@@ -297,21 +186,12 @@ int VersionSchema(const QString& schema)
     return version;
 }
 
-int ConnexionSqlite::Version(QSqlDatabase& base)
+std::optional<int> ConnexionSqlite::Version(QSqlDatabase& base) const
 {
     QSqlQuery requete(base);
     return requete.exec(QStringLiteral("PRAGMA user_version")) && requete.next() ? requete.value(0).toInt() : 0;
 }
 
-ProblemeBase ConnexionSqlite::Appliquer(QSqlDatabase& base, const QStringList& instructions) const
-{
-    for (const QString& instruction : instructions) {
-        QSqlQuery requete(base);
-        if (!requete.exec(instruction))
-            return Probleme(requete.lastError());
-    }
-    return ProblemeBase::Aucun;
-}
 
 bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
 {
@@ -349,7 +229,7 @@ bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
     return true;
 }
 
-QStringList ConnexionSqlite::ColonnesObligatoires(QSqlDatabase& base, const QString& table)
+QStringList ConnexionSqlite::ColonnesObligatoires(QSqlDatabase& base, const QString& table) const
 {
     QSqlQuery requete(base);
     QStringList colonnes;

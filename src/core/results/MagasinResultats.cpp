@@ -1,6 +1,8 @@
 #include "MagasinResultats.h"
 
 #include "core/Textes.h"
+#include "core/platform/ConnexionPostgres.h"
+#include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
 
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -146,13 +149,13 @@ void LireLigne(const QSqlQuery& requete, int premiere, Resultats& resultats)
 
 // The table has every column a save writes, and none that a save would
 // leave without a value.
-ProblemeBase VerifierTable(QSqlDatabase& base, const ConnexionSqlite& connexion, const QString& sql,
+ProblemeBase VerifierTable(QSqlDatabase& base, const Connexion& connexion, const QString& sql,
                            const QString& table, const QStringList& colonnes)
 {
     QSqlQuery requete(base);
     if (!requete.exec(sql))
         return connexion.Probleme(requete.lastError());
-    for (const QString& colonne : ConnexionSqlite::ColonnesObligatoires(base, table))
+    for (const QString& colonne : connexion.ColonnesObligatoires(base, table))
         if (!colonnes.contains(colonne))
             return ProblemeBase::PasUneBase;
     return ProblemeBase::Aucun;
@@ -168,18 +171,19 @@ const QString& Schema()
     return schema;
 }
 
-// Brings the store up to the schema's version, inside a write transaction.
-ProblemeBase MettreAJour(QSqlDatabase& base, const ConnexionSqlite& connexion)
+// Brings a store that the program keeps up to the schema's version, inside
+// a write transaction.
+ProblemeBase MettreAJour(QSqlDatabase& base, const Connexion& connexion)
 {
-    const int version = ConnexionSqlite::Version(base);
-    if (version >= VersionSchema(Schema()))
+    const std::optional<int> version = connexion.Version(base);
+    if (!version || *version >= VersionSchema(Schema()))
         return ProblemeBase::Aucun;
-    return connexion.Appliquer(base, InstructionsSchema(Schema(), version));
+    return connexion.Appliquer(base, InstructionsSchema(Schema(), *version));
 }
 
 // The moment asked for, or the first second after it that no saved training
 // has yet: two saves never share their date and time.
-Lecture<QString> DateLibre(QSqlDatabase& base, const ConnexionSqlite& connexion, QDateTime moment)
+Lecture<QString> DateLibre(QSqlDatabase& base, const Connexion& connexion, QDateTime moment)
 {
     QSqlQuery requete(base);
     if (!requete.prepare(SqlDatePrise))
@@ -196,58 +200,108 @@ Lecture<QString> DateLibre(QSqlDatabase& base, const ConnexionSqlite& connexion,
 } // namespace
 
 MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour_)
-    : connexion(nomConnexion, Textes::NomFichierBase, [this](QSqlDatabase& base) { return VerifierFichier(base); }),
-      mettreAJour(mettreAJour_)
+    : configuration(LireConfiguration()), mettreAJour(mettreAJour_)
 {
+    const auto verification = [this](QSqlDatabase& base) { return VerifierFichier(base); };
+    if (configuration.definie())
+        connexion = std::make_unique<ConnexionPostgres>(nomConnexion, configuration, verification);
+    else
+        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, Textes::NomFichierBase, verification);
+}
+
+MagasinResultats::~MagasinResultats() = default;
+
+bool MagasinResultats::serveur() const
+{
+    return connexion->serveur();
 }
 
 ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
 {
-    if (const ProblemeBase probleme = VerifierTable(base, connexion, SqlVerifier, NomTable, NomsColonnes);
+    if (const ProblemeBase probleme = VerifierTable(base, *connexion, SqlVerifier, NomTable, NomsColonnes);
         probleme != ProblemeBase::Aucun)
         return probleme;
-    // A store made before the facts is brought up to date when it can be; one
-    // that cannot (read-only) is used as it is, without facts.
-    if (mettreAJour && ConnexionSqlite::Version(base) < VersionSchema(Schema()))
-        connexion.EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, connexion); });
-    faits = VerifierTable(base, connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
-    return faits || ConnexionSqlite::Version(base) < VersionFaits ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
+    // A file made before the facts is brought up to date when it can be; one
+    // that cannot (read-only) is used as it is, without facts. A server is
+    // kept by its administrator and must have them.
+    const std::optional<int> version = connexion->Version(base);
+    if (mettreAJour && version && *version < VersionSchema(Schema()))
+        connexion->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *connexion); });
+    faits = VerifierTable(base, *connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
+    const bool sansFaitsPermis = version && connexion->Version(base) < VersionFaits;
+    return faits || sansFaitsPermis ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
 }
 
 ProblemeBase MagasinResultats::Verifier()
 {
-    return connexion.Ouvrir();
+    return connexion->Ouvrir();
 }
 
 void MagasinResultats::Fermer()
 {
-    connexion.Fermer();
+    connexion->Fermer();
 }
 
 ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QList<Fait>& faitsRegles,
                                               const QDateTime& moment)
 {
+    if (!enSuspens)
+        return Ecrire(resultats, faitsRegles, moment);
+    // A save whose commit was lost with the server: if it was kept after
+    // all, only what came since is written.
+    const Lecture<bool> garde = DateEnregistree(enSuspens->date);
+    if (!garde)
+        return garde.probleme;
+    const EnSuspens suspens = *std::exchange(enSuspens, std::nullopt);
+    const bool suite = faitsRegles.size() >= suspens.faits.size()
+                    && std::equal(suspens.faits.cbegin(), suspens.faits.cend(), faitsRegles.cbegin());
+    if (!garde.valeur || !suite)
+        return Ecrire(resultats, faitsRegles, moment);
+    const QList<Fait> nouveaux = faitsRegles.mid(suspens.faits.size());
+    if (nouveaux.isEmpty())
+        return ProblemeBase::Aucun;
+    const ResultatLivret options = resultats[std::size_t(nouveaux.first().livret - PremierLivret)];
+    return Ecrire(ResultatsDesCompteurs(CompteursDesFaits(nouveaux), options.Multiplicateur1a12, options.Aléatoire != 0),
+                  nouveaux, moment);
+}
+
+ProblemeBase MagasinResultats::Ecrire(const Resultats& resultats, const QList<Fait>& faitsRegles,
+                                     const QDateTime& moment)
+{
     // The transaction holds the write lock before the date is chosen: another
     // program saving in the same second waits, then takes the next one.
-    const ProblemeBase probleme = connexion.Transaction([&](QSqlDatabase& base) {
-        ProblemeBase p = MettreAJour(base, connexion);
-        const Lecture<QString> date = p == ProblemeBase::Aucun ? DateLibre(base, connexion, moment)
+    QString dateChoisie;
+    const ProblemeBase probleme = connexion->Transaction([&](QSqlDatabase& base) {
+        ProblemeBase p = MettreAJour(base, *connexion);
+        const Lecture<QString> date = p == ProblemeBase::Aucun ? DateLibre(base, *connexion, moment)
                                                                 : Lecture<QString>{{}, p};
         if (!date)
             return date.probleme;
+        dateChoisie = date.valeur;
         p = EcrireLignes(base, resultats, date.valeur);
         return p == ProblemeBase::Aucun ? EcrireFaits(base, faitsRegles, date.valeur) : p;
     });
     if (probleme == ProblemeBase::Aucun)
         faits = true;
+    else if (connexion->commitIncertain())
+        enSuspens = EnSuspens{dateChoisie, faitsRegles};
     return probleme;
+}
+
+Lecture<bool> MagasinResultats::DateEnregistree(const QString& date)
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDatePrise, {date});
+        probleme != ProblemeBase::Aucun)
+        return {false, probleme};
+    return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
 }
 
 ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date)
 {
     QSqlQuery requete(base);
     if (!requete.prepare(SqlEcrire))
-        return connexion.Probleme(requete.lastError());
+        return connexion->Probleme(requete.lastError());
     for (int i = 0; i < NbLivrets; ++i) {
         const ResultatLivret& r = resultats[i];
         if (r.NbQuestionParLivret == 0)
@@ -258,7 +312,7 @@ ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats&
               QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
             requete.addBindValue(valeur);
         if (!requete.exec())
-            return connexion.Probleme(requete.lastError());
+            return connexion->Probleme(requete.lastError());
     }
     return ProblemeBase::Aucun;
 }
@@ -267,13 +321,13 @@ ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>
 {
     QSqlQuery requete(base);
     if (!requete.prepare(SqlEcrireFait))
-        return connexion.Probleme(requete.lastError());
+        return connexion->Probleme(requete.lastError());
     for (const Fait& f : faitsRegles) {
         for (const QVariant& valeur : {QVariant(date), QVariant(f.livret), QVariant(f.multiplicateur),
                                        QVariant(int(f.issue)), QVariant(f.nbEssais), QVariant(f.dixiemes)})
             requete.addBindValue(valeur);
         if (!requete.exec())
-            return connexion.Probleme(requete.lastError());
+            return connexion->Probleme(requete.lastError());
     }
     return ProblemeBase::Aucun;
 }
@@ -281,7 +335,7 @@ ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>
 Lecture<bool> MagasinResultats::ContientDesResultats()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlContient); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlContient); probleme != ProblemeBase::Aucun)
         return {false, probleme};
     return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
 }
@@ -289,7 +343,7 @@ Lecture<bool> MagasinResultats::ContientDesResultats()
 Lecture<QStringList> MagasinResultats::LireDates()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlDates); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDates); probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QStringList dates;
     while (requete.next()) {
@@ -303,7 +357,7 @@ Lecture<QStringList> MagasinResultats::LireDates()
 Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlResultats, {dateHeure});
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlResultats, {dateHeure});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     Resultats resultats{};
@@ -314,12 +368,12 @@ Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 
 ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
 {
-    return connexion.Transaction([&](QSqlDatabase& base) {
+    return connexion->Transaction([&](QSqlDatabase& base) {
         QSqlQuery requete(base);
         requete.prepare(SqlSupprimer);
         requete.addBindValue(dateHeure);
         if (!requete.exec())
-            return connexion.Probleme(requete.lastError());
+            return connexion->Probleme(requete.lastError());
         // Nothing deleted is no success: the saved training is gone already.
         if (requete.numRowsAffected() < 1)
             return ProblemeBase::Introuvable;
@@ -329,17 +383,17 @@ ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
         QSqlQuery faitsSeuls(base);
         faitsSeuls.prepare(SqlSupprimerFaits);
         faitsSeuls.addBindValue(dateHeure);
-        return faitsSeuls.exec() ? ProblemeBase::Aucun : connexion.Probleme(faitsSeuls.lastError());
+        return faitsSeuls.exec() ? ProblemeBase::Aucun : connexion->Probleme(faitsSeuls.lastError());
     });
 }
 
 Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
 {
     QList<Fait> lus;
-    if (const ProblemeBase probleme = connexion.Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {lus, probleme};
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlFaits, {dateHeure});
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlFaits, {dateHeure});
         probleme != ProblemeBase::Aucun)
         return {lus, probleme};
     while (requete.next())
@@ -351,7 +405,7 @@ Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
 Lecture<Bilan> MagasinResultats::LireBilan()
 {
     Bilan bilan;
-    if (const ProblemeBase probleme = connexion.Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {bilan, probleme};
     for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
         for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
@@ -365,7 +419,7 @@ ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, Hist
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme =
-            connexion.Executer(requete, SqlDerniersReglements, {livret, multiplicateur, HistoireFait::Gardes});
+            connexion->Executer(requete, SqlDerniersReglements, {livret, multiplicateur, HistoireFait::Gardes});
         probleme != ProblemeBase::Aucun)
         return probleme;
     QList<Reglement> derniers;
@@ -378,7 +432,7 @@ ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, Hist
     if (histoire.serie < HistoireFait::Gardes)
         return ProblemeBase::Aucun;
     if (const ProblemeBase probleme =
-            connexion.Executer(requete, SqlSerie, {livret, multiplicateur, livret, multiplicateur});
+            connexion->Executer(requete, SqlSerie, {livret, multiplicateur, livret, multiplicateur});
         probleme != ProblemeBase::Aucun)
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
@@ -389,7 +443,7 @@ Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme =
-            connexion.Executer(requete, SqlProgression, {dateHeure, NbEntrainementsProgression});
+            connexion->Executer(requete, SqlProgression, {dateHeure, NbEntrainementsProgression});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<PointProgression> points;
@@ -435,8 +489,13 @@ const QStringList& MagasinResultats::ColonnesFaits()
     return NomsColonnesFaits;
 }
 
-QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence)
+QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& consequence) const
 {
+    if (probleme == ProblemeBase::Aucun)
+        return {};
+    if (connexion->serveur())
+        return Textes::ProblemeServeur(int(probleme) - 1, configuration.description()) + QStringLiteral("\n\n")
+             + consequence;
     const QString* cause = &Textes::BaseInaccessible;
     switch (probleme) {
     case ProblemeBase::Aucun:

@@ -1,11 +1,12 @@
-// The results file for the rest of the program: the one place that knows its
-// tables, its columns and its SQL. A saved training is every row of one
+// The results store for the rest of the program, a file or the school's
+// server: the one place that knows its tables, its columns and its SQL. A saved training is every row of one
 // stored date and time ("yyyy-MM-dd HH:mm:ss"), one row per table worked on.
 // Every verb opens the file when it needs to and reports a fault instead of
-// failing silently; what the user is told comes from ExpliquerProbleme.
+// failing silently; what the user is told comes from Expliquer.
 #pragma once
 
-#include "core/platform/ConnexionSqlite.h"
+#include "core/platform/Configuration.h"
+#include "core/platform/Connexion.h"
 #include "core/results/Bilan.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
@@ -13,6 +14,8 @@
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
+#include <memory>
+#include <optional>
 
 class MagasinResultats
 {
@@ -21,20 +24,29 @@ public:
     // folder. A store made before the facts were kept is brought up to date
     // as it is opened, unless told otherwise (a window that only reads).
     explicit MagasinResultats(const QString& nomConnexion, bool mettreAJour = true);
+    ~MagasinResultats();
+    // Kept on the school's server rather than in a file.
+    bool serveur() const;
+    // What the user is told of a fault: what went wrong with the results
+    // file or server, then what it means for what was being done. Empty when
+    // nothing went wrong.
+    QString Expliquer(ProblemeBase probleme, const QString& consequence) const;
 
     // Opens the file and checks that it is a results file.
     ProblemeBase Verifier();
     void Fermer();
-    QString nomConnexion() const { return connexion.nomConnexion(); }
+    QString nomConnexion() const { return connexion->nomConnexion(); }
     // Told true when a verb starts waiting for another program to let go of
-    // the file, false when the wait is over.
-    void QuandAttente(std::function<void(bool)> signal) { connexion.QuandAttente(std::move(signal)); }
+    // the store, false when the wait is over.
+    void QuandAttente(std::function<void(bool)> signal) { connexion->QuandAttente(std::move(signal)); }
 
     // Appends one row per table that has questions, in the order of the
     // tables, and the questions settled, in their order, all with the same
     // date and time, in one transaction: a failure leaves no row and no fact.
     // The date and time is the moment given, or the first second after it
-    // that no saved training has yet.
+    // that no saved training has yet. A save whose commit was lost with the
+    // server is looked for first: when it was kept after all, only the
+    // questions settled since are written.
     ProblemeBase EcrireResultats(const Resultats& resultats, const QList<Fait>& faits, const QDateTime& moment);
 
     // Whether the file holds at least one row.
@@ -77,16 +89,23 @@ public:
     static const QStringList& ColonnesFaits();
 
 private:
+    // A save lost with the server as it committed, kept or not.
+    struct EnSuspens
+    {
+        QString date;
+        QList<Fait> faits;
+    };
+
     ProblemeBase VerifierFichier(QSqlDatabase& base);
+    ProblemeBase Ecrire(const Resultats& resultats, const QList<Fait>& faits, const QDateTime& moment);
+    Lecture<bool> DateEnregistree(const QString& date);
     ProblemeBase EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date);
     ProblemeBase EcrireFaits(QSqlDatabase& base, const QList<Fait>& faits, const QString& date);
     ProblemeBase LireHistoire(int livret, int multiplicateur, HistoireFait& histoire);
 
-    ConnexionSqlite connexion;
+    ConfigurationServeur configuration;
+    std::unique_ptr<Connexion> connexion;
     bool mettreAJour;
-    bool faits = false;   // the file keeps the facts
+    bool faits = false;   // the store keeps the facts
+    std::optional<EnSuspens> enSuspens;
 };
-
-// What the user is told of a fault: what went wrong with the results file,
-// then what it means for what was being done. Empty when nothing went wrong.
-QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence);

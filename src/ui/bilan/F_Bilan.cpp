@@ -113,7 +113,7 @@ bool F_Bilan::Form_Load(const QDate& aujourdhui, bool resultatsNonEnregistres)
 {
     const Lecture<Bilan> lu = BaseDonnéesBilan.LireBilan();
     if (!lu) {
-        SignalerProbleme(this, ExpliquerProbleme(lu.probleme, Textes::BaseBilan));
+        SignalerProbleme(this, BaseDonnéesBilan.Expliquer(lu.probleme, Textes::BaseBilan));
         BaseDonnéesBilan.Fermer();
         return false;
     }

@@ -24,7 +24,7 @@ bool F_Calkado::EnregistrerResultats(const QString& siEchec)
     const ProblemeBase probleme =
         BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits,
                                     MomentEnregistrement(horlogeUtilisee.maintenant()));
-    SignalerProbleme(this, ExpliquerProbleme(probleme, siEchec));
+    SignalerProbleme(this, BaseDonnées.Expliquer(probleme, siEchec));
     return probleme == ProblemeBase::Aucun;
 }
 
@@ -70,7 +70,7 @@ void F_Calkado::B_Consulter_Click()
 {
     const Lecture<bool> contient = BaseDonnées.ContientDesResultats();
     if (!contient) {
-        SignalerProbleme(this, ExpliquerProbleme(contient.probleme, Textes::BaseConsultation));
+        SignalerProbleme(this, BaseDonnées.Expliquer(contient.probleme, Textes::BaseConsultation));
         return;
     }
     if (!contient.valeur) {

@@ -7,9 +7,9 @@
 #include "core/platform/Horloge.h"
 #include "core/results/TableauResultats.h"
 #include "ui/platform/Accessibilite.h"
+#include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
-#include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Son.h"
 
 #include <QCheckBox>
@@ -219,7 +219,7 @@ bool F_Calkado::PreparerRevision()
 {
     const Lecture<Bilan> lu = BaseDonnées.LireBilan();
     if (!lu) {
-        SignalerProbleme(this, ExpliquerProbleme(lu.probleme, Textes::BaseRevision));
+        SignalerProbleme(this, BaseDonnées.Expliquer(lu.probleme, Textes::BaseRevision));
         return false;
     }
     // The facts saved and those of the results on screen, as they stand today.

@@ -46,7 +46,7 @@ bool F_Consulter::Form_Load()
     dates.clear();
     const Lecture<QStringList> lues = BaseDonnéesConsulter.LireDates();
     if (!lues) {
-        SignalerProbleme(this, ExpliquerProbleme(lues.probleme, Textes::BaseConsultation));
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(lues.probleme, Textes::BaseConsultation));
         return false;
     }
     if (lues.valeur.isEmpty()) {
@@ -113,7 +113,7 @@ void F_Consulter::L_Date_Click()
     if (lus)
         resultats = lus.valeur;
     else
-        SignalerProbleme(this, ExpliquerProbleme(lus.probleme, Textes::BaseConsultation));
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(lus.probleme, Textes::BaseConsultation));
     ChargerResultats(resultats);
     AfficherResultats();
     G_Progression->Afficher(cle);
@@ -143,7 +143,7 @@ void F_Consulter::B_Supprimer_Click()
 {
     const Lecture<bool> contient = BaseDonnéesConsulter.ContientDesResultats();
     if (!contient) {
-        SignalerProbleme(this, ExpliquerProbleme(contient.probleme, Textes::BaseSuppression));
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(contient.probleme, Textes::BaseSuppression));
         return;
     }
     const QListWidgetItem* element = L_Date->currentItem();
@@ -152,7 +152,7 @@ void F_Consulter::B_Supprimer_Click()
     if (!ConfirmerSuppression(element->text()))
         return;
     const ProblemeBase probleme = BaseDonnéesConsulter.SupprimerEntrainement(dates.value(L_Date->currentRow()));
-    SignalerProbleme(this, ExpliquerProbleme(probleme, Textes::BaseSuppression));
+    SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(probleme, Textes::BaseSuppression));
     // A saved training that is no longer there leaves the list as well.
     if (probleme == ProblemeBase::Aucun || probleme == ProblemeBase::Introuvable)
         RetirerElementChoisi();
