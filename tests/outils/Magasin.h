@@ -10,6 +10,10 @@
 
 namespace Magasin {
 inline const QString Fichier = QStringLiteral("CalkadoVa.sqlite");
+// The tests run against the school's server (tests/ecole.sh): the program is
+// told so by the configuration of the working folder, and the helpers below
+// reach the server as the test's pupil, the file name given ignored.
+bool SurServeur();
 // Every row, in the order added: "DateHeure|Multiplicateur1a12|Aléatoire|NumLivret|
 // NbQuestionParLivret|NbQuestionEssai1|TempsTotalEssai1|NbQuestionEssai2|NbQuestionRéponse".
 QStringList lignes(const QString& fichier = Fichier);

@@ -1,5 +1,6 @@
 #include "Outils.h"
 
+#include "Magasin.h"
 #include "core/Textes.h"
 #include "core/platform/ConnexionSqlite.h"
 #include "ui/platform/Ressources.h"
@@ -75,6 +76,16 @@ DossierProgramme::DossierProgramme(bool avecProgramme, bool avecBase)
     if (avecBase && !CreerBase(QStringLiteral(CALKADO_SCHEMA), base()))
         qFatal("Impossible de créer le magasin des résultats");
     QDir::setCurrent(dossier.path());
+    if (Magasin::SurServeur()) {
+        // The program's configuration names the server, its pupil starts afresh.
+        QDir(dossier.path()).mkpath(QStringLiteral("configuration/calkado"));
+        QFile configuration(dossier.filePath(QStringLiteral("configuration/calkado/calkado.conf")));
+        if (!configuration.open(QIODevice::WriteOnly) || configuration.write("[serveur]\nbase=calkado\n") < 0)
+            qFatal("Impossible d'écrire la configuration");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.filePath(QStringLiteral("configuration"))));
+        if (avecBase)
+            Magasin::executer({QStringLiteral("DELETE FROM %T"), QStringLiteral("DELETE FROM %F")});
+    }
 }
 
 DossierProgramme::~DossierProgramme()
