@@ -4,6 +4,7 @@
 #include "OutilsMesures.h"
 
 #include "core/results/MagasinResultats.h"
+#include "ui/bilan/F_Bilan.h"
 #include "ui/viewer/F_Consulter.h"
 #include "ui/viewer/GrapheProgression.h"
 
@@ -20,15 +21,27 @@ namespace {
 
 struct Figures
 {
-    Serie ouverture, affichage, graphe, suppression, enregistrement;
+    Serie ouverture, affichage, graphe, suppression, enregistrement, bilan;
 };
 
+// Three tables of ten questions each: seven right at once in 2.5 s, two
+// later, one given; and the facts that agree with them.
 Resultats TroisTables()
 {
     Resultats resultats;
     for (const int i : {1, 5, 7})
-        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 250};
+        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 175};
     return resultats;
+}
+
+QList<Fait> LeursFaits()
+{
+    QList<Fait> faits;
+    for (const int livret : {3, 7, 9})
+        for (int m = 1; m <= 10; ++m)
+            faits.append({livret, m, m <= 7 ? Issue::Essai1 : m <= 9 ? Issue::Essai2 : Issue::Reponse, m <= 7 ? 1 : 3,
+                          25});
+    return faits;
 }
 
 Figures Mesurer(int entrainements)
@@ -74,11 +87,22 @@ Figures Mesurer(int entrainements)
     }
     visionneuse.done(QDialog::Accepted);
 
+    // The grid of the facts, read and shown.
+    for (int i = 0; i < 10; ++i) {
+        F_Bilan bilan;
+        f.bilan.valeurs.push_back(Chronometrer([&] {
+            if (!bilan.Form_Load(QDate(2026, 12, 7), false))
+                qFatal("Le bilan ne s'ouvre pas");
+            bilan.show();
+        }));
+        bilan.done(QDialog::Accepted);
+    }
+
     MagasinResultats magasin(QStringLiteral("mesure"));
     const QDateTime debut(QDate(2030, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 20; ++i) {
         const auto t = Horodatage::now();
-        if (magasin.EcrireResultats(TroisTables(), debut.addSecs(60 * i)) != ProblemeBase::Aucun)
+        if (magasin.EcrireResultats(TroisTables(), LeursFaits(), debut.addSecs(60 * i)) != ProblemeBase::Aucun)
             qFatal("L'enregistrement a échoué");
         f.enregistrement.valeurs.push_back(MillisecondesDepuis(t));
     }
@@ -160,7 +184,8 @@ void MesurerConsultation(Rapport& rapport)
         {QStringLiteral("Autre entraînement affiché (avec le graphique)"), &Figures::affichage, lecture, 10},
         {QStringLiteral("Graphique de progression redessiné"), &Figures::graphe, lecture, 10},
         {QStringLiteral("Entraînement supprimé (après « Oui »)"), &Figures::suppression, ecriture, 30},
-        {QStringLiteral("Entraînement enregistré (3 tables)"), &Figures::enregistrement, ecriture, 20},
+        {QStringLiteral("Entraînement enregistré (3 tables, 30 faits)"), &Figures::enregistrement, ecriture, 20},
+        {QStringLiteral("Bilan des tables ouvert"), &Figures::bilan, fenetre, 100},
     };
     for (const Mesure& m : mesures)
         for (std::size_t i = 0; i < figures.size(); ++i) {
@@ -168,8 +193,9 @@ void MesurerConsultation(Rapport& rapport)
             const bool cible = tailles[i] == 10000;
             bool tenue = !cible || serie.mediane() < m.cible;
             QString texteCible = cible ? QStringLiteral("< %1 ms").arg(m.cible) : QStringLiteral("–");
-            // Showing one saved training must not depend on how many there are.
-            if ((m.serie == &Figures::affichage || m.serie == &Figures::graphe) && i > 0) {
+            // Showing one saved training, or the grid, must not depend on how
+            // many there are.
+            if ((m.serie == &Figures::affichage || m.serie == &Figures::graphe || m.serie == &Figures::bilan) && i > 0) {
                 tenue = tenue && serie.mediane() < 2 * (figures[0].*m.serie).mediane() + 1;
                 const QString constant = QStringLiteral("comme avec 100");
                 texteCible = cible ? texteCible + QStringLiteral(", ") + constant : constant;

@@ -10,7 +10,8 @@
 #include <functional>
 
 // Saved trainings ten minutes apart from 2020 on, that many, each with the
-// tables chosen by chance (six on average) and plausible counts.
+// tables chosen by chance (six on average), plausible counts, and the facts
+// that agree with them (about 60 a saved training).
 void RemplirEntrainements(const QString& fichier, int entrainements);
 
 // Runs the action, then lets the windows process what it caused (painting

@@ -1,6 +1,11 @@
--- The results store of Calkado: one row per multiplication table worked on
--- in a saved training. The rows of one saved training share their DateHeure.
--- Rows are only ever added or deleted; "Id" keeps the order they were added in.
+-- The results store of Calkado. It is made in sections, each ending with the
+-- version it brings the store to: a new store gets them all, and the program
+-- brings an older store up to date with the sections after its version.
+-- A statement ends with a ";" that ends its line.
+
+-- One row per multiplication table worked on in a saved training. The rows of
+-- one saved training share their DateHeure. Rows are only ever added or
+-- deleted; "Id" keeps the order they were added in.
 CREATE TABLE "TCalkado" (
     "Id"                  INTEGER PRIMARY KEY,
     "DateHeure"           TEXT    NOT NULL,   -- local time, 'YYYY-MM-DD HH:MM:SS'
@@ -16,3 +21,29 @@ CREATE TABLE "TCalkado" (
 
 -- A saved training is found by its date and time.
 CREATE INDEX "TCalkado_DateHeure" ON "TCalkado" ("DateHeure");
+
+PRAGMA user_version = 0;
+
+-- Every question settled in a saved training, in the order of settling. The
+-- facts of one table of a saved training agree with its row of "TCalkado":
+-- as many, split the same way, the times of the right first tries summing to
+-- its time.
+CREATE TABLE "TFait" (
+    "Id"             INTEGER PRIMARY KEY,
+    "DateHeure"      TEXT    NOT NULL,   -- its saved training's
+    "NumLivret"      INTEGER NOT NULL,   -- the table, 2 to 12 (the second term)
+    "Multiplicateur" INTEGER NOT NULL,   -- 1 to 12 (the first term)
+    "Issue"          INTEGER NOT NULL,   -- 1: right at the first try, 2: at a later one, 3: answer given
+    "NbEssais"       INTEGER NOT NULL,   -- tries counted
+    "Dixiemes"       INTEGER NOT NULL    -- from the question shown to its settling, in tenths of a second
+);
+
+-- The facts of a saved training, and the last settlings of one fact.
+CREATE INDEX "TFait_DateHeure" ON "TFait" ("DateHeure", "NumLivret");
+CREATE INDEX "TFait_Fait" ON "TFait" ("NumLivret", "Multiplicateur", "Id");
+
+-- A row deleted, by any program, takes the facts of its table with it.
+CREATE TRIGGER "TCalkado_Faits" AFTER DELETE ON "TCalkado"
+BEGIN DELETE FROM "TFait" WHERE "DateHeure" = OLD."DateHeure" AND "NumLivret" = OLD."NumLivret"; END;
+
+PRAGMA user_version = 1;

@@ -36,7 +36,7 @@ inline const QStringList Totaux = {"L_NbQuestionTotal", "L_NbQuestionEssai1Total
 inline const QStringList Titres = {"Nombre de questions", "OK au 1er essai", "OK 2ème essai ou +", "Réponse fournie",
                             "Temps 1er essai", "Total"};
 inline const QStringList ZoneQuestion = {"L_Terme1", "L_Fois", "L_Terme2", "L_Egal", "T_Résultat", "L_Vérification", "L_Time"};
-inline const QStringList CommandesResultats = {"B_Aide", "B_Consulter", "B_Raz", "B_Enregistrer"};
+inline const QStringList CommandesResultats = {"B_Aide", "B_Consulter", "B_Raz", "B_Enregistrer", "B_Bilan"};
 
 inline QString nom(const QString& tableau, int i) { return QString("%1_%2").arg(tableau).arg(i); }
 inline QStringList noms(const QString& tableau, int n)
@@ -266,7 +266,7 @@ struct Fenetre
             const auto* b = ctrl<QPushButton>(n);
             s += " " + n.mid(2) + (!b->isEnabled() ? "-" : b->isDefault() ? "*" : "+");
         }
-        const QStringList choix = QStringList{"Fr_Multiplicateur", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire"}
+        const QStringList choix = QStringList{"Fr_Multiplicateur", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire", "C_Revoir"}
                                 + noms("C_Livret", 11);
         const auto ouverts = ceux(choix, &QWidget::isEnabled).size();
         s += ouverts == choix.size() ? " | choix ouvert" : ouverts == 0 ? " | choix fermé" : " | choix mixte";

@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Connexion = "BaseDonnéesConsulter";
+const QString ConnexionConsulter = "BaseDonnéesConsulter";
 
 // The one question asked before deleting the item given.
 QStringList confirmation(const QString& element)
@@ -190,16 +190,16 @@ private slots:
             QVERIFY2(bleus >= 10, n);
         }
 
-        for (const char* n : {"B_Supprimer", "C_Fermer"}) {
+        for (const char* n : {"B_Supprimer", "G_Progression", "C_Fermer"}) {   // the chart after the designed order
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), b.ctrl(n));
         }
         // No default button: Enter presses the one with the focus, and closing
         // closes the connection.
-        QVERIFY(QSqlDatabase::contains(Connexion));
+        QVERIFY(QSqlDatabase::contains(ConnexionConsulter));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!b.v->isVisible());
-        QVERIFY(!QSqlDatabase::contains(Connexion));
+        QVERIFY(!QSqlDatabase::contains(ConnexionConsulter));
         QCOMPARE(b.repondeur.vus.size(), 0);
     }
 
@@ -341,6 +341,38 @@ private slots:
         QTest::mouseClick(b.ctrl("L_Livret_7"), Qt::LeftButton);
         QCOMPARE(b.progression(), u"Progression : table de 9 1s"_s);
         QCOMPARE(b.repondeur.vus.size(), 2);
+    }
+
+    // Rows another program wrote: one with an empty date lists with a clear
+    // text and goes when deleted, and huge counts and times show whole in
+    // their own cells. A training that another program deleted meanwhile is
+    // said to be gone, and leaves the list.
+    void lignesEtrangeres()
+    {
+        Banc b;
+        QVERIFY(b.consulter({"|0|0|4|2|2|20|0|0", "2026-03-13 09:00:00|0|0|2|1|1|9|0|0",
+                             "2026-03-14 10:00:05|1|1|7|2147483647|1|32767|0|0", "2026-03-14 10:00:05|1|1|6|2|1|15|1|0"}));
+        QCOMPARE(b.vue(), u"[14/03/2026 10:00:05], 13/03/2026 09:00:00, (sans date) | 1-12 aléatoire | "
+                          "6=2;1;1,5;1; 7=2147483647;1;3276,7;; | 2147483649;2;1639,1;1;"_s);
+        for (const QLabel* cellule : b.v->findChildren<QLabel*>(QRegularExpression("^L_(Nb|Temps)")))
+            QVERIFY2(QFontMetricsF(cellule->font()).horizontalAdvance(cellule->text()) <= cellule->width(),
+                     qPrintable(cellule->objectName() + " : " + cellule->text()));
+        QCOMPARE(b.ctrl("L_NbQuestion_4")->font().pointSizeF(), 14.25);
+        QVERIFY(b.ctrl("L_NbQuestion_5")->font().pointSizeF() < 14.25);
+
+        b.choisir(2);
+        QCOMPARE(b.vue(), u"14/03/2026 10:00:05, 13/03/2026 09:00:00, [(sans date)] | 1-10 dans l'ordre | "
+                          "4=2;2;1,0;; | 2;2;1,0;;"_s);
+        QCOMPARE(boites(b.supprimer()), confirmation("(sans date)"));
+        QCOMPARE(Magasin::lignes().size(), 3);
+        QVERIFY(b.vue().startsWith(u"14/03/2026 10:00:05, [13/03/2026 09:00:00] |"_s));
+
+        b.choisir(0);
+        Magasin::executer({"DELETE FROM %T WHERE \"DateHeure\" = '2026-03-14 10:00:05'"});
+        const QList<MessageVu> vus = b.supprimer();
+        QCOMPARE(vus.size(), 2);
+        verifierPanne(vus[1], {"n'est plus dans le fichier", "n'a pas été supprimé"});
+        QCOMPARE(b.vue(), u"[13/03/2026 09:00:00] | 1-10 dans l'ordre | 2=1;1;0,9;; | 1;1;0,9;;"_s);
     }
 };
 

@@ -1,24 +1,47 @@
 // The results store on real files: the dates of the list read back exactly in
 // every language, files that are not a results store, a store replaced while
-// in use, a deletion refused without losing anything.
+// in use, a deletion refused without losing anything, saves in the same
+// second, the facts with their saved training, old stores, rows another
+// program wrote.
 #include "Magasin.h"
 #include "Outils.h"
+#include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
 #include "core/results/MagasinResultats.h"
 
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QDateTime Moment(QDate(2026, 3, 14), QTime(10, 0, 5), Qt::UTC);
 
-// The results of one table, with counts it can be recognised by.
-Resultats resultats(int table)
+// The results of the tables given, each with counts it can be recognised by.
+Resultats resultats(std::initializer_list<int> tables)
 {
     Resultats r{};
-    r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
+    for (const int table : tables)
+        r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
     return r;
+}
+
+// A save's row of the results above, as Magasin::lignes() reads it.
+QString ligne(const QString& date, int table)
+{
+    return QStringLiteral("%1|1|1|%2|%3|%2|%4|2|1").arg(date).arg(table).arg(table + 3).arg(table * 10);
+}
+
+// A store as Calkado made them before it kept the facts.
+void AncienMagasin()
+{
+    QFile schema(CALKADO_SCHEMA);
+    QVERIFY(schema.open(QIODevice::ReadOnly));
+    const QString texte = QString::fromUtf8(schema.readAll());
+    QStringList anciennes = InstructionsSchema(texte);
+    anciennes.resize(anciennes.size() - InstructionsSchema(texte, 0).size());
+    Magasin::executer(anciennes);
 }
 
 } // namespace
@@ -74,12 +97,12 @@ private slots:
         QCOMPARE(base.ContientDesResultats().probleme, ProblemeBase::PasUneBase);
         QFile::remove("CalkadoVa.sqlite");
         Magasin::executer({"CREATE TABLE %T (\"DateHeure\" TEXT, \"NumLivret\" INTEGER)"});
-        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::PasUneBase);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::PasUneBase);
 
         // The set-up never replaces a store that is there.
         QFile::remove("CalkadoVa.sqlite");
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         QVERIFY(!CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
         QCOMPARE(Magasin::lignes().size(), 1);
     }
@@ -90,11 +113,11 @@ private slots:
         MagasinResultats base("test");
         // Removed while open, the fault is the viewer's test; replaced between
         // two saves that both succeed, the new one is written.
-        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ancien.sqlite"));
         QVERIFY(CreerBase(CALKADO_SCHEMA, "CalkadoVa.sqlite"));
-        QCOMPARE(base.EcrireResultats(resultats(6), Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), QStringList{"2026-03-14 10:00:05|1|1|6|9|6|60|2|1"});
+        QCOMPARE(base.EcrireResultats(resultats({6}), {}, Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-03-14 10:00:05", 6)});
         QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
 
@@ -102,7 +125,7 @@ private slots:
     {
         DossierProgramme dossier;
         MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats(3), Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
         base.Fermer();
         struct Protection
         {
@@ -113,6 +136,120 @@ private slots:
             QSKIP("this file system cannot make a file read-only for this user");
         QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::LectureSeule);
         QCOMPARE(base.LireDates().valeur, QStringList{TexteBase(Moment)});
+    }
+
+    // Two programs saving in the same second, or in a second a saved training
+    // has already: each save gets a date and time of its own.
+    void enregistrements_dans_la_meme_seconde()
+    {
+        DossierProgramme dossier;
+        Magasin::ajouter(ligne("2026-03-14 10:00:06", 9));
+        MagasinResultats un("un"), autre("autre");
+        QCOMPARE(un.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
+        QCOMPARE(autre.EcrireResultats(resultats({4, 5}), {}, Moment), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), (QStringList{ligne("2026-03-14 10:00:06", 9), ligne("2026-03-14 10:00:05", 3),
+                                                 ligne("2026-03-14 10:00:07", 4), ligne("2026-03-14 10:00:07", 5)}));
+        QCOMPARE(un.LireDates().valeur,
+                 (QStringList{"2026-03-14 10:00:07", "2026-03-14 10:00:05", "2026-03-14 10:00:06"}));
+        // One deletion takes one saved training.
+        QCOMPARE(un.SupprimerEntrainement("2026-03-14 10:00:07"), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 2);
+    }
+
+    // The facts go with their saved training: written with it or not at all,
+    // deleted with it, twins together, and with a row another program
+    // deletes. An old store is brought up to date once, its rows kept.
+    void faitsAvecLeurEntrainement()
+    {
+        DossierProgramme dossier(true, false);
+        AncienMagasin();
+        Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::faits(), QStringList());
+        const QList<Fait> faits = {{7, 3, Issue::Essai1, 1, 12}, {8, 4, Issue::Reponse, 3, 40}};
+        QCOMPARE(base.EcrireResultats(resultats({7, 8}), faits, Moment), ProblemeBase::Aucun);
+        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits);
+        QCOMPARE(Magasin::faits().value(1), u"2026-03-14 10:00:05|8|4|3|3|40"_s);
+        MagasinResultats encore("encore");
+        QCOMPARE(encore.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 3);
+
+        Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON %F WHEN NEW.\"NumLivret\" = 8 "
+                           "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
+        QVERIFY(base.EcrireResultats(resultats({7, 8}), faits, Moment.addDays(1)) != ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes().size(), 3);
+        QCOMPARE(Magasin::faits().size(), 2);
+        Magasin::executer({"DROP TRIGGER echec"});
+
+        // A series longer than the settlings the grid keeps, counted whole.
+        QList<Fait> serie = {{9, 9, Issue::Essai2, 2, 30}};
+        serie.insert(1, 12, {9, 9, Issue::Essai1, 1, 30});
+        QCOMPARE(base.EcrireResultats(resultats({9}), serie, Moment.addDays(2)), ProblemeBase::Aucun);
+        QCOMPARE(base.LireBilan().valeur.fait(9, 9).serie, 12);
+        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment.addDays(2))), ProblemeBase::Aucun);
+
+        Magasin::executer({"DELETE FROM %T WHERE \"NumLivret\" = 7"});
+        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits.mid(1));
+        Magasin::ajouter(ligne(TexteBase(Moment), 9));   // a twin
+        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::Aucun);
+        QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-01-02 08:00:00", 5)});
+        QCOMPARE(Magasin::faits(), QStringList());
+    }
+
+    // An old store that cannot be brought up to date: read as it is, without
+    // facts; nothing is saved.
+    void ancienMagasinEnLectureSeule()
+    {
+        DossierProgramme dossier(true, false);
+        AncienMagasin();
+        Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
+        struct Protection
+        {
+            bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+            ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+        } protection;
+        if (!protection.active)
+            QSKIP("this file system cannot make a file read-only for this user");
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(base.LireDates().valeur, QStringList{"2026-01-02 08:00:00"});
+        const Lecture<Bilan> bilan = base.LireBilan();
+        QVERIFY(bilan && bilan.valeur.fait(5, 3).derniers.isEmpty());
+        QCOMPARE(base.EcrireResultats(resultats({7}), {{7, 3, Issue::Essai1, 1, 12}}, Moment),
+                 ProblemeBase::LectureSeule);
+    }
+
+    // What stands at the file's name, and rows another program wrote: each
+    // named as it is.
+    void diagnostics_et_lignes_etrangeres()
+    {
+        DossierProgramme dossier(true, false);
+        MagasinResultats base("test");
+        QVERIFY(QFile::link("CalkadoVa.sqlite", "CalkadoVa.sqlite"));   // a link that loops
+        QCOMPARE(base.Verifier(), ProblemeBase::Inaccessible);
+        QFile::remove("CalkadoVa.sqlite");
+        QVERIFY(QFile::link("ailleurs.sqlite", "CalkadoVa.sqlite"));    // a link to nothing
+        QCOMPARE(base.Verifier(), ProblemeBase::Absent);
+        QFile::remove("CalkadoVa.sqlite");
+
+        // A column that a save would leave without a value: not a results file.
+        const QString colonnes = "\"Id\" INTEGER PRIMARY KEY, \"DateHeure\" TEXT, \"Multiplicateur1a12\" INTEGER, "
+                                 "\"Aléatoire\" INTEGER, \"NumLivret\" INTEGER, \"NbQuestionParLivret\" INTEGER, "
+                                 "\"NbQuestionEssai1\" INTEGER, \"TempsTotalEssai1\" INTEGER, "
+                                 "\"NbQuestionEssai2\" INTEGER, \"NbQuestionRéponse\" INTEGER";
+        Magasin::executer({"CREATE TABLE %T (" + colonnes + ", \"Eleve\" TEXT NOT NULL)"});
+        QCOMPARE(base.Verifier(), ProblemeBase::PasUneBase);
+        Magasin::executer({"DROP TABLE %T", "CREATE TABLE %T (" + colonnes + ", \"Eleve\" TEXT NOT NULL DEFAULT '')"});
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+
+        // A row without a date is no saved training; one with an empty date
+        // is, and goes when deleted. What is not there cannot be deleted.
+        Magasin::executer({"INSERT INTO %T (\"DateHeure\", \"NumLivret\") VALUES (NULL, 3), ('', 4)"});
+        QCOMPARE(base.LireDates().valeur, QStringList{""});
+        QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Aucun);
+        QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Introuvable);
+        QCOMPARE(Magasin::lignes().size(), 1);
     }
 };
 

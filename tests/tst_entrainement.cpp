@@ -1,7 +1,8 @@
 // The rules of a training without its window: the draw at random with its
 // pools (the main window's tests play the draw in order through), the tries
-// with their refusals and the answer given, the phrases chosen by chance,
-// counters that never wrap, the reading of a typed number.
+// with their refusals and the answer given, the rounds of a review of
+// mistakes, the phrases chosen by chance, counters that never wrap, the
+// reading of a typed number.
 #include "Factices.h"
 #include "core/training/Entrainement.h"
 #include "core/training/LectureNombre.h"
@@ -76,6 +77,34 @@ private slots:
         QCOMPARE((QList<qint32>{c.NbQuestionParLivret[t], c.NbQuestionEssai1[t], c.NbQuestionEssai2[t],
                                 c.NbQuestionRéponse[t], c.TempsTotalEssai1[t]}),
                  (QList<qint32>{3, 1, 1, 1, 43}));
+    }
+
+    void revisionParTours()
+    {
+        // In order: a fact missed comes back after the others, one right at the
+        // first try leaves; at random, never the fact just asked while two are left.
+        const Question a{2, 7}, b{3, 7}, c{5, 7};
+        Revision r;
+        r.Commencer({a, b, c});
+        QStringList vues;
+        for (const Issue issue : {Issue::Essai2, Issue::Essai1, Issue::Reponse, Issue::Essai1, Issue::Essai2, Issue::Essai1}) {
+            QVERIFY(!r.terminee());
+            const Question q = r.Tirer(false, {});
+            vues << texte(q);
+            r.Regler(q, issue);
+        }
+        QCOMPARE(vues, (QStringList{"2x7", "3x7", "5x7", "2x7", "5x7", "5x7"}));
+        QVERIFY(r.terminee());
+
+        QList<int> rangs = {0, 0, 1, 1, 0};
+        const auto rang = [&rangs](int n) { return std::min(rangs.takeFirst(), n - 1); };
+        r.Commencer({a, b});
+        QCOMPARE(r.Tirer(true, rang), a);
+        r.Regler(a, Issue::Essai2);
+        QCOMPARE(r.Tirer(true, rang), b);
+        r.Regler(b, Issue::Essai2);
+        QCOMPARE(r.Tirer(true, rang), a);   // the new round's b refused: it was just asked
+        QVERIFY(rangs.isEmpty());
     }
 
     void tirageAleatoireSuitLesNombres()

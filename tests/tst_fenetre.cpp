@@ -74,7 +74,7 @@ private slots:
             for (const QString& n : controles)
                 QCOMPARE(n + " : " + style(w.ctrl(n)), n + " : " + attendu);
 
-        QStringList ordre, attendu = QStringList{"B_Quitter", "O_1a10", "O_1a12", "C_Aléatoire"} + noms("C_Livret", 11);
+        QStringList ordre, attendu = QStringList{"B_Quitter", "O_1a10", "O_1a12", "C_Aléatoire", "C_Revoir"} + noms("C_Livret", 11);
         attendu << "T_Résultat" << "B_Nouveau" << "B_Test" << "B_Résultat" << "B_Entrainement" << CommandesResultats;
         QWidget* c = w.ctrl("B_Quitter");
         do {

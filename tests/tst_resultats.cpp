@@ -1,5 +1,6 @@
-// The texts of the results table, the results-present test, and the scale of
-// the progress chart's times.
+// The texts of the results table, the results-present test, the scale of
+// the progress chart's times, and the rules of the grid of the facts.
+#include "core/results/Bilan.h"
 #include "core/results/Progression.h"
 #include "core/results/TableauResultats.h"
 
@@ -81,6 +82,72 @@ private slots:
             p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
                         {"2026-03-16 10:00:00", 0, 0, 0, false}};
             QVERIFY2(p.echelleTemps() == echelle, qPrintable(QString("%1 : %2").arg(dixiemes).arg(p.echelleTemps())));
+        }
+    }
+
+    void etatsDesFaits_data()
+    {
+        // Settlings oldest first, a day apart from 1 December on: "1" right at
+        // the first try (its tenths after ":"), "2" at a later try, "3" given.
+        QTest::addColumn<QString>("reglements");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<bool>("duLe3");
+        const QString f = "7 x 8 = 56 : ";
+        QTest::newRow("jamais vu") << "" << f + "jamais vu" << false;
+        QTest::newRow("donné") << "3" << f + "à revoir ; dernière fois le 01/12/2026 ; à revoir le 01/12/2026" << true;
+        QTest::newRow("en cours") << "1:24" << f + "en cours, 1 fois de suite du premier coup ; dernière fois le "
+                                                   "01/12/2026 ; 2,4 s en moyenne ; à revoir le 02/12/2026" << true;
+        QTest::newRow("dû juste le jour dit") << "2 1:10 1:10" << f + "en cours, 2 fois de suite du premier coup ; "
+                                                 "dernière fois le 03/12/2026 ; 1,0 s en moyenne ; à revoir le 06/12/2026"
+                                              << false;
+        QTest::newRow("troisième: automatisé à 3,0 s") << "1:30 1:30 1:30" << f + "automatisé, 3 fois de suite du "
+                                                          "premier coup ; dernière fois le 03/12/2026 ; 3,0 s en moyenne ; "
+                                                          "à revoir le 10/12/2026" << false;
+        QTest::newRow("le plus lent avant les trois derniers") << "1:31 1:10 1:10 1:10" << f + "automatisé, 4 fois de suite du premier coup ; "
+                                           "dernière fois le 04/12/2026 ; 1,0 s en moyenne ; à revoir le 18/12/2026"
+                                        << false;
+        QTest::newRow("acquis") << "1:10 1:31 1:10 1:10" << f + "acquis, 4 fois de suite du premier coup ; dernière fois "
+                                   "le 04/12/2026 ; 1,7 s en moyenne ; à revoir le 18/12/2026" << false;
+        QTest::newRow("boîte 5") << "2 1:5 1:5 1:5 1:5 1:5 1:5" << f + "automatisé, 6 fois de suite du premier coup ; "
+                                    "dernière fois le 07/12/2026 ; 0,5 s en moyenne ; à revoir le 06/01/2027" << false;
+        QTest::newRow("manqué après cinq") << "1:5 1:5 1:5 1:5 1:5 2" << f + "à revoir ; dernière fois le 06/12/2026 ; "
+                                              "à revoir le 06/12/2026" << false;
+    }
+
+    void etatsDesFaits()
+    {
+        QFETCH(QString, reglements);
+        QFETCH(QString, detail);
+        QFETCH(bool, duLe3);
+        Bilan bilan;
+        QDate jour(2026, 12, 1);
+        for (const QString& r : reglements.split(' ', Qt::SkipEmptyParts)) {
+            const Fait fait{8, 7, Issue(r.left(1).toInt()), 1, qint32(r.section(':', 1).toInt())};
+            bilan.Ajouter({fait, {8, 6, Issue::Essai1, 1, 0}}, jour);   // another fact between
+            jour = jour.addDays(1);
+        }
+        const SituationFait s = Evaluer(bilan.fait(8, 7));
+        QCOMPARE(DetailFait(8, 7, s, francais), detail);
+        QCOMPARE(s.du(QDate(2026, 12, 3)), duLe3);
+    }
+
+    void faitsARevoir()
+    {
+        // Due on 6 December, then on the 8th: what is to review; the table
+        // ticked only, multipliers up to 10. 3 x 7, two in a row, comes back on the 8th.
+        Bilan bilan;
+        const QDate jour(2026, 12, 5);
+        bilan.Ajouter({{7, 2, Issue::Essai2, 2, 50}, {7, 3, Issue::Essai1, 1, 20}, {7, 11, Issue::Reponse, 3, 90},
+                       {3, 5, Issue::Reponse, 3, 90}},
+                      jour.addDays(-2));
+        bilan.Ajouter({{7, 3, Issue::Essai1, 1, 20}, {7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Essai2, 2, 20}}, jour);
+        Coches coches{};
+        coches[7 - PremierLivret] = true;
+        for (const auto& [jours, attendus] : QList<QPair<int, QString>>{{1, "2x7 4x7 9x7"}, {3, "2x7 3x7 4x7 9x7"}}) {
+            QStringList faits;
+            for (const Question& q : FaitsARevoir(bilan, coches, 10, jour.addDays(jours)))
+                faits << QStringLiteral("%1x%2").arg(q.terme1).arg(q.terme2);
+            QCOMPARE(faits.join(' '), attendus);
         }
     }
 };

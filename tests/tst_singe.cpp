@@ -3,6 +3,7 @@
 // checked after each one. The seed comes from CALKADO_GRAINE and the number of
 // actions from CALKADO_ACTIONS; a failure names the seed and the last actions.
 #include "FenetrePrincipale.h"
+#include "core/results/Bilan.h"
 #include "core/results/TableauResultats.h"
 #include "ui/viewer/F_Consulter.h"
 
@@ -28,8 +29,8 @@ const QStringList Configurations = {
 // Clicks of the main window, each with its weight among the actions.
 const QList<QPair<QString, double>> Clics = {
     {"B_Entrainement", 2.5}, {"B_Nouveau", 8}, {"B_Test", 1.5}, {"B_Résultat", 2}, {"T_Résultat", .5},
-    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"B_Aide", .2}, {"B_Raz", .7},
-    {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Quitter", .2}};
+    {"O_1a10", 1}, {"O_1a12", 1}, {"C_Aléatoire", 1}, {"C_Revoir", .7}, {"B_Aide", .2}, {"B_Raz", .7},
+    {"B_Enregistrer", 3}, {"B_Consulter", 1}, {"B_Bilan", .5}, {"B_Quitter", .2}};
 
 // What a results table must show for those counters, as etiquettesTableau()
 // lists its labels; the headings once it was drawn.
@@ -75,6 +76,7 @@ struct Singe : Fenetre
     QSqlDatabase base;               // the test's own look at the store
     qint64 version = -1;             // of the store when last read
     QStringList magasin;             // the rows it must hold: those saved, less those deleted
+    QStringList faits;               // the facts it must hold, likewise
     QStringList dates;               // what the open viewer must list
     QStringList reponses;            // the boxes answered during the current action
     std::deque<QString> journal;     // the last actions and answers
@@ -165,7 +167,10 @@ struct Singe : Fenetre
         for (const auto& [n, p] : clics)
             if (ctrl(n)->isEnabled() && ctrl(n)->isVisible())
                 possibles.append({"clic " + n, p, [this, n = n] {
-                    n == "B_Enregistrer" ? enregistrer() : n == "B_Consulter" ? consulter() : cliquer(n);
+                    n == "B_Enregistrer" ? enregistrer()
+                    : n == "B_Consulter" ? consulter()
+                    : n == "B_Bilan"     ? bilan()
+                                         : cliquer(n);
                 }});
         const QString juste = QString::number(texte("L_Terme1").toInt() * texte("L_Terme2").toInt());
         const QString faux = QString::number(tirer(150)), chiffre = QString::number(tirer(10));
@@ -194,12 +199,16 @@ struct Singe : Fenetre
         QTest::keyClick(w, Qt::Key_Return);
     }
 
-    // A save adds one row per table with questions, all of the moment of the save.
+    // A save adds one row per table with questions, all of the moment of the
+    // save, or of the first second after it that no saved training has.
     void enregistrer()
     {
         QStringList lignes;
         const CompteursLivrets& c = f.Compteurs();
-        const QString debut = horloge.date.toString("yyyy-MM-dd HH:mm:ss")
+        QDateTime moment = horloge.date;
+        while (magasin.filter(moment.toString("yyyy-MM-dd HH:mm:ss|")).size() > 0)
+            moment = moment.addSecs(1);
+        const QString debut = moment.toString("yyyy-MM-dd HH:mm:ss")
                             + QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
                                   .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
         for (int i = 0; i < NbLivrets; ++i)
@@ -207,9 +216,35 @@ struct Singe : Fenetre
                 lignes << debut + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2).arg(c.NbQuestionParLivret[i])
                                       .arg(c.NbQuestionEssai1[i]).arg(c.TempsTotalEssai1[i])
                                       .arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+        QStringList questions;
+        for (const Fait& q : f.Faits())
+            questions << QString("%1|%2|%3|%4|%5|%6").arg(debut.left(19)).arg(q.livret).arg(q.multiplicateur)
+                             .arg(int(q.issue)).arg(q.nbEssais).arg(q.dixiemes);
         cliquer("B_Enregistrer");
-        if (reponses.contains(Enregistrer + " : Oui"))
+        if (reponses.contains(Enregistrer + " : Oui")) {
             magasin += lignes;
+            faits += questions;
+        }
+    }
+
+    // The grid of the facts, modal, looked at and closed by Escape or Fermer.
+    void bilan()
+    {
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
+            auto* b = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!b || b->objectName() != "F_Bilan" || !b->isVisible())
+                return;
+            attente.stop();
+            int total = 0;
+            for (int etat = 0; etat < NbEtatsFait; ++etat)
+                total += b->findChild<QLabel*>(nom("L_Legende", etat))->text().section(" : ", 1).toInt();
+            if (total != NbFaits && echec.isEmpty())
+                echec = QString("bilan : %1 faits").arg(total);
+            tirer(2) ? QTest::keyClick(b, Qt::Key_Escape) : b->findChild<QAbstractButton*>("B_Fermer")->click();
+        });
+        attente.start(1);
+        cliquer("B_Bilan");
     }
 
     // The viewer, modal, driven from within until a random action closes it.
@@ -257,6 +292,7 @@ struct Singe : Fenetre
                 if (reponses.contains(Supprimer + " : Oui")) {
                     const QString d = dates.takeAt(ligne);
                     magasin.removeIf([&](const QString& l) { return l.startsWith(d); });
+                    faits.removeIf([&](const QString& l) { return l.startsWith(d); });
                 }
             }, v);
         } else {
@@ -274,13 +310,33 @@ struct Singe : Fenetre
         }
     }
 
+    // The facts of a table are as many as its questions, split as they are,
+    // the times of the right first tries summing to its time.
+    static QString accord(const CompteursLivrets& c, const QList<Fait>& questions)
+    {
+        CompteursLivrets d;
+        for (const Fait& q : questions) {
+            const int i = q.livret - 2;
+            ++d.NbQuestionParLivret[i];
+            ++(q.issue == Issue::Essai1 ? d.NbQuestionEssai1 : q.issue == Issue::Essai2 ? d.NbQuestionEssai2
+                                                                                          : d.NbQuestionRéponse)[i];
+            d.TempsTotalEssai1[i] += q.issue == Issue::Essai1 ? q.dixiemes : 0;
+        }
+        const auto tous = [](const CompteursLivrets& x) {
+            return std::tuple(x.NbQuestionParLivret, x.NbQuestionEssai1, x.NbQuestionEssai2, x.NbQuestionRéponse,
+                              x.TempsTotalEssai1);
+        };
+        return tous(c) == tous(d) ? QString() : QString("faits en désaccord avec les compteurs");
+    }
+
     QString verifier()
     {
         if (!f.isVisible())
             return "la fenêtre principale s'est fermée";
         // The controls in one of the five configurations.
         const qsizetype commandes = ceux(CommandesResultats, &QWidget::isEnabled).size();
-        QString configuration = etat() + (commandes == 4 ? Ouvertes : commandes == 0 ? Fermees : " | commandes mixtes");
+        QString configuration =
+            etat() + (commandes == CommandesResultats.size() ? Ouvertes : commandes == 0 ? Fermees : " | commandes mixtes");
         if (ctrl<QPushButton>("B_Entrainement")->text() == "&Interrompre")
             configuration += reponse()->isEnabled() ? " | réponse ouverte" : " | réponse fermée";
         if (!Configurations.contains(configuration) || !ctrl("B_Quitter")->isEnabled())
@@ -291,8 +347,11 @@ struct Singe : Fenetre
                 return "sélection : " + selection();
         if (ctrl<QRadioButton>("O_1a10")->isChecked() == ctrl<QRadioButton>("O_1a12")->isChecked())
             return "plages : " + selection();
-        // Each question settled once, and the table showing the counters.
+        // Each question settled once, the facts agreeing with the counters,
+        // and the table showing the counters.
         const CompteursLivrets& c = f.Compteurs();
+        if (const QString e = accord(c, f.Faits()); !e.isEmpty())
+            return e;
         for (int i = 0; i < NbLivrets; ++i)
             if (c.NbQuestionParLivret[i] != c.NbQuestionEssai1[i] + c.NbQuestionEssai2[i] + c.NbQuestionRéponse[i])
                 return QString("livret %1 : %2 questions pour %3 + %4 + %5").arg(i + 2).arg(c.NbQuestionParLivret[i])
@@ -302,17 +361,20 @@ struct Singe : Fenetre
         dessine = dessine || texte("L_Titre_0") == Titres[0];
         if (const QString e = comparer(grille, attendus(c, dessine)); !e.isEmpty())
             return "tableau de résultats : " + e;
-        // The store, read again whenever another connection changed it.
+        // The store, read again whenever another connection changed it (on
+        // the school's server, after every action).
         QSqlQuery q(base);
-        if (!q.exec("PRAGMA data_version") || !q.next())
+        if (!Magasin::SurServeur() && (!q.exec("PRAGMA data_version") || !q.next()))
             return "magasin illisible";
-        const qint64 lue = q.value(0).toLongLong();
+        const qint64 lue = Magasin::SurServeur() ? version + 1 : q.value(0).toLongLong();
         q.finish();
         if (lue != version) {
             version = lue;
             if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
                 return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
                     .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
+            if (const QStringList lus = Magasin::faits(); lus != faits)
+                return QString("magasin : %1 faits au lieu de %2").arg(lus.size()).arg(faits.size());
         }
         return {};
     }

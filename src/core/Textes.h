@@ -18,6 +18,47 @@ inline const QString DebutTitreFenetre = QStringLiteral("Calkado   -   Version "
 inline const QString SeparateurTitre = QStringLiteral("   -   ");
 inline const QString MentionDroits = QStringLiteral("© 2026 L'équipe Calkado - logiciel libre");
 
+// The command line, answered on the terminal
+inline const QString NomCommande = QStringLiteral("calkado");
+inline const QString OptionAide = QStringLiteral("affiche cette aide et quitte");
+inline const QString OptionVersion = QStringLiteral("affiche la version de Calkado et quitte");
+inline QString AideLigneCommande(const QString& options)
+{
+    return QStringLiteral("Utilisation : ") + NomCommande + QStringLiteral(" [OPTION]\n"
+        "Entraînement aux tables de multiplication de 2 à 12, pour l'école primaire.\n"
+        "Sans option, ouvre la fenêtre de Calkado.\n\n"
+        "Options :\n") + options + QStringLiteral("\n"
+        "La commande calkado garde les résultats de chaque utilisateur dans\n"
+        "~/.local/share/calkado/CalkadoVa.sqlite.\n"
+        "Pour en savoir plus : man calkado\n");
+}
+inline QString VersionLigneCommande(const QString& version)
+{
+    return QStringLiteral("Calkado ") + version + QStringLiteral("\n"
+        "Copyright © 2026 L'équipe Calkado <equipe@calkado.org>\n"
+        "Licence GPLv3+ : GNU GPL version 3 ou ultérieure <https://gnu.org/licenses/gpl.html>\n"
+        "Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.\n"
+        "Il n'y a AUCUNE GARANTIE, dans les limites permises par la loi.\n");
+}
+inline QString OptionInconnue(const QString& option)
+{
+    return QStringLiteral("option inconnue « ") + option + QStringLiteral(" »");
+}
+inline QString ArgumentInattendu(const QString& argument)
+{
+    return QStringLiteral("argument inattendu « ") + argument
+         + QStringLiteral(" » : Calkado ne prend que des options");
+}
+inline QString LigneCommandeIncomprise(const QString& arguments)
+{
+    return QStringLiteral("ligne de commande incomprise « ") + arguments + QStringLiteral(" »");
+}
+inline QString ErreurLigneCommande(const QString& message)
+{
+    return NomCommande + QStringLiteral(" : ") + message + QStringLiteral("\n"
+        "Pour en savoir plus, tapez « ") + NomCommande + QStringLiteral(" --help ».\n");
+}
+
 // Start-up messages
 inline const QString TitreFinProgramme = QStringLiteral("Fin du programme");
 inline QString MessageFichierAbsent(const QString& fichier)
@@ -57,6 +98,7 @@ inline const QString Multiplicateur = QStringLiteral("Multiplicateur");
 inline const QString Plage1a10 = QStringLiteral("1-10");
 inline const QString Plage1a12 = QStringLiteral("1-12");
 inline const QString TirageAleatoire = QStringLiteral("Tirage aléatoire");
+inline const QString RevoirMesErreurs = QStringLiteral("Revoir mes erreurs");
 inline const QString NouveauCalcul = QStringLiteral("&Nouveau calcul");
 inline const QString TesterLaReponse = QStringLiteral("&Tester la réponse");
 inline const QString DonnerLaReponse = QStringLiteral("&Donner la réponse");
@@ -126,6 +168,8 @@ inline const QString Aleatoire = QStringLiteral("Aléatoire");
 inline const QString PasDeDonnees = QStringLiteral("Pas de données à afficher !");
 inline const QString DebutEntrainement = QStringLiteral("Entraînement du ");
 inline const QString PlusDEntrainement = QStringLiteral("Plus d'entraînement !");
+// A saved training whose date was left empty by another program.
+inline const QString SansDate = QStringLiteral("(sans date)");
 inline const QString Supprimer = QStringLiteral("&Supprimer");
 inline const QString Fermer = QStringLiteral("&Fermer");
 inline const QString TitreSupprimer = QStringLiteral("Supprimer les résultats du fichier");
@@ -150,6 +194,52 @@ inline QString LigneProgression(const QString& dateHeure, const QString& part, c
         + (affiche ? QStringLiteral(" (affiché)") : QString());
 }
 
+// The grid of the facts ("Bilan"): the five states of a fact, in order, and
+// the pieces of a fact's details.
+inline const QStringList EtatsFait = {QStringLiteral("jamais vu"), QStringLiteral("à revoir"),
+                                      QStringLiteral("en cours"), QStringLiteral("acquis"),
+                                      QStringLiteral("automatisé")};
+inline QString DetailSerie(int serie)
+{
+    return QStringLiteral(", %1 fois de suite du premier coup").arg(serie);
+}
+inline const QString DetailDernier = QStringLiteral(" ; dernière fois le ");
+inline QString DetailTemps(const QString& secondes)
+{
+    return QStringLiteral(" ; ") + secondes + QStringLiteral(" s en moyenne");
+}
+inline const QString DetailRetour = QStringLiteral(" ; à revoir le ");
+inline const QString Bilan = QStringLiteral("&Bilan");
+inline const QString TitreBilan = QStringLiteral("Bilan des tables");
+inline QString TableDe(int livret)
+{
+    return QStringLiteral("Table de %1").arg(livret);
+}
+inline QString LegendeEtat(int etat, int nombre)
+{
+    return EtatsFait.at(etat) + QStringLiteral(" : ") + QString::number(nombre);
+}
+inline QString DusAujourdhui(int nombre)
+{
+    return QStringLiteral("À revoir aujourd'hui : ") + QString::number(nombre);
+}
+// Reviewing mistakes: nothing due in the tables ticked, and the end of it.
+inline QString RienARevoir(const QList<int>& livrets)
+{
+    QStringList noms;
+    for (const int livret : livrets)
+        noms << QStringLiteral("de %1").arg(livret);
+    const QString derniere = noms.takeLast();
+    const QString tables = noms.isEmpty() ? QStringLiteral("la table ") + derniere
+                                          : QStringLiteral("les tables ") + noms.join(QStringLiteral(", "))
+                                                + QStringLiteral(" et ") + derniere;
+    return QStringLiteral("Rien à revoir aujourd'hui dans ") + tables + QStringLiteral(". Bravo !");
+}
+inline const QString ToutesRevues = QStringLiteral("Toutes les erreurs sont revues !");
+inline const QString BilanSansResultatsAffiches = QStringLiteral(
+    "Les résultats affichés dans la fenêtre principale ne sont pas encore enregistrés : ils ne sont pas "
+    "dans ce bilan.");
+
 // Faults of the results store, for the parent: what went wrong...
 inline const QString BaseAbsente = QStringLiteral(
     "Le fichier des résultats CalkadoVa.sqlite est introuvable : il doit se trouver dans le "
@@ -167,6 +257,25 @@ inline const QString BaseVerrouillee = QStringLiteral(
 inline const QString BaseDisquePlein = QStringLiteral(
     "Le disque est plein : le fichier des résultats CalkadoVa.sqlite ne peut plus grandir. "
     "Libérez de la place sur le disque, puis réessayez.");
+inline const QString EntrainementIntrouvable = QStringLiteral(
+    "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
+    "sans doute supprimé.");
+// The same faults of the school's server, in the order of ProblemeBase from
+// Absent on, the server named.
+inline QString ProblemeServeur(int probleme, const QString& serveur)
+{
+    static const QStringList textes = {
+        QStringLiteral("Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé."),
+        QStringLiteral("Le serveur des résultats (%1) refuse l'accès : ce compte n'y a pas les droits de Calkado."),
+        QStringLiteral("La base du serveur des résultats (%1) n'est pas une base de Calkado : le script "
+                       "d'installation n'y a pas été passé."),
+        QStringLiteral("Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit."),
+        QStringLiteral("Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment."),
+        QStringLiteral("Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école."),
+        QStringLiteral("Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été "
+                       "supprimé ailleurs.")};
+    return textes.value(probleme).arg(serveur);
+}
 // ...and what it means for what the user was doing.
 inline const QString BaseAuDemarrage = QStringLiteral(
     "Vous pouvez vous entraîner, mais les résultats ne pourront être enregistrés ou consultés "
@@ -178,6 +287,49 @@ inline const QString BaseQuitter = QStringLiteral(
 inline const QString BaseConsultation = QStringLiteral(
     "Les entraînements enregistrés ne peuvent pas être consultés.");
 inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
+inline const QString BaseBilan = QStringLiteral("Le bilan des tables ne peut pas être affiché.");
+inline const QString BaseRevision = QStringLiteral("Les erreurs ne peuvent pas être revues : l'entraînement ne commence pas.");
+
+// What assistive technology (a screen reader) says of the windows: the names
+// of the controls, and the phrases said as a training goes on.
+inline QString NomLivret(int livret)
+{
+    return QStringLiteral("Table de ") + QString::number(livret);
+}
+// A question as the window shows it: the multiplier, then the table.
+inline QString NomQuestion(const QString& terme1, const QString& terme2)
+{
+    return terme1 + QStringLiteral(" fois ") + terme2;
+}
+inline const QString NomReponse = QStringLiteral("Réponse");
+inline const QString NomFois = QStringLiteral("fois");
+inline const QString NomEgal = QStringLiteral("égale");
+inline const QString NomPlage1a10 = QStringLiteral("Multiplicateurs de 1 à 10");
+inline const QString NomPlage1a12 = QStringLiteral("Multiplicateurs de 1 à 12");
+inline const QString NomListeDates = QStringLiteral("Entraînements enregistrés");
+// A number of the results table with its row heading and its column:
+// "OK au 1er essai, table de 7 : 3", "OK au 1er essai, total : 5".
+inline QString NomCellule(const QString& titre, const QString& colonne, const QString& valeur)
+{
+    return titre + QStringLiteral(", ") + colonne + (valeur.isEmpty() ? QString() : QStringLiteral(" : ") + valeur);
+}
+inline QString ColonneLivret(int livret)
+{
+    return QStringLiteral("table de ") + QString::number(livret);
+}
+inline const QString ColonneTotal = QStringLiteral("total");
+inline QString AnnonceReponseDonnee(const QString& question, const QString& reponse)
+{
+    return QStringLiteral("Réponse ! ") + question + QStringLiteral(" égale ") + reponse;
+}
+inline QString AnnonceFin(qint64 questions, qint64 essai1)
+{
+    return QStringLiteral("Fin de l'entraînement. Nombre de questions : ") + QString::number(questions)
+        + QStringLiteral(". OK au 1er essai : ") + QString::number(essai1) + QStringLiteral(".");
+}
+inline const QString AideGraphe = QStringLiteral(
+    "Choisissez la table avec les chiffres de 2 à 9, 1 puis 0, 1 ou 2 pour les tables de 10 à 12, "
+    "ou avec les flèches ; 0 ou Début revient à toutes les tables.");
 
 // Standard message-box buttons, whatever the machine's language
 inline const QString BoutonOui = QStringLiteral("Oui");

@@ -17,15 +17,21 @@
 
 namespace Magasin {
 
+bool SurServeur()
+{
+    return qEnvironmentVariable("CALKADO_SERVEUR") == QLatin1String("1");
+}
+
 namespace {
 
+// The results file named, or the school's server as the pupil of the test.
 template<typename Travail>
 void avecConnexion(const QString& fichier, Travail travail)
 {
     const QString nom = QStringLiteral("test:") + fichier;
     {
-        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
-        base.setDatabaseName(fichier);
+        QSqlDatabase base = QSqlDatabase::addDatabase(SurServeur() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), nom);
+        base.setDatabaseName(SurServeur() ? QStringLiteral("calkado") : fichier);
         if (!base.open())
             qFatal("%s", qPrintable(base.lastError().text()));
         travail(base);
@@ -34,18 +40,18 @@ void avecConnexion(const QString& fichier, Travail travail)
     QSqlDatabase::removeDatabase(nom);
 }
 
-// The table and the columns of a save, quoted as SQL reads them.
-QString table()
+// A table and its columns (those of a save unless named), quoted as SQL reads them.
+QString table(const QString& nom = MagasinResultats::Table())
 {
-    return NomSql(MagasinResultats::Table());
+    return NomSql(nom);
 }
 
-QString colonnes()
+QString colonnes(const QStringList& noms = MagasinResultats::Colonnes())
 {
-    QStringList noms;
-    for (const QString& colonne : MagasinResultats::Colonnes())
-        noms << NomSql(colonne);
-    return noms.join(QStringLiteral(", "));
+    QStringList sql;
+    for (const QString& colonne : noms)
+        sql << NomSql(colonne);
+    return sql.join(QStringLiteral(", "));
 }
 
 void exiger(bool reussi, const QSqlQuery& requete)
@@ -54,17 +60,17 @@ void exiger(bool reussi, const QSqlQuery& requete)
         qFatal("%s : %s", qPrintable(requete.lastQuery()), qPrintable(requete.lastError().text()));
 }
 
-} // namespace
-
-QStringList lignes(const QString& fichier)
+// Every row of the table, in the order added, its values joined by "|".
+QStringList lire(const QString& fichier, const QString& nomTable, const QStringList& noms)
 {
     QStringList resultat;
     avecConnexion(fichier, [&](QSqlDatabase& base) {
         QSqlQuery requete(base);
-        exiger(requete.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Id\"").arg(colonnes(), table())), requete);
+        exiger(requete.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY \"Id\"").arg(colonnes(noms), table(nomTable))),
+               requete);
         while (requete.next()) {
             QStringList valeurs;
-            for (int i = 0; i < MagasinResultats::Colonnes().size(); ++i)
+            for (int i = 0; i < noms.size(); ++i)
                 valeurs << requete.value(i).toString();
             resultat << valeurs.join(QLatin1Char('|'));
         }
@@ -72,12 +78,44 @@ QStringList lignes(const QString& fichier)
     return resultat;
 }
 
+void inserer(const QString& fichier, const QString& nomTable, const QStringList& noms, const QList<QVariantList>& lignes)
+{
+    avecConnexion(fichier, [&](QSqlDatabase& base) {
+        base.transaction();
+        QSqlQuery requete(base);
+        const QString marques = QStringList(noms.size(), QStringLiteral("?")).join(", ");
+        exiger(requete.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table(nomTable), colonnes(noms), marques)),
+               requete);
+        for (const QVariantList& ligne : lignes) {
+            for (const QVariant& valeur : ligne)
+                requete.addBindValue(valeur);
+            exiger(requete.exec(), requete);
+        }
+        base.commit();
+    });
+}
+
+} // namespace
+
+QStringList lignes(const QString& fichier)
+{
+    return lire(fichier, MagasinResultats::Table(), MagasinResultats::Colonnes());
+}
+
+QStringList faits(const QString& fichier)
+{
+    return lire(fichier, MagasinResultats::TableFaits(), MagasinResultats::ColonnesFaits());
+}
+
 void executer(const QStringList& sql, const QString& fichier)
 {
     avecConnexion(fichier, [&](QSqlDatabase& base) {
         for (const QString& instruction : sql) {
             QSqlQuery requete(base);
-            exiger(requete.exec(QString(instruction).replace(QStringLiteral("%T"), table())), requete);
+            exiger(requete.exec(QString(instruction)
+                                    .replace(QStringLiteral("%T"), table())
+                                    .replace(QStringLiteral("%F"), table(MagasinResultats::TableFaits()))),
+                   requete);
         }
     });
 }
@@ -92,19 +130,12 @@ void ajouter(const QString& ligne, const QString& fichier)
 
 void ajouter(const QList<QVariantList>& lignes, const QString& fichier)
 {
-    avecConnexion(fichier, [&](QSqlDatabase& base) {
-        base.transaction();
-        QSqlQuery requete(base);
-        const QString marques = QStringList(MagasinResultats::Colonnes().size(), QStringLiteral("?")).join(", ");
-        exiger(requete.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table(), colonnes(), marques)),
-               requete);
-        for (const QVariantList& ligne : lignes) {
-            for (const QVariant& valeur : ligne)
-                requete.addBindValue(valeur);
-            exiger(requete.exec(), requete);
-        }
-        base.commit();
-    });
+    inserer(fichier, MagasinResultats::Table(), MagasinResultats::Colonnes(), lignes);
+}
+
+void ajouterFaits(const QList<QVariantList>& faits, const QString& fichier)
+{
+    inserer(fichier, MagasinResultats::TableFaits(), MagasinResultats::ColonnesFaits(), faits);
 }
 
 void remplir(const QString& connexion, const QString& fichier)

@@ -10,16 +10,24 @@
 
 namespace Magasin {
 inline const QString Fichier = QStringLiteral("CalkadoVa.sqlite");
+// The tests run against the school's server (tests/ecole.sh): the program is
+// told so by the configuration of the working folder, and the helpers below
+// reach the server as the test's pupil, the file name given ignored.
+bool SurServeur();
 // Every row, in the order added: "DateHeure|Multiplicateur1a12|Aléatoire|NumLivret|
 // NbQuestionParLivret|NbQuestionEssai1|TempsTotalEssai1|NbQuestionEssai2|NbQuestionRéponse".
 QStringList lignes(const QString& fichier = Fichier);
+// Every fact, in the order added: "DateHeure|NumLivret|Multiplicateur|Issue|NbEssais|Dixiemes".
+QStringList faits(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
-// the table of the saved trainings.
+// the table of the saved trainings, "%F" for that of their facts.
 void executer(const QStringList& sql, const QString& fichier = Fichier);
 // Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
 void ajouter(const QString& ligne, const QString& fichier = Fichier);
-// Adds rows of values in the order of lignes(), in one transaction.
+// Adds rows of values in the order of lignes(), or facts in the order of
+// faits(), in one transaction.
 void ajouter(const QList<QVariantList>& lignes, const QString& fichier = Fichier);
+void ajouterFaits(const QList<QVariantList>& faits, const QString& fichier = Fichier);
 // Fills the store until one more row needs a new page (with rows dated
 // "2000-01-01 00:00:00"), then caps the pages that the connection named may
 // use at what the file holds: its next row is refused as on a full disk.

@@ -1,5 +1,6 @@
 #include "Outils.h"
 
+#include "Magasin.h"
 #include "core/Textes.h"
 #include "core/platform/ConnexionSqlite.h"
 #include "ui/platform/Ressources.h"
@@ -47,8 +48,15 @@ void Repondeur::repondre(QMessageBox* boite)
     const Reponse r = choix ? choix(vu) : reponses.at(std::min<qsizetype>(vus.size(), reponses.size() - 1));
     vus << vu;
     reponse = std::chrono::steady_clock::now();
-    if (r.touche)
-        QTest::keyClick(boite, Qt::Key(r.touche));
+    if (const QKeyCombination touche = QKeyCombination::fromCombined(r.touche); r.touche) {
+        // A shortcut (Alt+O) acts in the active window only.
+        if (touche.keyboardModifiers()) {
+            (void)QTest::qWaitForWindowExposed(boite);
+            boite->activateWindow();
+            (void)QTest::qWaitForWindowActive(boite);
+        }
+        QTest::keyClick(boite, touche.key(), touche.keyboardModifiers());
+    }
     else if (QAbstractButton* bouton = boite->button(r.bouton))
         bouton->click();
     else
@@ -68,6 +76,16 @@ DossierProgramme::DossierProgramme(bool avecProgramme, bool avecBase)
     if (avecBase && !CreerBase(QStringLiteral(CALKADO_SCHEMA), base()))
         qFatal("Impossible de créer le magasin des résultats");
     QDir::setCurrent(dossier.path());
+    if (Magasin::SurServeur()) {
+        // The program's configuration names the server, its pupil starts afresh.
+        QDir(dossier.path()).mkpath(QStringLiteral("configuration/calkado"));
+        QFile configuration(dossier.filePath(QStringLiteral("configuration/calkado/calkado.conf")));
+        if (!configuration.open(QIODevice::WriteOnly) || configuration.write("[serveur]\nbase=calkado\n") < 0)
+            qFatal("Impossible d'écrire la configuration");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.filePath(QStringLiteral("configuration"))));
+        if (avecBase)
+            Magasin::executer({QStringLiteral("DELETE FROM %T"), QStringLiteral("DELETE FROM %F")});
+    }
 }
 
 DossierProgramme::~DossierProgramme()

@@ -26,8 +26,8 @@ struct MessageVu
 
 // Answers every message box that comes up while it lives, as soon as it is
 // shown, in turn with the answers given (the last one again for any further
-// box): a standard button to click, or Qt::Key_Return / Qt::Key_Escape
-// pressed in the box.
+// box): a standard button to click, or a key pressed in the box
+// (Qt::Key_Return, Qt::Key_Escape, or with a modifier: (Qt::ALT | Qt::Key_O).toCombined()).
 class Repondeur : public QObject
 {
 public:

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <sys/stat.h>
 #endif
 
@@ -24,7 +26,12 @@ enum CodeSqlite {
     SQLITE_NOTADB_ = 26,
 };
 
-// Tells one file from another put in its place under the same name.
+// SQLite's own wait for a lock, kept short: between two waits the windows
+// are painted again, until AttenteMs have passed.
+constexpr int PasAttenteMs = 50;
+
+// Tells one file from another put in its place under the same name; empty
+// when nothing can be reached at that name.
 QString IdentiteFichier(const QString& chemin)
 {
 #ifdef Q_OS_UNIX
@@ -38,15 +45,25 @@ QString IdentiteFichier(const QString& chemin)
 #endif
 }
 
-} // namespace
-
-QString NomSql(const QString& nom)
+// Why nothing can be reached at that name: no file there (a link to a file
+// that is not there names a missing file), or something that cannot be
+// read, such as a link that loops or a folder closed to the user.
+ProblemeBase Injoignable(const QString& chemin)
 {
-    return QLatin1Char('"') + QString(nom).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+#ifdef Q_OS_UNIX
+    struct stat etat {};
+    if (::stat(QFile::encodeName(chemin).constData(), &etat) == 0)
+        return ProblemeBase::Inaccessible;
+    return errno == ENOENT || errno == ENOTDIR ? ProblemeBase::Absent : ProblemeBase::Inaccessible;
+#else
+    return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
+#endif
 }
 
-ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification verification_)
-    : nom(std::move(nomConnexion)), fichier(std::move(fichier_)), verification(std::move(verification_))
+} // namespace
+
+ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification controle)
+    : Connexion(std::move(nomConnexion), std::move(controle)), fichier(std::move(fichier_))
 {
 }
 
@@ -55,92 +72,29 @@ ConnexionSqlite::~ConnexionSqlite()
     Fermer();
 }
 
-QSqlDatabase ConnexionSqlite::connexion() const
-{
-    return QSqlDatabase::database(nom, false);
-}
-
-ProblemeBase ConnexionSqlite::Ouvrir()
+ProblemeBase ConnexionSqlite::Joindre(QString& marque) const
 {
     const QString chemin = QDir::current().absoluteFilePath(fichier);
-    const QString actuelle = IdentiteFichier(chemin);
-    if (ouverte && !actuelle.isEmpty() && actuelle == identite)
-        return ProblemeBase::Aucun;
-    Fermer();
-    if (actuelle.isEmpty())
-        return QFileInfo::exists(chemin) ? ProblemeBase::Inaccessible : ProblemeBase::Absent;
-
-    ouverte = true;
-    identite = actuelle;
-    ProblemeBase probleme = Connecter(chemin);
-    if (probleme == ProblemeBase::Aucun) {
-        QSqlDatabase base = connexion();
-        probleme = verification(base);
-    }
-    if (probleme != ProblemeBase::Aucun)
-        Fermer();
-    return probleme;
+    marque = IdentiteFichier(chemin);
+    return marque.isEmpty() ? Injoignable(chemin) : ProblemeBase::Aucun;
 }
 
-ProblemeBase ConnexionSqlite::Connecter(const QString& chemin)
+ProblemeBase ConnexionSqlite::Connecter(const QString& nomQt)
 {
-    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
+    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomQt);
     // "mode=rw": SQLite must never make the file when it is missing.
-    QUrl adresse = QUrl::fromLocalFile(chemin);
+    QUrl adresse = QUrl::fromLocalFile(QDir::current().absoluteFilePath(fichier));
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
-    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteMs));
+    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(PasAttenteMs));
     return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
 }
 
-void ConnexionSqlite::Fermer()
+QStringList ConnexionSqlite::DebutEcriture() const
 {
-    if (!QSqlDatabase::contains(nom))
-        return;
-    connexion().close();
-    QSqlDatabase::removeDatabase(nom);
-    ouverte = false;
-    identite.clear();
-}
-
-ProblemeBase ConnexionSqlite::Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs)
-{
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    requete = QSqlQuery(connexion());
-    requete.setForwardOnly(true);
-    if (!requete.prepare(sql))
-        return Probleme(requete.lastError());
-    for (const QVariant& valeur : valeurs)
-        requete.addBindValue(valeur);
-    if (requete.exec())
-        return ProblemeBase::Aucun;
-    const ProblemeBase probleme = Probleme(requete.lastError());
-    requete = QSqlQuery();
-    Fermer();
-    return probleme;
-}
-
-ProblemeBase ConnexionSqlite::Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail)
-{
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    QSqlDatabase base = connexion();
-    QSqlQuery commande(base);
     // IMMEDIATE takes the write lock at once, so that waiting for another
-    // program happens before anything is written.
-    ProblemeBase probleme = commande.exec(QStringLiteral("BEGIN IMMEDIATE")) ? travail(base)
-                                                                           : Probleme(commande.lastError());
-    if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT")))
-        probleme = Probleme(commande.lastError());
-    if (probleme != ProblemeBase::Aucun) {
-        commande.exec(QStringLiteral("ROLLBACK"));   // SQLite may have rolled back already
-        // The next use starts afresh from the file as it is then.
-        commande = QSqlQuery();
-        base = QSqlDatabase();
-        Fermer();
-    }
-    return probleme;
+    // program happens before anything is read or written.
+    return {QStringLiteral("BEGIN IMMEDIATE")};
 }
 
 ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
@@ -161,7 +115,7 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
         // A file made read-only after it was opened fails as a write error.
         const QFileInfo info(QDir::current().absoluteFilePath(fichier));
         if (!info.exists())
-            return ProblemeBase::Absent;
+            return Injoignable(info.absoluteFilePath());
         return info.isReadable() && !info.isWritable() ? ProblemeBase::LectureSeule
                                                        : ProblemeBase::Inaccessible;
     }
@@ -170,20 +124,6 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
 
 namespace {
 
-QStringList Instructions(const QString& schema)
-{
-    QString sansCommentaires;
-    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
-        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
-        sansCommentaires += (commentaire < 0 ? ligne : ligne.left(commentaire)) + QLatin1Char('\n');
-    }
-    QStringList instructions;
-    for (const QString& instruction : sansCommentaires.split(QLatin1Char(';')))
-        if (!instruction.trimmed().isEmpty())
-            instructions << instruction.trimmed();
-    return instructions;
-}
-
 bool Echec(QString* erreur, const QString& raison)
 {
     if (erreur)
@@ -191,14 +131,74 @@ bool Echec(QString* erreur, const QString& raison)
     return false;
 }
 
+// "PRAGMA user_version = 3" ends the section that brings a store to version 3.
+int VersionDeFin(const QString& instruction)
+{
+    static const QRegularExpression pragma(QStringLiteral(R"(^PRAGMA\s+user_version\s*=\s*(\d+)$)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch trouve = pragma.match(instruction);
+    return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
+}
+
+// The statements of a schema, comments left out.
+QStringList Instructions(const QString& schema)
+{
+    QStringList instructions;
+    QString courante;
+    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
+        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
+        const QString texte = (commentaire < 0 ? ligne : ligne.left(commentaire)).trimmed();
+        if (texte.isEmpty())
+            continue;
+        courante += (courante.isEmpty() ? QString() : QStringLiteral("\n")) + texte;
+        if (texte.endsWith(QLatin1Char(';'))) {
+            courante.chop(1);
+            instructions << courante;
+            courante.clear();
+        }
+    }
+    if (!courante.isEmpty())
+        instructions << courante;
+    return instructions;
+}
+
 } // namespace
+
+QStringList InstructionsSchema(const QString& schema, int depuis)
+{
+    QStringList retenues, section;
+    for (const QString& instruction : Instructions(schema)) {
+        section << instruction;
+        if (const int version = VersionDeFin(instruction); version >= 0) {
+            if (version > depuis)
+                retenues += section;
+            section.clear();
+        }
+    }
+    return retenues + section;
+}
+
+int VersionSchema(const QString& schema)
+{
+    int version = 0;
+    for (const QString& instruction : Instructions(schema))
+        version = std::max(version, VersionDeFin(instruction));
+    return version;
+}
+
+std::optional<int> ConnexionSqlite::Version(QSqlDatabase& base) const
+{
+    QSqlQuery requete(base);
+    return requete.exec(QStringLiteral("PRAGMA user_version")) && requete.next() ? requete.value(0).toInt() : 0;
+}
+
 
 bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
 {
     QFile source(schema);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
         return Echec(erreur, schema + QStringLiteral(" : ") + source.errorString());
-    const QStringList instructions = Instructions(QString::fromUtf8(source.readAll()));
+    const QStringList instructions = InstructionsSchema(QString::fromUtf8(source.readAll()));
     if (QFileInfo::exists(fichier))
         return Echec(erreur, fichier + QStringLiteral(" existe déjà"));
 
@@ -227,4 +227,21 @@ bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
         return Echec(erreur, probleme);
     }
     return true;
+}
+
+QStringList ConnexionSqlite::ColonnesObligatoires(QSqlDatabase& base, const QString& table) const
+{
+    QSqlQuery requete(base);
+    QStringList colonnes;
+    if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(NomSql(table))))
+        return colonnes;
+    // cid, name, type, notnull, dflt_value, pk: an INTEGER PRIMARY KEY is the
+    // row's own number and fills itself.
+    while (requete.next()) {
+        const bool cleAuto = requete.value(5).toInt() > 0
+                          && requete.value(2).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) == 0;
+        if (requete.value(3).toInt() != 0 && requete.value(4).isNull() && !cleAuto)
+            colonnes << requete.value(1).toString();
+    }
+    return colonnes;
 }

@@ -1,61 +1,44 @@
-// The SQLite side of a store: a named connection to a file of the working
-// folder, which the set-up provides (the program never creates the file).
-// Each use checks that the connection still reaches the file at that name, so
-// a store put back or replaced while the program runs is the one used. A
-// failed use closes the connection, so that the next one starts afresh.
-// Everything that only SQLite has (the file's identity, the URI, the wait for
-// a lock, the write transaction, its result codes) is here.
+// A store in an SQLite file of the working folder, which the set-up provides
+// (the program never creates the file). Each use checks that the connection
+// still reaches the file at that name, so a store put back or replaced while
+// the program runs is the one used. Everything that only SQLite has (the
+// file's identity, the URI, the wait for a lock, the write transaction, its
+// result codes, the schema's versions) is here.
 #pragma once
 
 #include "Connexion.h"
 
-#include <QSqlDatabase>
-#include <QString>
-#include <QVariantList>
-#include <functional>
-
-class QSqlError;
-class QSqlQuery;
-
-class ConnexionSqlite
+class ConnexionSqlite : public Connexion
 {
 public:
-    // Another program holding the file is waited for this long.
-    static constexpr int AttenteMs = 5000;
+    // The file is named relative to the working folder.
+    ConnexionSqlite(QString nomConnexion, QString fichier, Verification controle);
+    ~ConnexionSqlite() override;
 
-    // Checks a freshly opened connection: whether it holds the expected tables.
-    using Verification = std::function<ProblemeBase(QSqlDatabase&)>;
+    ProblemeBase Probleme(const QSqlError& erreur) const override;
+    QStringList ColonnesObligatoires(QSqlDatabase& base, const QString& table) const override;
+    // The file's user_version, 0 for a file made before there were versions.
+    std::optional<int> Version(QSqlDatabase& base) const override;
+    bool serveur() const override { return false; }
 
-    // The connection's name is Qt's.
-    ConnexionSqlite(QString nomConnexion, QString fichier, Verification verification);
-    ~ConnexionSqlite();
-    ConnexionSqlite(const ConnexionSqlite&) = delete;
-    ConnexionSqlite& operator=(const ConnexionSqlite&) = delete;
-
-    // Opens the file unless the connection is open on it already.
-    ProblemeBase Ouvrir();
-    void Fermer();
-    QString nomConnexion() const { return nom; }
-
-    // Opens if need be, then prepares and runs the statement with its values.
-    ProblemeBase Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs = {});
-    // Runs the work inside one write transaction: all of it is kept, or none.
-    ProblemeBase Transaction(const std::function<ProblemeBase(QSqlDatabase&)>& travail);
-    // What a failed statement means for the user.
-    ProblemeBase Probleme(const QSqlError& erreur) const;
+protected:
+    ProblemeBase Joindre(QString& marque) const override;
+    ProblemeBase Connecter(const QString& nomQt) override;
+    QStringList DebutEcriture() const override;
+    bool Perdue(const QSqlError&) const override { return false; }
 
 private:
-    ProblemeBase Connecter(const QString& chemin);
-    QSqlDatabase connexion() const;
-
-    QString nom;
     QString fichier;
-    Verification verification;
-    bool ouverte = false;
-    QString identite;
 };
 
-// Makes a new store at that path from a file of SQL statements separated by
-// ";" (lines starting with "--" are comments). An existing file is never
-// replaced. On failure, says why in the text given.
+// A schema is a text of SQL statements, each ending with a ";" that ends its
+// line ("--" starts a comment), in sections that each end with the version
+// they bring a store to ("PRAGMA user_version = 1"). These are its statements
+// after the section of the version given, all of them by default.
+QStringList InstructionsSchema(const QString& schema, int depuis = -1);
+// The version a store made from the whole schema has.
+int VersionSchema(const QString& schema);
+
+// Makes a new store at that path from a schema file. An existing file is
+// never replaced. On failure, says why in the text given.
 bool CreerBase(const QString& schema, const QString& fichier, QString* erreur = nullptr);

@@ -1,13 +1,17 @@
 #include "MagasinResultats.h"
 
 #include "core/Textes.h"
+#include "core/platform/ConnexionPostgres.h"
+#include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -24,11 +28,50 @@ const QStringList NomsColonnes = {
     QStringLiteral("TempsTotalEssai1"),    QStringLiteral("NbQuestionEssai2"),
     QStringLiteral("NbQuestionRéponse")};
 
+// The facts of the saved trainings.
+const QString NomTableFaits = QStringLiteral("TFait");
+const QStringList NomsColonnesFaits = {
+    QStringLiteral("DateHeure"), QStringLiteral("NumLivret"), QStringLiteral("Multiplicateur"),
+    QStringLiteral("Issue"),     QStringLiteral("NbEssais"),  QStringLiteral("Dixiemes")};
+
+// The first version of the schema with the facts.
+constexpr int VersionFaits = 1;
+
 // Fails on a table without one of the columns, without reading a row.
 const QString SqlVerifier = QStringLiteral(R"(
 SELECT "Id", "DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
        "NbQuestionEssai1", "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse"
 FROM "TCalkado" WHERE 1 = 0
+)");
+
+const QString SqlVerifierFaits = QStringLiteral(R"(
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes"
+FROM "TFait" WHERE 1 = 0
+)");
+
+const QString SqlEcrireFait = QStringLiteral(R"(
+INSERT INTO "TFait" ("DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes")
+VALUES (?, ?, ?, ?, ?, ?)
+)");
+
+const QString SqlFaits = QStringLiteral(R"(
+SELECT "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes" FROM "TFait"
+WHERE "DateHeure" = ? ORDER BY "Id"
+)");
+
+const QString SqlSupprimerFaits = QStringLiteral(R"(DELETE FROM "TFait" WHERE "DateHeure" = ?)");
+
+// The last settlings of one fact, newest first, straight from its index.
+const QString SqlDerniersReglements = QStringLiteral(R"(
+SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
+WHERE "NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
+)");
+
+// The right first tries of one fact since its last miss.
+const QString SqlSerie = QStringLiteral(R"(
+SELECT COUNT(*) FROM "TFait"
+WHERE "NumLivret" = ? AND "Multiplicateur" = ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE "NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
 )");
 
 const QString SqlEcrire = QStringLiteral(R"(
@@ -37,11 +80,16 @@ INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLiv
 VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)
 )");
 
+// Whether a saved training already has that date and time.
+const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "DateHeure" = ?))");
+
 const QString SqlContient = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado"))");
 
 // Newest first, in the order rows were added, read backwards straight from
-// the table.
-const QString SqlDates = QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" ORDER BY "Id" DESC)");
+// the table. A row without a date, which the program never writes, belongs
+// to no saved training.
+const QString SqlDates =
+    QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" WHERE "DateHeure" IS NOT NULL ORDER BY "Id" DESC)");
 
 // One table's results come in the order LireLigne reads them.
 const QString SqlResultats = QStringLiteral(R"(
@@ -99,56 +147,195 @@ void LireLigne(const QSqlQuery& requete, int premiere, Resultats& resultats)
     r.NbQuestionRéponse = Entier(requete.value(premiere + 7));
 }
 
-ProblemeBase VerifierTables(QSqlDatabase& base, const ConnexionSqlite& connexion)
+// The table has every column a save writes, and none that a save would
+// leave without a value.
+ProblemeBase VerifierTable(QSqlDatabase& base, const Connexion& connexion, const QString& sql,
+                           const QString& table, const QStringList& colonnes)
 {
     QSqlQuery requete(base);
-    return requete.exec(SqlVerifier) ? ProblemeBase::Aucun : connexion.Probleme(requete.lastError());
+    if (!requete.exec(sql))
+        return connexion.Probleme(requete.lastError());
+    for (const QString& colonne : connexion.ColonnesObligatoires(base, table))
+        if (!colonnes.contains(colonne))
+            return ProblemeBase::PasUneBase;
+    return ProblemeBase::Aucun;
+}
+
+// The schema the program makes and brings stores up to.
+const QString& Schema()
+{
+    static const QString schema = [] {
+        QFile fichier(QStringLiteral(":/CalkadoVa.sql"));
+        return fichier.open(QIODevice::ReadOnly) ? QString::fromUtf8(fichier.readAll()) : QString();
+    }();
+    return schema;
+}
+
+// Brings a store that the program keeps up to the schema's version, inside
+// a write transaction.
+ProblemeBase MettreAJour(QSqlDatabase& base, const Connexion& connexion)
+{
+    const std::optional<int> version = connexion.Version(base);
+    if (!version || *version >= VersionSchema(Schema()))
+        return ProblemeBase::Aucun;
+    return connexion.Appliquer(base, InstructionsSchema(Schema(), *version));
+}
+
+// The moment asked for, or the first second after it that no saved training
+// has yet: two saves never share their date and time.
+Lecture<QString> DateLibre(QSqlDatabase& base, const Connexion& connexion, QDateTime moment)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlDatePrise))
+        return {{}, connexion.Probleme(requete.lastError())};
+    for (;; moment = moment.addSecs(1)) {
+        requete.addBindValue(TexteBase(moment));
+        if (!requete.exec() || !requete.next())
+            return {{}, connexion.Probleme(requete.lastError())};
+        if (!requete.value(0).toBool())
+            return {TexteBase(moment), ProblemeBase::Aucun};
+    }
 }
 
 } // namespace
 
-MagasinResultats::MagasinResultats(const QString& nomConnexion)
-    : connexion(nomConnexion, Textes::NomFichierBase,
-                [this](QSqlDatabase& base) { return VerifierTables(base, connexion); })
+MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour_)
+    : configuration(LireConfiguration()), mettreAJour(mettreAJour_)
 {
+    const auto verification = [this](QSqlDatabase& base) { return VerifierFichier(base); };
+    if (configuration.definie())
+        connexion = std::make_unique<ConnexionPostgres>(nomConnexion, configuration, verification);
+    else
+        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, Textes::NomFichierBase, verification);
+}
+
+MagasinResultats::~MagasinResultats() = default;
+
+bool MagasinResultats::serveur() const
+{
+    return connexion->serveur();
+}
+
+ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
+{
+    if (const ProblemeBase probleme = VerifierTable(base, *connexion, SqlVerifier, NomTable, NomsColonnes);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    // A file made before the facts is brought up to date when it can be; one
+    // that cannot (read-only) is used as it is, without facts. A server is
+    // kept by its administrator and must have them.
+    const std::optional<int> version = connexion->Version(base);
+    if (mettreAJour && version && *version < VersionSchema(Schema()))
+        connexion->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *connexion); });
+    faits = VerifierTable(base, *connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
+    const bool sansFaitsPermis = version && connexion->Version(base) < VersionFaits;
+    return faits || sansFaitsPermis ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
 }
 
 ProblemeBase MagasinResultats::Verifier()
 {
-    return connexion.Ouvrir();
+    return connexion->Ouvrir();
 }
 
 void MagasinResultats::Fermer()
 {
-    connexion.Fermer();
+    connexion->Fermer();
 }
 
-ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QDateTime& moment)
+ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const QList<Fait>& faitsRegles,
+                                              const QDateTime& moment)
 {
-    return connexion.Transaction([&](QSqlDatabase& base) {
-        QSqlQuery requete(base);
-        if (!requete.prepare(SqlEcrire))
-            return connexion.Probleme(requete.lastError());
-        for (int i = 0; i < NbLivrets; ++i) {
-            const ResultatLivret& r = resultats[i];
-            if (r.NbQuestionParLivret == 0)
-                continue;
-            for (const QVariant& valeur :
-                 {QVariant(TexteBase(moment)), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire),
-                  QVariant(i + PremierLivret), QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1),
-                  QVariant(r.TempsTotalEssai1), QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
-                requete.addBindValue(valeur);
-            if (!requete.exec())
-                return connexion.Probleme(requete.lastError());
-        }
+    if (!enSuspens)
+        return Ecrire(resultats, faitsRegles, moment);
+    // A save whose commit was lost with the server: if it was kept after
+    // all, only what came since is written.
+    const Lecture<bool> garde = DateEnregistree(enSuspens->date);
+    if (!garde)
+        return garde.probleme;
+    const EnSuspens suspens = *std::exchange(enSuspens, std::nullopt);
+    const bool suite = faitsRegles.size() >= suspens.faits.size()
+                    && std::equal(suspens.faits.cbegin(), suspens.faits.cend(), faitsRegles.cbegin());
+    if (!garde.valeur || !suite)
+        return Ecrire(resultats, faitsRegles, moment);
+    const QList<Fait> nouveaux = faitsRegles.mid(suspens.faits.size());
+    if (nouveaux.isEmpty())
         return ProblemeBase::Aucun;
+    const ResultatLivret options = resultats[std::size_t(nouveaux.first().livret - PremierLivret)];
+    return Ecrire(ResultatsDesCompteurs(CompteursDesFaits(nouveaux), options.Multiplicateur1a12, options.Aléatoire != 0),
+                  nouveaux, moment);
+}
+
+ProblemeBase MagasinResultats::Ecrire(const Resultats& resultats, const QList<Fait>& faitsRegles,
+                                     const QDateTime& moment)
+{
+    // The transaction holds the write lock before the date is chosen: another
+    // program saving in the same second waits, then takes the next one.
+    QString dateChoisie;
+    const ProblemeBase probleme = connexion->Transaction([&](QSqlDatabase& base) {
+        ProblemeBase p = MettreAJour(base, *connexion);
+        const Lecture<QString> date = p == ProblemeBase::Aucun ? DateLibre(base, *connexion, moment)
+                                                                : Lecture<QString>{{}, p};
+        if (!date)
+            return date.probleme;
+        dateChoisie = date.valeur;
+        p = EcrireLignes(base, resultats, date.valeur);
+        return p == ProblemeBase::Aucun ? EcrireFaits(base, faitsRegles, date.valeur) : p;
     });
+    if (probleme == ProblemeBase::Aucun)
+        faits = true;
+    else if (connexion->commitIncertain())
+        enSuspens = EnSuspens{dateChoisie, faitsRegles};
+    return probleme;
+}
+
+Lecture<bool> MagasinResultats::DateEnregistree(const QString& date)
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDatePrise, {date});
+        probleme != ProblemeBase::Aucun)
+        return {false, probleme};
+    return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlEcrire))
+        return connexion->Probleme(requete.lastError());
+    for (int i = 0; i < NbLivrets; ++i) {
+        const ResultatLivret& r = resultats[i];
+        if (r.NbQuestionParLivret == 0)
+            continue;
+        for (const QVariant& valeur :
+             {QVariant(date), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire), QVariant(i + PremierLivret),
+              QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1), QVariant(r.TempsTotalEssai1),
+              QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
+            requete.addBindValue(valeur);
+        if (!requete.exec())
+            return connexion->Probleme(requete.lastError());
+    }
+    return ProblemeBase::Aucun;
+}
+
+ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>& faitsRegles, const QString& date)
+{
+    QSqlQuery requete(base);
+    if (!requete.prepare(SqlEcrireFait))
+        return connexion->Probleme(requete.lastError());
+    for (const Fait& f : faitsRegles) {
+        for (const QVariant& valeur : {QVariant(date), QVariant(f.livret), QVariant(f.multiplicateur),
+                                       QVariant(int(f.issue)), QVariant(f.nbEssais), QVariant(f.dixiemes)})
+            requete.addBindValue(valeur);
+        if (!requete.exec())
+            return connexion->Probleme(requete.lastError());
+    }
+    return ProblemeBase::Aucun;
 }
 
 Lecture<bool> MagasinResultats::ContientDesResultats()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlContient); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlContient); probleme != ProblemeBase::Aucun)
         return {false, probleme};
     return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
 }
@@ -156,7 +343,7 @@ Lecture<bool> MagasinResultats::ContientDesResultats()
 Lecture<QStringList> MagasinResultats::LireDates()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlDates); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDates); probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QStringList dates;
     while (requete.next()) {
@@ -170,7 +357,7 @@ Lecture<QStringList> MagasinResultats::LireDates()
 Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion.Executer(requete, SqlResultats, {dateHeure});
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlResultats, {dateHeure});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     Resultats resultats{};
@@ -181,19 +368,82 @@ Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 
 ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
 {
-    return connexion.Transaction([&](QSqlDatabase& base) {
+    return connexion->Transaction([&](QSqlDatabase& base) {
         QSqlQuery requete(base);
         requete.prepare(SqlSupprimer);
         requete.addBindValue(dateHeure);
-        return requete.exec() ? ProblemeBase::Aucun : connexion.Probleme(requete.lastError());
+        if (!requete.exec())
+            return connexion->Probleme(requete.lastError());
+        // Nothing deleted is no success: the saved training is gone already.
+        if (requete.numRowsAffected() < 1)
+            return ProblemeBase::Introuvable;
+        if (!faits)
+            return ProblemeBase::Aucun;
+        // Its rows took their facts with them; any fact left alone goes too.
+        QSqlQuery faitsSeuls(base);
+        faitsSeuls.prepare(SqlSupprimerFaits);
+        faitsSeuls.addBindValue(dateHeure);
+        return faitsSeuls.exec() ? ProblemeBase::Aucun : connexion->Probleme(faitsSeuls.lastError());
     });
+}
+
+Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
+{
+    QList<Fait> lus;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {lus, probleme};
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlFaits, {dateHeure});
+        probleme != ProblemeBase::Aucun)
+        return {lus, probleme};
+    while (requete.next())
+        lus.append({requete.value(0).toInt(), requete.value(1).toInt(), Issue(requete.value(2).toInt()),
+                    requete.value(3).toInt(), Entier(requete.value(4))});
+    return {lus, ProblemeBase::Aucun};
+}
+
+Lecture<Bilan> MagasinResultats::LireBilan()
+{
+    Bilan bilan;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {bilan, probleme};
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
+            if (const ProblemeBase probleme = LireHistoire(livret, multiplicateur, bilan.fait(livret, multiplicateur));
+                probleme != ProblemeBase::Aucun)
+                return {bilan, probleme};
+    return {bilan, ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, HistoireFait& histoire)
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme =
+            connexion->Executer(requete, SqlDerniersReglements, {livret, multiplicateur, HistoireFait::Gardes});
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    QList<Reglement> derniers;
+    while (requete.next())
+        derniers.prepend({LireTexteBase(requete.value(0).toString()).date(), Issue(requete.value(1).toInt()),
+                          Entier(requete.value(2))});
+    for (const Reglement& r : derniers)
+        histoire.Ajouter(r);
+    // A series longer than the settlings kept is counted in full.
+    if (histoire.serie < HistoireFait::Gardes)
+        return ProblemeBase::Aucun;
+    if (const ProblemeBase probleme =
+            connexion->Executer(requete, SqlSerie, {livret, multiplicateur, livret, multiplicateur});
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
+    return ProblemeBase::Aucun;
 }
 
 Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString& dateHeure, int livret)
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme =
-            connexion.Executer(requete, SqlProgression, {dateHeure, NbEntrainementsProgression});
+            connexion->Executer(requete, SqlProgression, {dateHeure, NbEntrainementsProgression});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<PointProgression> points;
@@ -229,8 +479,23 @@ const QStringList& MagasinResultats::Colonnes()
     return NomsColonnes;
 }
 
-QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence)
+const QString& MagasinResultats::TableFaits()
 {
+    return NomTableFaits;
+}
+
+const QStringList& MagasinResultats::ColonnesFaits()
+{
+    return NomsColonnesFaits;
+}
+
+QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& consequence) const
+{
+    if (probleme == ProblemeBase::Aucun)
+        return {};
+    if (connexion->serveur())
+        return Textes::ProblemeServeur(int(probleme) - 1, configuration.description()) + QStringLiteral("\n\n")
+             + consequence;
     const QString* cause = &Textes::BaseInaccessible;
     switch (probleme) {
     case ProblemeBase::Aucun:
@@ -241,6 +506,7 @@ QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence)
     case ProblemeBase::LectureSeule: cause = &Textes::BaseLectureSeule; break;
     case ProblemeBase::Verrouille: cause = &Textes::BaseVerrouillee; break;
     case ProblemeBase::DisquePlein: cause = &Textes::BaseDisquePlein; break;
+    case ProblemeBase::Introuvable: cause = &Textes::EntrainementIntrouvable; break;
     }
     return *cause + QStringLiteral("\n\n") + consequence;
 }

@@ -1,33 +1,53 @@
-// The results file for the rest of the program: the one place that knows its
-// tables, its columns and its SQL. A saved training is every row of one
+// The results store for the rest of the program, a file or the school's
+// server: the one place that knows its tables, its columns and its SQL. A saved training is every row of one
 // stored date and time ("yyyy-MM-dd HH:mm:ss"), one row per table worked on.
 // Every verb opens the file when it needs to and reports a fault instead of
-// failing silently; what the user is told comes from ExpliquerProbleme.
+// failing silently; what the user is told comes from Expliquer.
 #pragma once
 
-#include "core/platform/ConnexionSqlite.h"
+#include "core/platform/Configuration.h"
+#include "core/platform/Connexion.h"
+#include "core/results/Bilan.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
+#include <memory>
+#include <optional>
 
 class MagasinResultats
 {
 public:
-    // The connection's name is Qt's; the file is the one of the working folder.
-    explicit MagasinResultats(const QString& nomConnexion);
+    // The connection's name is Qt's; the file is the one of the working
+    // folder. A store made before the facts were kept is brought up to date
+    // as it is opened, unless told otherwise (a window that only reads).
+    explicit MagasinResultats(const QString& nomConnexion, bool mettreAJour = true);
+    ~MagasinResultats();
+    // Kept on the school's server rather than in a file.
+    bool serveur() const;
+    // What the user is told of a fault: what went wrong with the results
+    // file or server, then what it means for what was being done. Empty when
+    // nothing went wrong.
+    QString Expliquer(ProblemeBase probleme, const QString& consequence) const;
 
     // Opens the file and checks that it is a results file.
     ProblemeBase Verifier();
     void Fermer();
-    QString nomConnexion() const { return connexion.nomConnexion(); }
+    QString nomConnexion() const { return connexion->nomConnexion(); }
+    // Told true when a verb starts waiting for another program to let go of
+    // the store, false when the wait is over.
+    void QuandAttente(std::function<void(bool)> signal) { connexion->QuandAttente(std::move(signal)); }
 
     // Appends one row per table that has questions, in the order of the
-    // tables, all with the same moment, in one transaction: a failure leaves
-    // no row.
-    ProblemeBase EcrireResultats(const Resultats& resultats, const QDateTime& moment);
+    // tables, and the questions settled, in their order, all with the same
+    // date and time, in one transaction: a failure leaves no row and no fact.
+    // The date and time is the moment given, or the first second after it
+    // that no saved training has yet. A save whose commit was lost with the
+    // server is looked for first: when it was kept after all, only the
+    // questions settled since are written.
+    ProblemeBase EcrireResultats(const Resultats& resultats, const QList<Fait>& faits, const QDateTime& moment);
 
     // Whether the file holds at least one row.
     Lecture<bool> ContientDesResultats();
@@ -41,8 +61,16 @@ public:
     // 12, which the program never writes, is left out.
     Lecture<Resultats> LireResultats(const QString& dateHeure);
 
-    // Deletes every row of that date and time, in one transaction.
+    // Deletes every row of that date and time and their facts, in one
+    // transaction; Introuvable when there is none.
     ProblemeBase SupprimerEntrainement(const QString& dateHeure);
+
+    // The questions settled in the saved training of that date and time, in
+    // their order; none in a store that keeps no facts.
+    Lecture<QList<Fait>> LireFaits(const QString& dateHeure);
+
+    // The last settlings of each of the 132 facts over all saved trainings.
+    Lecture<Bilan> LireBilan();
 
     // The saved trainings of the progress chart, oldest first: the one of
     // that date and time and those made before it, at most
@@ -52,15 +80,32 @@ public:
     // date and time.
     Lecture<QList<PointProgression>> LireProgression(const QString& dateHeure, int livret);
 
-    // The table of the saved trainings and the columns a save writes, in
-    // order, for the tests that write rows as another program would.
+    // The tables of the saved trainings and of their facts, and the columns
+    // a save writes, in order, for the tests that read and write rows as
+    // another program would.
     static const QString& Table();
     static const QStringList& Colonnes();
+    static const QString& TableFaits();
+    static const QStringList& ColonnesFaits();
 
 private:
-    ConnexionSqlite connexion;
-};
+    // A save lost with the server as it committed, kept or not.
+    struct EnSuspens
+    {
+        QString date;
+        QList<Fait> faits;
+    };
 
-// What the user is told of a fault: what went wrong with the results file,
-// then what it means for what was being done. Empty when nothing went wrong.
-QString ExpliquerProbleme(ProblemeBase probleme, const QString& consequence);
+    ProblemeBase VerifierFichier(QSqlDatabase& base);
+    ProblemeBase Ecrire(const Resultats& resultats, const QList<Fait>& faits, const QDateTime& moment);
+    Lecture<bool> DateEnregistree(const QString& date);
+    ProblemeBase EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date);
+    ProblemeBase EcrireFaits(QSqlDatabase& base, const QList<Fait>& faits, const QString& date);
+    ProblemeBase LireHistoire(int livret, int multiplicateur, HistoireFait& histoire);
+
+    ConfigurationServeur configuration;
+    std::unique_ptr<Connexion> connexion;
+    bool mettreAJour;
+    bool faits = false;   // the store keeps the facts
+    std::optional<EnSuspens> enSuspens;
+};

@@ -23,3 +23,21 @@ CompteursLivrets CompteursDesResultats(const Resultats& resultats)
     }
     return c;
 }
+
+CompteursLivrets CompteursDesFaits(const QList<Fait>& faits)
+{
+    CompteursLivrets c;
+    for (const Fait& f : faits) {
+        const int i = f.livret - PremierLivret;
+        if (i < 0 || i >= NbLivrets)
+            continue;
+        Ajouter(c.NbQuestionParLivret[i], 1);
+        if (f.issue == Issue::Essai1) {
+            Ajouter(c.NbQuestionEssai1[i], 1);
+            Ajouter(c.TempsTotalEssai1[i], f.dixiemes);
+        } else {
+            Ajouter(f.issue == Issue::Essai2 ? c.NbQuestionEssai2[i] : c.NbQuestionRéponse[i], 1);
+        }
+    }
+    return c;
+}

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "core/training/Compteurs.h"
+#include "core/training/Fait.h"
+
+#include <QList>
 
 #include <array>
 
@@ -30,3 +33,6 @@ Resultats ResultatsDesCompteurs(const CompteursLivrets& compteurs, bool multipli
 
 // The counters of the records, the options left aside.
 CompteursLivrets CompteursDesResultats(const Resultats& resultats);
+
+// The counters that the questions settled add up to.
+CompteursLivrets CompteursDesFaits(const QList<Fait>& faits);

@@ -33,16 +33,31 @@ Entrainement::Entrainement(Hasard& hasard_, const Horloge& horloge_)
 {
 }
 
+void Entrainement::RazCompteurs()
+{
+    compteurs.RazCompteurs();
+    faits.clear();
+}
+
 void Entrainement::DemarrerEntrainement()
 {
     multiplicateurCourant = 0;
     rangLivretCourant = 1;
+    revision.Commencer({});
+}
+
+void Entrainement::DemarrerRevision(const QList<Question>& aRevoir)
+{
+    DemarrerEntrainement();
+    revision.Commencer(aRevoir);
 }
 
 Question Entrainement::NouvelleQuestion(const Coches& coches, int multMax, bool aleatoire)
 {
     const int nbLivretCoche = static_cast<int>(std::count(coches.begin(), coches.end(), true));
-    if (nbLivretCoche > 0 && multMax > 0) {
+    if (revision.active()) {
+        TirageRevision(aleatoire);
+    } else if (nbLivretCoche > 0 && multMax > 0) {
         if (aleatoire)
             TirageAleatoire(coches, nbLivretCoche, multMax);
         else
@@ -71,6 +86,17 @@ void Entrainement::TirageAleatoire(const Coches& coches, int nbLivretCoche, int 
     }
     dernierTerme1 = questionCourante.terme1;
     dernierTerme2 = questionCourante.terme2;
+}
+
+void Entrainement::TirageRevision(bool aleatoire)
+{
+    // At random, a rank among the facts of the round from the pool of the
+    // multipliers, as the draw of a question takes it.
+    questionCourante = revision.Tirer(aleatoire, [this](int nombre) {
+        if (indexTirageQuestion >= TaillePool)
+            TirerNombresQuestion();
+        return entierDe1000Fois(tirageTerme1[indexTirageQuestion++]) % nombre;
+    });
 }
 
 void Entrainement::TirageSequentiel(const Coches& coches, int nbLivretCoche, int multMax)
@@ -143,14 +169,22 @@ void Entrainement::CompterEssai(const Verdict& verdict, const QString& valeur)
         return;
     }
     const int t = questionCourante.livret();
+    const qint32 dixiemes = ActualiserDixiemes();
     Ajouter(compteurs.NbQuestionParLivret[t], 1);
     if (nbEssais == 1) {
         // Only a right first try is timed.
         Ajouter(compteurs.NbQuestionEssai1[t], 1);
-        Ajouter(compteurs.TempsTotalEssai1[t], ActualiserDixiemes());
+        Ajouter(compteurs.TempsTotalEssai1[t], dixiemes);
     } else {
         Ajouter(compteurs.NbQuestionEssai2[t], 1);
     }
+    NoterFait(nbEssais == 1 ? Issue::Essai1 : Issue::Essai2, dixiemes);
+}
+
+void Entrainement::NoterFait(Issue issue, qint32 dixiemes)
+{
+    faits.append({questionCourante.terme2, questionCourante.terme1, issue, nbEssais, dixiemes});
+    revision.Regler(questionCourante, issue);
 }
 
 QString Entrainement::DonnerReponse()
@@ -159,6 +193,7 @@ QString Entrainement::DonnerReponse()
     if (t >= 0 && t < NbLivrets) {
         Ajouter(compteurs.NbQuestionParLivret[t], 1);
         Ajouter(compteurs.NbQuestionRéponse[t], 1);
+        NoterFait(Issue::Reponse, ActualiserDixiemes());
     }
     return QString::number(questionCourante.produit());
 }

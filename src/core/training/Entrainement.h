@@ -6,7 +6,10 @@
 
 #include "Compteurs.h"
 #include "Etats.h"
+#include "Fait.h"
+#include "Revision.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -14,16 +17,6 @@
 
 class Hasard;
 class Horloge;
-
-// A product to find: the multiplier first, the table second (3 x 7 asks for
-// 3 times 7 in table 7).
-struct Question
-{
-    int terme1 = 0;
-    int terme2 = 0;
-    int livret() const { return terme2 - PremierLivret; }
-    int produit() const { return terme1 * terme2; }
-};
 
 // Colours of the feedback phrase.
 enum class CouleurVerification { Bleu, Rouge, Vert };
@@ -55,9 +48,18 @@ public:
     Entrainement(Hasard& hasard, const Horloge& horloge);
 
     CompteursLivrets compteurs;
+    // The questions settled since the last save or reset, in order: they
+    // always agree with the counters.
+    QList<Fait> faits;
+
+    // Both emptied, after a save or a reset.
+    void RazCompteurs();
 
     // A new run: the sequential draw starts again at 1 x the first ticked table.
     void DemarrerEntrainement();
+    // A run on those facts only, until each is answered right at the first try.
+    void DemarrerRevision(const QList<Question>& aRevoir);
+    bool RevisionTerminee() const { return revision.terminee(); }
 
     // Draws the next question among the ticked tables, with the multiplier
     // from 1 to multMax, and starts its stopwatch.
@@ -87,8 +89,12 @@ private:
     // Right or wrong, with its phrase and the state that follows.
     Verdict Juger(const QString& valeur) const;
     void CompterEssai(const Verdict& verdict, const QString& valeur);
+    void NoterFait(Issue issue, qint32 dixiemes);
+
+    void TirageRevision(bool aleatoire);
 
     Hasard& hasard;
+    Revision revision;
     const Horloge& horloge;
 
     Question questionCourante;

@@ -57,9 +57,9 @@ void F_Calkado::Form_Activate()
         PremierAffichage = false;
         Continuer(this, VerifierCouleurs(MesurerEcran(*this)));
         // A faulty file does not keep the child from training.
-        SignalerProbleme(this, ExpliquerProbleme(BaseDonnées.Verifier(), Textes::BaseAuDemarrage));
+        SignalerProbleme(this, BaseDonnées.Expliquer(BaseDonnées.Verifier(), Textes::BaseAuDemarrage));
     }
     grille->MontrerTableauResultats(true);
-    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter})
+    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter, B_Bilan})
         bouton->setEnabled(true);
 }

@@ -4,6 +4,7 @@
 #include "core/Textes.h"
 #include "core/platform/Horloge.h"
 #include "core/results/DateHeure.h"
+#include "ui/bilan/F_Bilan.h"
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
@@ -21,14 +22,15 @@ Resultats F_Calkado::RemplirResultats() const
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
     const ProblemeBase probleme =
-        BaseDonnées.EcrireResultats(RemplirResultats(), MomentEnregistrement(horlogeUtilisee.maintenant()));
-    SignalerProbleme(this, ExpliquerProbleme(probleme, siEchec));
+        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits,
+                                    MomentEnregistrement(horlogeUtilisee.maintenant()));
+    SignalerProbleme(this, BaseDonnées.Expliquer(probleme, siEchec));
     return probleme == ProblemeBase::Aucun;
 }
 
 void F_Calkado::EffacerResultats()
 {
-    entrainement.compteurs.RazCompteurs();
+    entrainement.RazCompteurs();
     AfficherResultats();
     // With the counters at zero the selection guard lets each box go; every
     // box unticked runs the selection handler, as a click would.
@@ -68,7 +70,7 @@ void F_Calkado::B_Consulter_Click()
 {
     const Lecture<bool> contient = BaseDonnées.ContientDesResultats();
     if (!contient) {
-        SignalerProbleme(this, ExpliquerProbleme(contient.probleme, Textes::BaseConsultation));
+        SignalerProbleme(this, BaseDonnées.Expliquer(contient.probleme, Textes::BaseConsultation));
         return;
     }
     if (!contient.valeur) {
@@ -80,5 +82,13 @@ void F_Calkado::B_Consulter_Click()
     F_Consulter consulter(this);
     if (consulter.Form_Load())
         consulter.exec();
+    Form_Activate();
+}
+
+void F_Calkado::B_Bilan_Click()
+{
+    F_Bilan bilan(this);
+    if (bilan.Form_Load(horlogeUtilisee.maintenant().date(), ResultatsPresents()))
+        bilan.exec();
     Form_Activate();
 }

@@ -4,6 +4,10 @@
 
 #include "ChampReponse.h"
 #include "core/Textes.h"
+#include "core/platform/Horloge.h"
+#include "core/results/TableauResultats.h"
+#include "ui/platform/Accessibilite.h"
+#include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
 #include "ui/platform/Son.h"
@@ -22,7 +26,7 @@ void F_Calkado::ActiverSelection(bool actif)
         livret->setEnabled(actif);
     for (QWidget* controle : {static_cast<QWidget*>(Fr_Multiplicateur), static_cast<QWidget*>(O_1a10),
                               static_cast<QWidget*>(O_1a12), static_cast<QWidget*>(L_Mul),
-                              static_cast<QWidget*>(C_Aléatoire)})
+                              static_cast<QWidget*>(C_Aléatoire), static_cast<QWidget*>(C_Revoir)})
         controle->setEnabled(actif);
 }
 
@@ -34,7 +38,7 @@ std::array<QPushButton*, 4> F_Calkado::BoutonsCourse() const
 void F_Calkado::ActiverCommandes(bool actif)
 {
     // Help and the commands on the results wait for the end of a run.
-    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer})
+    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer, B_Bilan})
         bouton->setEnabled(actif);
 }
 
@@ -125,10 +129,13 @@ void F_Calkado::ChangerEtat(EtatEntrainement etat)
 void F_Calkado::B_Entrainement_Click()
 {
     if (B_Entrainement->text() == Textes::SEntrainer) {
+        if (!C_Revoir->isChecked())
+            entrainement.DemarrerEntrainement();
+        else if (!PreparerRevision())
+            return;
         ChangerEtat(EtatEntrainement::EtatRepondu);
         B_Nouveau->setFocus();
         ActiverCommandes(false);
-        entrainement.DemarrerEntrainement();
         return;
     }
     // Interruption: a question still pending counts nowhere.
@@ -139,6 +146,8 @@ void F_Calkado::B_Entrainement_Click()
     Timer1->stop();
     L_Time->hide();
     T_Résultat->hide();
+    const TotauxResultats totaux = Totaliser(entrainement.compteurs);
+    Annoncer(this, Textes::AnnonceFin(totaux.questions, totaux.essai1));
 }
 
 void F_Calkado::NouvelleQuestion()
@@ -155,6 +164,9 @@ void F_Calkado::NouvelleQuestion()
         entrainement.NouvelleQuestion(LivretsCoches(), multMax, C_Aléatoire->isChecked());
     L_Terme1->setText(QString::number(question.terme1));
     L_Terme2->setText(QString::number(question.terme2));
+    // Named before it takes the focus, which a screen reader then speaks.
+    RetirerAnnonce();
+    NommerQuestion();
     T_Résultat->setEnabled(true);
     T_Résultat->clear();
     T_Résultat->setFocus();
@@ -172,8 +184,10 @@ void F_Calkado::TesterReponse()
     static const QColor couleurs[] = {Couleurs::Bleu, Couleurs::Rouge, Couleurs::VertVif};
     DefinirCouleurTexte(L_Vérification, couleurs[int(verdict.couleur())]);
     L_Vérification->setText(verdict.phrase);
-    if (!verdict.essaiCompte())
+    if (!verdict.essaiCompte()) {
+        Annoncer(this, verdict.phrase);
         return;
+    }
     L_NbEssais->setText(Textes::DebutNbEssais + QString::number(entrainement.NbEssais()));
     if (verdict.genre == Verdict::Genre::Juste) {
         ChangerEtat(EtatEntrainement::EtatRepondu);
@@ -184,6 +198,9 @@ void F_Calkado::TesterReponse()
         ChangerEtat(verdict.etat);
     }
     AfficherResultats();
+    // Through the object the new state gave the focus to.
+    Annoncer(this, verdict.phrase);
+    TerminerRevision();
 }
 
 void F_Calkado::DonnerReponse()
@@ -194,6 +211,44 @@ void F_Calkado::DonnerReponse()
     AfficherResultats();
     ChangerEtat(EtatEntrainement::EtatRepondu);
     Timer1->stop();
+    Annoncer(this, Textes::AnnonceReponseDonnee(T_Résultat->accessibleName(), T_Résultat->text()));
+    TerminerRevision();
+}
+
+bool F_Calkado::PreparerRevision()
+{
+    const Lecture<Bilan> lu = BaseDonnées.LireBilan();
+    if (!lu) {
+        SignalerProbleme(this, BaseDonnées.Expliquer(lu.probleme, Textes::BaseRevision));
+        return false;
+    }
+    // The facts saved and those of the results on screen, as they stand today.
+    const QDate aujourdhui = horlogeUtilisee.maintenant().date();
+    Bilan bilan = lu.valeur;
+    bilan.Ajouter(entrainement.faits, aujourdhui);
+    const QList<Question> aRevoir = FaitsARevoir(bilan, LivretsCoches(), O_1a10->isChecked() ? 10 : 12, aujourdhui);
+    if (aRevoir.isEmpty()) {
+        QList<int> livrets;
+        for (int i = 0; i < NbLivrets; ++i)
+            if (C_Livret[i]->isChecked())
+                livrets << i + PremierLivret;
+        AfficherMessage(this, {QMessageBox::Information, {}, Textes::RienARevoir(livrets)});
+        return false;
+    }
+    entrainement.DemarrerRevision(aRevoir);
+    return true;
+}
+
+void F_Calkado::TerminerRevision()
+{
+    if (!entrainement.RevisionTerminee())
+        return;
+    // As "&Interrompre" would end it; the phrase stays to say why.
+    B_Entrainement_Click();
+    DefinirCouleurTexte(L_Vérification, Couleurs::Bleu);
+    L_Vérification->setText(Textes::ToutesRevues);
+    L_Vérification->show();
+    Annoncer(this, Textes::ToutesRevues);
 }
 
 void F_Calkado::Timer1_Timer()

@@ -80,6 +80,8 @@ void F_Calkado::CreerSelection()
                                          Twips(12360, 1680, 2610, 330), 14.25);
     C_Aléatoire->setChecked(true);
     DefinirCouleurTexte(C_Aléatoire, Couleurs::Bleu);
+    C_Revoir = CreerBouton<QCheckBox>(this, "C_Revoir", Textes::RevoirMesErreurs, Twips(8760, 1680, 3360, 330), 14.25);
+    DefinirCouleurTexte(C_Revoir, Couleurs::Bleu);
     CreerLigne(this, QStringLiteral("Line2"), 240, 2280, 15000, Couleurs::Bleu);
 
     for (int i = 0; i < NbLivrets; ++i) {
@@ -155,10 +157,12 @@ void F_Calkado::CreerBoutons()
     B_Enregistrer = CreerBoutonImage(this, "B_Enregistrer", Textes::Enregistrer,
                                      Twips(7920, 9240, 1335, 975), QStringLiteral("enregistrer"),
                                      icone);
+    B_Bilan = CreerBoutonImage(this, "B_Bilan", Textes::Bilan, Twips(9840, 9240, 1335, 975),
+                               QStringLiteral("bilan"), icone);
     B_Quitter = CreerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
                                  QStringLiteral("quitter"), QSize(26, 23));
     // Enabled when the window becomes active.
-    for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer})
+    for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer, B_Bilan})
         bouton->setEnabled(false);
 
     Timer1 = new QTimer(this);
@@ -171,10 +175,10 @@ void F_Calkado::CreerBoutons()
 
 void F_Calkado::DefinirOrdreTabulation()
 {
-    std::vector<QWidget*> ordre = {B_Quitter, O_1a10, O_1a12, C_Aléatoire};
+    std::vector<QWidget*> ordre = {B_Quitter, O_1a10, O_1a12, C_Aléatoire, C_Revoir};
     ordre.insert(ordre.end(), C_Livret.begin(), C_Livret.end());
     ordre.insert(ordre.end(), {T_Résultat, B_Nouveau, B_Test, B_Résultat, B_Entrainement, B_Aide,
-                               B_Consulter, B_Raz, B_Enregistrer});
+                               B_Consulter, B_Raz, B_Enregistrer, B_Bilan});
     for (std::size_t i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     // The first control of that order has the focus when the window opens.

@@ -3,6 +3,8 @@
 #include "core/Textes.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
+#include "ui/platform/Accessibilite.h"
+#include "ui/platform/Attente.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
 
@@ -23,11 +25,14 @@ F_Calkado::F_Calkado(Hasard* hasard, const Horloge* horloge, QWidget* parent)
       BaseDonnées(QStringLiteral("BaseDonnées"))
 {
     setObjectName(QStringLiteral("F_Calkado"));
+    BaseDonnées.QuandAttente(SignalerAttente);
     setWindowIcon(Icone(QStringLiteral("fenetre")));
     // The layout is designed for this client area; the window never gets smaller.
     setMinimumSize(1024, 700);
     resize(1024, 700);
+    InstallerAccessibilite();
     CreerControles();
+    RendreAccessible();
     ConnecterEvenements();
 }
 
@@ -46,10 +51,12 @@ void F_Calkado::ConnecterEvenements()
     connect(O_1a10, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a10_Click(); });
     connect(O_1a12, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a12_Click(); });
     connect(C_Aléatoire, &QCheckBox::toggled, this, &F_Calkado::C_Aléatoire_Click);
+    connect(C_Revoir, &QCheckBox::toggled, this, &F_Calkado::C_Revoir_Click);
     connect(B_Aide, &QToolButton::clicked, this, &F_Calkado::B_Aide_Click);
     connect(B_Consulter, &QToolButton::clicked, this, &F_Calkado::B_Consulter_Click);
     connect(B_Raz, &QToolButton::clicked, this, &F_Calkado::B_Raz_Click);
     connect(B_Enregistrer, &QToolButton::clicked, this, &F_Calkado::B_Enregistrer_Click);
+    connect(B_Bilan, &QToolButton::clicked, this, &F_Calkado::B_Bilan_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &F_Calkado::B_Quitter_Click);
 }
 

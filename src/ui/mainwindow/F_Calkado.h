@@ -43,6 +43,8 @@ public:
 
     // The statistics since the last save or reset, as the results table shows them.
     const CompteursLivrets& Compteurs() const { return entrainement.compteurs; }
+    // The questions settled since then, which agree with those statistics.
+    const QList<Fait>& Faits() const { return entrainement.faits; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +60,9 @@ private:
     void CreerBoutons();
     void DefinirOrdreTabulation();
     void ConnecterEvenements();
+    // For a screen reader and the keyboard alone
+    void RendreAccessible();
+    void NommerQuestion();
 
     // Run control
     void ChangerEtat(EtatEntrainement etat);
@@ -69,6 +74,10 @@ private:
     void NouvelleQuestion();
     void TesterReponse();
     void DonnerReponse();
+    // A review of the facts due: false, after saying why, when it cannot start.
+    bool PreparerRevision();
+    // Ends the run by itself once every fact under review is known.
+    void TerminerRevision();
     void Timer1_Timer();
 
     // Table selection and options
@@ -77,6 +86,8 @@ private:
     void O_1a12_Click();
     void RefuserPlage(QRadioButton* precedente);
     void C_Aléatoire_Click();
+    void C_Revoir_Click();
+    void RefuserCoche(QCheckBox* option, int& compteur);
     void Timer2_Timer();
     void B_Aide_Click();
     Coches LivretsCoches() const;
@@ -93,6 +104,7 @@ private:
     void B_Enregistrer_Click();
     void B_Raz_Click();
     void B_Consulter_Click();
+    void B_Bilan_Click();
 
     // Leaving
     void B_Quitter_Click();
@@ -110,6 +122,7 @@ private:
     int NbLivretCoche = 0;
     int CompteurOption = 0;
     int CompteurAleatoire = 0;
+    int CompteurRevoir = 0;
     int CompteurLivret = 0;
     int CompteurClignotement = 0;
 
@@ -121,6 +134,7 @@ private:
     QRadioButton* O_1a10 = nullptr;
     QRadioButton* O_1a12 = nullptr;
     QCheckBox* C_Aléatoire = nullptr;
+    QCheckBox* C_Revoir = nullptr;
     std::array<QLabel*, NbLivrets> L_Livret{};
     std::array<QCheckBox*, NbLivrets> C_Livret{};
     std::unique_ptr<GrilleResultats> grille;
@@ -141,6 +155,7 @@ private:
     QToolButton* B_Consulter = nullptr;
     QToolButton* B_Raz = nullptr;
     QToolButton* B_Enregistrer = nullptr;
+    QToolButton* B_Bilan = nullptr;
     QToolButton* B_Quitter = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -81,11 +81,21 @@ void F_Calkado::RefuserPlage(QRadioButton* precedente)
 
 void F_Calkado::C_Aléatoire_Click()
 {
-    if (!ResultatsPresents() || ++CompteurAleatoire >= 2)
+    RefuserCoche(C_Aléatoire, CompteurAleatoire);
+}
+
+void F_Calkado::C_Revoir_Click()
+{
+    RefuserCoche(C_Revoir, CompteurRevoir);
+}
+
+void F_Calkado::RefuserCoche(QCheckBox* option, int& compteur)
+{
+    if (!ResultatsPresents() || ++compteur >= 2)
         return;
-    C_Aléatoire->setChecked(!C_Aléatoire->isChecked());
+    option->setChecked(!option->isChecked());
     MessageOptionBloquee(this);
-    CompteurAleatoire = 0;
+    compteur = 0;
 }
 
 void F_Calkado::Timer2_Timer()

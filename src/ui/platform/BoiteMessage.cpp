@@ -3,20 +3,24 @@
 #include "core/Textes.h"
 
 #include <QAbstractButton>
+#include <tuple>
 
 namespace {
 
+// The captions stay as designed, without "&": the Alt key of each is set apart.
 void traduireBoutons(QMessageBox& boite)
 {
-    const std::pair<QMessageBox::StandardButton, const QString*> textes[] = {
-        {QMessageBox::Yes, &Textes::BoutonOui},
-        {QMessageBox::No, &Textes::BoutonNon},
-        {QMessageBox::Cancel, &Textes::BoutonAnnuler},
-        {QMessageBox::Ok, &Textes::BoutonOk},
+    const std::tuple<QMessageBox::StandardButton, const QString*, Qt::Key> textes[] = {
+        {QMessageBox::Yes, &Textes::BoutonOui, Qt::Key_O},
+        {QMessageBox::No, &Textes::BoutonNon, Qt::Key_N},
+        {QMessageBox::Cancel, &Textes::BoutonAnnuler, Qt::Key_A},
+        {QMessageBox::Ok, &Textes::BoutonOk, Qt::Key_O},
     };
-    for (const auto& [bouton, texte] : textes)
-        if (QAbstractButton* b = boite.button(bouton))
+    for (const auto& [bouton, texte, touche] : textes)
+        if (QAbstractButton* b = boite.button(bouton)) {
             b->setText(*texte);
+            b->setShortcut(QKeySequence(Qt::ALT | touche));
+        }
 }
 
 } // namespace

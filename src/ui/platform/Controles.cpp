@@ -1,5 +1,7 @@
 #include "Controles.h"
 
+#include "Accessibilite.h"
+#include "Contraste.h"
 #include "Ressources.h"
 
 #include <QFrame>
@@ -20,16 +22,30 @@ QString NomIndexe(const char* nom, int index)
     return QString::fromUtf8(nom) + QLatin1Char('_') + QString::number(index);
 }
 
+namespace {
+
+// Where a control keeps its designed colour, which a dark palette changes on screen.
+const char* const CouleurDessinee = "couleurDessinee";
+
+} // namespace
+
 void DefinirCouleurTexte(QWidget* controle, const QColor& couleur)
 {
+    controle->setProperty(CouleurDessinee, couleur);
     QPalette palette = controle->palette();
-    palette.setColor(controle->foregroundRole(), couleur);
+    // These texts stand on the window, whatever the control's own background role.
+    const bool sombre = PaletteSombre(palette);
+    const double minimum = ContrasteRequis(controle->font());
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(groupe, controle->foregroundRole(),
+                         sombre ? CouleurLisible(couleur, palette.color(groupe, QPalette::Window), minimum) : couleur);
     controle->setPalette(palette);
 }
 
 QColor CouleurTexte(const QWidget* controle)
 {
-    return controle->palette().color(controle->foregroundRole());
+    const QVariant dessinee = controle->property(CouleurDessinee);
+    return dessinee.isValid() ? dessinee.value<QColor>() : controle->palette().color(controle->foregroundRole());
 }
 
 QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& position,
@@ -48,6 +64,7 @@ QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& positio
 QFrame* CreerCadre(QWidget* parent, const QString& nom, const QRect& position)
 {
     auto* cadre = new QFrame(parent);
+    DefinirRoleAccessible(cadre, QAccessible::Grouping);
     cadre->setObjectName(nom);
     cadre->setFrameShape(QFrame::NoFrame);
     cadre->setGeometry(position);
@@ -58,6 +75,7 @@ QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, i
                     const QColor& couleur, int epaisseur)
 {
     auto* ligne = new QFrame(parent);
+    DefinirRoleAccessible(ligne, QAccessible::Separator);
     ligne->setObjectName(nom);
     ligne->setFrameShape(QFrame::NoFrame);
     ligne->setGeometry(gauche / TwipsParPixel, haut / TwipsParPixel - epaisseur / 2,

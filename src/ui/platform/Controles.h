@@ -32,6 +32,8 @@ QFont Police(qreal points, bool gras = false, bool italique = false,
 // The name of one control of an array: "C_Livret_3".
 QString NomIndexe(const char* nom, int index);
 
+// The designed colour of a text; a dark palette shows it lighter, as readable
+// on its background. CouleurTexte gives back the designed one.
 void DefinirCouleurTexte(QWidget* controle, const QColor& couleur);
 QColor CouleurTexte(const QWidget* controle);
 
@@ -39,10 +41,11 @@ QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& positio
                        const QFont& police, const QColor& couleur = QColor(),
                        Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop);
 
-// A frame without a border, to hold controls.
+// A frame without a border, to hold controls: a group to assistive technology.
 QFrame* CreerCadre(QWidget* parent, const QString& nom, const QRect& position);
 
-// A line of the design: a filled band of its colour and width.
+// A line of the design: a filled band of its colour and width, a separator to
+// assistive technology.
 QWidget* CreerLigne(QWidget* parent, const QString& nom, int gauche, int haut, int droite,
                     const QColor& couleur, int epaisseur = 2);
 

@@ -3,8 +3,10 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTranslator>
 
 void ChargerPolices()
 {
@@ -14,6 +16,16 @@ void ChargerPolices()
         QFontDatabase::addApplicationFont(QString::fromLatin1(fichier));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
+bool ChargerTraductionsQt()
+{
+    auto* traduction = new QTranslator(QCoreApplication::instance());
+    if (!traduction->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduction;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traduction);
 }
 
 QPixmap Image(const QString& nom, QSize taille)

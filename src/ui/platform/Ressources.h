@@ -10,6 +10,12 @@
 // Arial, Comic Neue stands in for Comic Sans MS.
 void ChargerPolices();
 
+// Qt's own texts (context menus, standard dialogs and their shortcuts) in
+// French whatever the machine's language, from the translations the system
+// installs with Qt (qtbase_fr). False when the system has none: Qt's English
+// texts stay.
+bool ChargerTraductionsQt();
+
 // A picture of the resources, drawn at the given size in device-independent
 // pixels (sharp on high-density screens too).
 QPixmap Image(const QString& nom, QSize taille);

@@ -28,6 +28,26 @@ const std::array<Ligne, NbLignesResultats>& lignes()
     return definition;
 }
 
+QFont PoliceCellules()
+{
+    return Police(14.25);
+}
+
+// A cell shows its whole text within its own width: a text too wide for the
+// designed font is written smaller.
+void Ecrire(QLabel* cellule, const QString& texte)
+{
+    const QFont police = PoliceCellules();
+    const int largeur = cellule->contentsRect().width();
+    QFont ajustee = police;
+    for (qreal points = police.pointSizeF();
+         QFontMetricsF(ajustee).horizontalAdvance(texte) > largeur && points > 1; points -= 0.25)
+        ajustee.setPointSizeF(points - 0.25);
+    if (cellule->font() != ajustee)
+        cellule->setFont(ajustee);
+    cellule->setText(texte);
+}
+
 } // namespace
 
 GrilleResultats::GrilleResultats(QWidget* parent, const DispositionResultats& d)
@@ -43,11 +63,11 @@ GrilleResultats::GrilleResultats(QWidget* parent, const DispositionResultats& d)
         for (int i = 0; i < NbLivrets; ++i)
             cellules[ligne][i] = CreerEtiquette(
                 parent, NomIndexe(l.nomCellules, i),
-                Twips(d.gaucheCellules[i], haut, d.largeurCellule, d.hauteurLigne), Police(14.25),
+                Twips(d.gaucheCellules[i], haut, d.largeurCellule, d.hauteurLigne), PoliceCellules(),
                 l.couleur, droite);
         totaux[ligne] = CreerEtiquette(parent, QString::fromUtf8(l.nomTotal),
                                        Twips(d.gaucheTotal, haut, d.largeurTotal, d.hauteurLigne),
-                                       Police(14.25), l.couleur, droite);
+                                       PoliceCellules(), l.couleur, droite);
     }
     titres[NbTitresResultats - 1] =
         CreerEtiquette(parent, NomIndexe("L_Titre", NbTitresResultats - 1),
@@ -61,8 +81,20 @@ void GrilleResultats::Afficher(const TextesResultats& textes)
         titres[titre]->setText(Textes::TitresResultats.at(titre));
     for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
         for (int i = 0; i < NbLivrets; ++i)
-            cellules[ligne][i]->setText(textes.cellules[ligne][i]);
-        totaux[ligne]->setText(textes.totaux[ligne]);
+            Ecrire(cellules[ligne][i], textes.cellules[ligne][i]);
+        Ecrire(totaux[ligne], textes.totaux[ligne]);
+    }
+    Nommer(textes);
+}
+
+void GrilleResultats::Nommer(const TextesResultats& textes)
+{
+    for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
+        const QString& titre = Textes::TitresResultats.at(TitreDeLigne[ligne]);
+        for (int i = 0; i < NbLivrets; ++i)
+            cellules[ligne][i]->setAccessibleName(
+                Textes::NomCellule(titre, Textes::ColonneLivret(i + PremierLivret), textes.cellules[ligne][i]));
+        totaux[ligne]->setAccessibleName(Textes::NomCellule(titre, Textes::ColonneTotal, textes.totaux[ligne]));
     }
 }
 

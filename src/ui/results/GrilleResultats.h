@@ -32,7 +32,8 @@ class GrilleResultats
 public:
     GrilleResultats(QWidget* parent, const DispositionResultats& disposition);
 
-    // Writes the headings and every cell and total.
+    // Writes the headings and every cell and total; each number is named to
+    // assistive technology with its row heading and its table.
     void Afficher(const TextesResultats& textes);
     void MontrerTableauResultats(bool visible);
 
@@ -40,6 +41,8 @@ public:
     QLabel* titreTotal() const { return titres[NbTitresResultats - 1]; }
 
 private:
+    void Nommer(const TextesResultats& textes);
+
     std::array<QLabel*, NbTitresResultats> titres{};
     std::array<std::array<QLabel*, NbLivrets>, NbLignesResultats> cellules{};
     std::array<QLabel*, NbLignesResultats> totaux{};

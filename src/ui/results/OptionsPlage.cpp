@@ -20,6 +20,9 @@ OptionsPlage CreerOptionsPlage(QWidget* parent, const DispositionPlage& d)
     o.O_1a12 = CreerBouton<QRadioButton>(o.Fr_Multiplicateur, "O_1a12", Textes::Plage1a12, Twips(d.option1a12),
                                          14.25);
     o.O_1a12->setChecked(true);
+    o.Fr_Multiplicateur->setAccessibleName(Textes::Multiplicateur);
+    o.O_1a10->setAccessibleName(Textes::NomPlage1a10);
+    o.O_1a12->setAccessibleName(Textes::NomPlage1a12);
     DefinirCouleurTexte(o.O_1a10, Couleurs::Bleu);
     DefinirCouleurTexte(o.O_1a12, Couleurs::Bleu);
     return o;

@@ -62,6 +62,7 @@ void F_Consulter::CreerControles()
     L_Date->setObjectName(QStringLiteral("L_Date"));
     L_Date->setGeometry(Twips(360, 6720, 3375, 2760));
     L_Date->setFont(Police(12));
+    L_Date->setAccessibleName(Textes::NomListeDates);
     // One line each in one font: the list lays out thousands at once.
     L_Date->setUniformItemSizes(true);
     B_Supprimer = CreerBoutonImage(this, "B_Supprimer", Textes::Supprimer, Twips(4080, 8520, 1335, 975),
@@ -117,5 +118,8 @@ void F_Consulter::DefinirOrdreTabulation()
 {
     setTabOrder(C_Fermer, L_Date);
     setTabOrder(L_Date, B_Supprimer);
+    // The chart after the designed ones: its keys do what clicks on the
+    // table numbers do.
+    setTabOrder(B_Supprimer, G_Progression);
     C_Fermer->setFocus();
 }

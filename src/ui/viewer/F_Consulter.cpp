@@ -3,6 +3,8 @@
 #include "GrapheProgression.h"
 #include "core/Textes.h"
 #include "core/results/DateHeure.h"
+#include "ui/platform/Accessibilite.h"
+#include "ui/platform/Attente.h"
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
@@ -22,9 +24,11 @@ F_Consulter::F_Consulter(QWidget* parent)
       BaseDonnéesConsulter(QStringLiteral("BaseDonnéesConsulter"))
 {
     setObjectName(QStringLiteral("F_Consulter"));
+    BaseDonnéesConsulter.QuandAttente(SignalerAttente);
     setWindowTitle(Textes::TitreConsulter);
     setWindowIcon(Icone(QStringLiteral("consulter_fenetre")));
     setFixedSize(1000, 650);
+    InstallerAccessibilite();
     CreerControles();
     connect(L_Date, &QListWidget::currentRowChanged, this, [this](int ligne) {
         if (ligne >= 0)
@@ -39,19 +43,21 @@ F_Consulter::~F_Consulter() = default;
 bool F_Consulter::Form_Load()
 {
     L_Date->clear();
-    const Lecture<QStringList> dates = BaseDonnéesConsulter.LireDates();
-    if (!dates) {
-        SignalerProbleme(this, ExpliquerProbleme(dates.probleme, Textes::BaseConsultation));
+    dates.clear();
+    const Lecture<QStringList> lues = BaseDonnéesConsulter.LireDates();
+    if (!lues) {
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(lues.probleme, Textes::BaseConsultation));
         return false;
     }
-    if (dates.valeur.isEmpty()) {
+    if (lues.valeur.isEmpty()) {
         AfficherMessage(this, {QMessageBox::NoIcon, {}, Textes::PasDeDonnees});
         return false;
     }
     QStringList elements;
-    elements.reserve(dates.valeur.size());
-    for (const QString& dateHeure : dates.valeur)
-        elements << ElementListe(dateHeure);
+    elements.reserve(lues.valeur.size());
+    for (const QString& dateHeure : lues.valeur)
+        elements << (dateHeure.isEmpty() ? Textes::SansDate : ElementListe(dateHeure));
+    dates = lues.valeur;
     L_Date->addItems(elements);
     L_Date->setCurrentRow(0);
     return true;
@@ -101,14 +107,13 @@ void F_Consulter::L_Date_Click()
         return;
     Resultats resultats;
     RazResultats(resultats);
-    const QString cle = CleElement(element->text());
-    // The heading repeats the item's text, read back and written again.
-    L_Titre_Principal->setText(Textes::DebutEntrainement + ElementListe(cle));
+    const QString cle = dates.value(L_Date->currentRow());
+    L_Titre_Principal->setText(Textes::DebutEntrainement + element->text());
     const Lecture<Resultats> lus = BaseDonnéesConsulter.LireResultats(cle);
     if (lus)
         resultats = lus.valeur;
     else
-        SignalerProbleme(this, ExpliquerProbleme(lus.probleme, Textes::BaseConsultation));
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(lus.probleme, Textes::BaseConsultation));
     ChargerResultats(resultats);
     AfficherResultats();
     G_Progression->Afficher(cle);
@@ -138,27 +143,24 @@ void F_Consulter::B_Supprimer_Click()
 {
     const Lecture<bool> contient = BaseDonnéesConsulter.ContientDesResultats();
     if (!contient) {
-        SignalerProbleme(this, ExpliquerProbleme(contient.probleme, Textes::BaseSuppression));
+        SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(contient.probleme, Textes::BaseSuppression));
         return;
     }
     const QListWidgetItem* element = L_Date->currentItem();
     if (!contient.valeur || !element)
         return;
-    const QString cle = CleElement(element->text());
-    if (!ConfirmerSuppression(cle))
+    if (!ConfirmerSuppression(element->text()))
         return;
-    if (const ProblemeBase probleme = BaseDonnéesConsulter.SupprimerEntrainement(cle);
-        probleme != ProblemeBase::Aucun) {
-        SignalerProbleme(this, ExpliquerProbleme(probleme, Textes::BaseSuppression));
-        return;
-    }
-    RetirerElementChoisi();
+    const ProblemeBase probleme = BaseDonnéesConsulter.SupprimerEntrainement(dates.value(L_Date->currentRow()));
+    SignalerProbleme(this, BaseDonnéesConsulter.Expliquer(probleme, Textes::BaseSuppression));
+    // A saved training that is no longer there leaves the list as well.
+    if (probleme == ProblemeBase::Aucun || probleme == ProblemeBase::Introuvable)
+        RetirerElementChoisi();
 }
 
-bool F_Consulter::ConfirmerSuppression(const QString& dateHeure)
+bool F_Consulter::ConfirmerSuppression(const QString& element)
 {
-    return AfficherMessage(this, {QMessageBox::Critical, Textes::TitreSupprimer,
-                                  Textes::MessageSupprimer(ElementListe(dateHeure)),
+    return AfficherMessage(this, {QMessageBox::Critical, Textes::TitreSupprimer, Textes::MessageSupprimer(element),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
         == QMessageBox::Yes;
 }
@@ -171,6 +173,7 @@ void F_Consulter::RetirerElementChoisi()
     {
         const QSignalBlocker silence(L_Date);
         delete L_Date->takeItem(ligne);
+        dates.removeAt(ligne);
         if (L_Date->count() > 0)
             L_Date->setCurrentRow(std::max(ligne - 1, 0));
     }

@@ -51,12 +51,13 @@ private:
     void ChargerResultats(const Resultats& resultats);
     void AfficherResultats();
     void B_Supprimer_Click();
-    bool ConfirmerSuppression(const QString& dateHeure);
+    bool ConfirmerSuppression(const QString& element);
     void RetirerElementChoisi();
     void C_Fermer_Click();
 
     MagasinResultats BaseDonnéesConsulter;
     CompteursLivrets compteurs;   // the saved training shown
+    QStringList dates;            // the stored date and time of each item of the list
 
     QLabel* L_Titre_Principal = nullptr;
     QLabel* Image1 = nullptr;

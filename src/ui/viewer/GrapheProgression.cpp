@@ -3,30 +3,68 @@
 #include "core/Textes.h"
 #include "core/results/DateHeure.h"
 #include "core/results/MagasinResultats.h"
+#include "ui/platform/Accessibilite.h"
+#include "ui/platform/Contraste.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-// The colour with that part of white in it.
-QColor Eclaircir(const QColor& couleur, double blanc)
+// The colour mixed with that part of the other.
+QColor Melanger(const QColor& couleur, const QColor& autre, double part)
 {
-    const auto canal = [blanc](int valeur) { return qRound(valeur + (255 - valeur) * blanc); };
-    return {canal(couleur.red()), canal(couleur.green()), canal(couleur.blue())};
+    const auto canal = [part](int a, int b) { return qRound(a + (b - a) * part); };
+    return {canal(couleur.red(), autre.red()), canal(couleur.green(), autre.green()),
+            canal(couleur.blue(), autre.blue())};
 }
+
+const QColor Blanc(Qt::white);
 
 // Bars of the first tries in the results table's green, paler but for the
 // saved training shown; the times in the same green, drawn as a line. The
 // saved training shown stands on a light band of the viewer's blue.
-const QColor Barre = Eclaircir(Couleurs::Vert, 0.6);
-const QColor BarreChoisie = Couleurs::Vert;
-const QColor Temps = Couleurs::Vert;
-const QColor Quadrillage = Eclaircir(Couleurs::Gris, 0.7);
-const QColor FondChoisi(Couleurs::Bleu.red(), Couleurs::Bleu.green(), Couleurs::Bleu.blue(), 24);
+struct Teintes
+{
+    QColor titre = Couleurs::Bleu;
+    QColor vert = Couleurs::Vert;   // legends, the times' line and the bar shown
+    QColor barre = Melanger(Couleurs::Vert, Blanc, 0.6);
+    QColor noir = Couleurs::Noir;
+    QColor axe = Couleurs::Gris;
+    QColor quadrillage = Melanger(Couleurs::Gris, Blanc, 0.7);
+    QColor fondChoisi = QColor(Couleurs::Bleu.red(), Couleurs::Bleu.green(), Couleurs::Bleu.blue(), 24);
+    QColor point = Blanc;
+};
+
+// As designed on a light palette, the paler bars dark enough to keep 3:1
+// against the window. On a dark one the same hues, texts at 4.5:1 and bars
+// and lines at 3:1 against the window; the paler bars and the grid fade into
+// the window rather than into white.
+Teintes TeintesPour(const QPalette& palette)
+{
+    Teintes t;
+    const QColor fond = palette.color(QPalette::Window);
+    if (!PaletteSombre(palette)) {
+        t.barre = CouleurLisible(t.barre, fond, 3);
+        return t;
+    }
+    t.titre = CouleurLisible(Couleurs::Bleu, fond, 4.5);
+    t.vert = CouleurLisible(Couleurs::Vert, fond, 4.5);
+    t.barre = CouleurLisible(Melanger(t.vert, fond, 0.5), fond, 3);
+    t.noir = CouleurLisible(Couleurs::Noir, fond, 4.5);
+    t.axe = CouleurLisible(Couleurs::Gris, fond, 3);
+    t.quadrillage = Melanger(t.axe, fond, 0.6);
+    t.fondChoisi = QColor(t.titre.red(), t.titre.green(), t.titre.blue(), 40);
+    t.point = fond;
+    return t;
+}
 
 constexpr int HauteurTitre = 22;
 constexpr int HauteurEchelles = 18;
@@ -70,13 +108,13 @@ Cadre Placer(const Progression& progression, QSize taille, const QLocale& locale
 }
 
 // Legends above the scales: a bar, and a point on its line.
-void DessinerLegendes(QPainter& p, int largeur)
+void DessinerLegendes(QPainter& p, int largeur, const Teintes& t)
 {
     const QFont legende = Police(9);
     p.setFont(legende);
     const int milieuEchelles = HauteurTitre + HauteurEchelles / 2;
-    p.setPen(Couleurs::Vert);
-    p.fillRect(QRectF(0, milieuEchelles - 5, 10, 10), Barre);
+    p.setPen(t.vert);
+    p.fillRect(QRectF(0, milieuEchelles - 5, 10, 10), t.barre);
     p.drawRect(QRectF(0, milieuEchelles - 5, 10, 10));
     p.drawText(QRect(14, HauteurTitre, largeur / 2, HauteurEchelles), Qt::AlignLeft | Qt::AlignVCenter,
                Textes::EchellePart);
@@ -84,15 +122,15 @@ void DessinerLegendes(QPainter& p, int largeur)
     p.drawText(QRect(largeur - largeurTemps - 1, HauteurTitre, largeurTemps, HauteurEchelles),
                Qt::AlignRight | Qt::AlignVCenter, Textes::EchelleTemps);
     const qreal xLegende = largeur - largeurTemps - 14;
-    p.setPen(QPen(Temps, 2));
+    p.setPen(QPen(t.vert, 2));
     p.drawLine(QPointF(xLegende - 8, milieuEchelles), QPointF(xLegende + 8, milieuEchelles));
-    p.setBrush(Qt::white);
+    p.setBrush(t.point);
     p.drawEllipse(QPointF(xLegende, milieuEchelles), RayonPoint, RayonPoint);
     p.setBrush(Qt::NoBrush);
 }
 
 // Grid lines at 0, 50 and 100 % and at half and all of the seconds scale.
-void DessinerEchelles(QPainter& p, const Cadre& cadre, const QLocale& locale)
+void DessinerEchelles(QPainter& p, const Cadre& cadre, const QLocale& locale, const Teintes& t)
 {
     const QFont petite = PolicePetite();
     p.setFont(petite);
@@ -100,9 +138,9 @@ void DessinerEchelles(QPainter& p, const Cadre& cadre, const QLocale& locale)
     const QRectF& zone = cadre.zone;
     for (const double g : Graduations) {
         const qreal y = zone.bottom() - g * zone.height();
-        p.setPen(g == 0.0 ? Couleurs::Gris : Quadrillage);
+        p.setPen(g == 0.0 ? t.axe : t.quadrillage);
         p.drawLine(QPointF(zone.left(), y), QPointF(zone.right(), y));
-        p.setPen(Couleurs::Noir);
+        p.setPen(t.noir);
         const QRectF ligne(0, y - mesure.height() / 2.0, zone.left() - Marge, mesure.height());
         p.drawText(ligne, Qt::AlignRight | Qt::AlignVCenter, QString::number(qRound(g * 100)));
         p.drawText(ligne.translated(zone.right() + Marge, 0), Qt::AlignLeft | Qt::AlignVCenter,
@@ -121,7 +159,7 @@ qreal Centre(const Cadre& cadre, const QList<PointProgression>& points, qsizetyp
 }
 
 // The bars, the band of the saved training shown, and the line of the times.
-void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points)
+void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points, const Teintes& t)
 {
     const QRectF& zone = cadre.zone;
     const qreal largeurCase = LargeurCase(cadre, points);
@@ -133,12 +171,12 @@ void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgressio
         const qreal centre = Centre(cadre, points, i);
         if (point.choisi)
             p.fillRect(QRectF(zone.left() + largeurCase * qreal(i), zone.top(), largeurCase, zone.height()),
-                       FondChoisi);
+                       t.fondChoisi);
         if (!point.aUneBarre())
             continue;
         const qreal hauteur = point.part() / 100.0 * zone.height();
         p.fillRect(QRectF(centre - largeurBarre / 2, zone.bottom() - hauteur, largeurBarre, hauteur),
-                   point.choisi ? BarreChoisie : Barre);
+                   point.choisi ? t.vert : t.barre);
         if (const std::optional<double> temps = point.tempsMoyen()) {
             const QPointF marque(centre, zone.bottom() - std::min(*temps / cadre.echelle, 1.0) * zone.height());
             marques.append({marque, point.choisi});
@@ -148,9 +186,9 @@ void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgressio
                 ligneTemps.lineTo(marque);
         }
     }
-    p.setPen(QPen(Temps, 2));
+    p.setPen(QPen(t.vert, 2));
     p.drawPath(ligneTemps);
-    p.setBrush(Qt::white);
+    p.setBrush(t.point);
     for (const auto& [marque, choisi] : marques) {
         const qreal rayon = choisi ? RayonPointChoisi : RayonPoint;
         p.drawEllipse(marque, rayon, rayon);
@@ -159,7 +197,7 @@ void DessinerPoints(QPainter& p, const Cadre& cadre, const QList<PointProgressio
 
 // The dates of the first and the last saved training, under their bars.
 void DessinerDates(QPainter& p, const Cadre& cadre, const QList<PointProgression>& points,
-                   const QLocale& locale)
+                   const QLocale& locale, const Teintes& t)
 {
     const QFont petite = PolicePetite();
     p.setFont(petite);
@@ -173,9 +211,39 @@ void DessinerDates(QPainter& p, const Cadre& cadre, const QList<PointProgression
         p.drawText(QRectF(gauche, cadre.zone.bottom() + 2, largeur + 1, HauteurDates - 2),
                    Qt::AlignLeft | Qt::AlignVCenter, texte);
     };
-    date(points.size() - 1, points.last().choisi ? Couleurs::Bleu : Couleurs::Noir);
+    date(points.size() - 1, points.last().choisi ? t.titre : t.noir);
     if (points.size() > 1)
-        date(0, Couleurs::Noir);
+        date(0, t.noir);
+}
+
+// The table a key chooses from the one shown: the digits 2 to 9, 1 then 0,
+// 1 or 2 for 10 to 12, the arrows one table on (all tables come before 2),
+// 0 or Home all tables, End the 12. None for any other key.
+std::optional<int> LivretDeTouche(int touche, int livret, bool apresUn)
+{
+    if (apresUn && touche >= Qt::Key_0 && touche <= Qt::Key_2)
+        return 10 + (touche - Qt::Key_0);
+    const int dernier = PremierLivret + NbLivrets - 1;
+    switch (touche) {
+    case Qt::Key_0:
+    case Qt::Key_Home:
+        return TousLesLivrets;
+    case Qt::Key_1:
+        return livret;   // the first digit of 10, 11 or 12
+    case Qt::Key_End:
+        return dernier;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return livret == TousLesLivrets ? PremierLivret : std::min(livret + 1, dernier);
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        return livret <= PremierLivret ? TousLesLivrets : livret - 1;
+    default:
+        break;
+    }
+    if (touche >= Qt::Key_2 && touche <= Qt::Key_9)
+        return touche - Qt::Key_0;
+    return std::nullopt;
 }
 
 } // namespace
@@ -183,9 +251,26 @@ void DessinerDates(QPainter& p, const Cadre& cadre, const QList<PointProgression
 GrapheProgression::GrapheProgression(MagasinResultats& magasin_, QWidget* parent)
     : QWidget(parent), magasin(magasin_)
 {
+    DefinirRoleAccessible(this, QAccessible::Chart);
     setObjectName(QStringLiteral("G_Progression"));
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, its table chosen by keys; what they are is its help.
+    setFocusPolicy(Qt::StrongFocus);
+    setWhatsThis(Textes::AideGraphe);
     setAccessibleName(progression.titre());
+}
+
+void GrapheProgression::keyPressEvent(QKeyEvent* event)
+{
+    const bool apresUn = dizaine;
+    dizaine = event->key() == Qt::Key_1 && !apresUn;
+    const std::optional<int> livret = LivretDeTouche(event->key(), progression.livret, apresUn);
+    if (!livret) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (*livret != progression.livret)
+        ChoisirLivret(*livret);
+    event->accept();
 }
 
 void GrapheProgression::Afficher(const QString& dateHeure_)
@@ -229,15 +314,21 @@ void GrapheProgression::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QLocale locale;
+    const Teintes teintes = TeintesPour(palette());
     p.setFont(Police(12, true));
-    p.setPen(Couleurs::Bleu);
+    p.setPen(teintes.titre);
     p.drawText(QRect(0, 0, width(), HauteurTitre), Qt::AlignCenter, progression.titre());
 
     const Cadre cadre = Placer(progression, size(), locale);
-    DessinerLegendes(p, width());
-    DessinerEchelles(p, cadre, locale);
-    if (progression.points.isEmpty())
-        return;
-    DessinerPoints(p, cadre, progression.points);
-    DessinerDates(p, cadre, progression.points, locale);
+    DessinerLegendes(p, width(), teintes);
+    DessinerEchelles(p, cadre, locale, teintes);
+    if (!progression.points.isEmpty()) {
+        DessinerPoints(p, cadre, progression.points, teintes);
+        DessinerDates(p, cadre, progression.points, locale, teintes);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect cadreFocus;
+        cadreFocus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &cadreFocus, &p, this);
+    }
 }

@@ -3,7 +3,8 @@
 // times of a right first try on a scale of seconds, the saved training shown
 // last and marked. What it draws is its model, read from the store through
 // the viewer's connection at each change; it tells the same figures in words
-// in its tooltip and accessible description.
+// in its tooltip and accessible description. It takes the focus, and keys
+// choose its table as clicks on the viewer's table numbers do.
 #pragma once
 
 #include "core/results/Progression.h"
@@ -31,9 +32,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Lire();
+
+    bool dizaine = false;   // "1" was pressed: 0, 1 or 2 make 10, 11 or 12
 
     MagasinResultats& magasin;
     QString dateHeure;

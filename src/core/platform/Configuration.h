@@ -1,0 +1,26 @@
+// Where the results are kept, as the configuration files say: the SQLite
+// file of the working folder by default, or a PostgreSQL server named the way
+// PostgreSQL's own tools name one (a service of pg_service.conf, or a host, a
+// port and a database). No credential is ever read here: the server is
+// reached as the user, by what the school uses (peer or Kerberos login, or
+// the user's ~/.pgpass). The system's file is read first, then the user's,
+// whose keys win.
+#pragma once
+
+#include <QString>
+
+struct ConfigurationServeur
+{
+    QString service;
+    QString hote;
+    int port = 0;
+    QString base;
+
+    bool definie() const { return !service.isEmpty() || !hote.isEmpty() || !base.isEmpty(); }
+    // As the user is told of it: "service « calkado »", "calkado sur ecole.lan:5432".
+    QString description() const;
+};
+
+// The system's file is /etc/calkado/calkado.conf, unless CALKADO_CONFIGURATION_SYSTEME
+// names another; the user's is calkado/calkado.conf in their configuration folder.
+ConfigurationServeur LireConfiguration();

@@ -1,0 +1,88 @@
+// What the child knows of the 132 facts (tables 2 to 12, multipliers 1 to
+// 12), from the settlings of each fact, oldest first. The state of a fact
+// comes from its last settlings; its box, the right first tries since its
+// last miss (five at most), says when it should come back: the day of its
+// last settling plus 0, 1, 3, 7, 14 or 30 days.
+#pragma once
+
+#include "core/training/Compteurs.h"
+#include "core/training/Fait.h"
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <optional>
+
+inline constexpr int NbMultiplicateurs = 12;
+inline constexpr int NbFaits = NbLivrets * NbMultiplicateurs;
+
+enum class EtatFait {
+    JamaisVu,     // never settled
+    ARevoir,      // its last settling was right at a later try, or the answer given
+    EnCours,      // right at the first try in its last one or two settlings
+    Acquis,       // right at the first try in its last three settlings or more
+    Automatise,   // acquis, each of those last three in 3.0 s at most
+};
+inline constexpr int NbEtatsFait = 5;
+
+// One settling of a fact.
+struct Reglement
+{
+    QDate jour;          // of its saved training, or of the run on screen
+    Issue issue = Issue::Essai1;
+    qint32 dixiemes = 0;
+};
+
+// What is known of one fact: its last settlings, oldest first, and the right
+// first tries since its last miss, counted over all its settlings.
+struct HistoireFait
+{
+    static constexpr int Gardes = 10;   // settlings kept: more than any rule needs
+    QList<Reglement> derniers;
+    int serie = 0;
+
+    void Ajouter(const Reglement& reglement);
+};
+
+// What the rules say of a fact on a given day.
+struct SituationFait
+{
+    EtatFait etat = EtatFait::JamaisVu;
+    int serie = 0;                       // right first tries in a row, to the last settling
+    int boite = 0;                       // 0 to 5
+    QDate dernier;                       // day of its last settling
+    std::optional<double> tempsMoyen;    // seconds, over the last (up to three) right first tries in a row
+    QDate retour;                        // the day it should come back; none if never seen
+
+    // Whether it should be trained on that day: everything à revoir, and what
+    // has come to its day.
+    bool du(const QDate& aujourdhui) const { return retour.isValid() && retour <= aujourdhui; }
+};
+
+SituationFait Evaluer(const HistoireFait& histoire);
+
+// The 132 facts, by table and multiplier.
+class Bilan
+{
+public:
+    HistoireFait& fait(int livret, int multiplicateur);
+    const HistoireFait& fait(int livret, int multiplicateur) const;
+    // Settlings newer than those known: the questions of the run on screen.
+    void Ajouter(const QList<Fait>& faits, const QDate& jour);
+
+private:
+    std::array<HistoireFait, NbFaits> histoires;
+};
+
+// The facts of the ticked tables with a multiplier from 1 to multMax that
+// are due on that day, in order: table after table, multipliers rising.
+QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multMax, const QDate& aujourdhui);
+
+// The fact as a question shows it, then its state in words, its right first
+// tries in a row, its last settling, its mean time and the day it is due:
+// "7 x 8 = 56 : acquis, 4 fois de suite du premier coup ; dernière fois le
+// 03/12/2026 ; 2,4 s en moyenne ; à revoir le 17/12/2026".
+QString DetailFait(int livret, int multiplicateur, const SituationFait& situation,
+                   const QLocale& locale = QLocale());

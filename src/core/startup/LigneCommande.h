@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program's command line: either the window opens, or the program
+// answers on the terminal (help, version, a mistake in the options) and ends.
+// It is read before any window system is reached, so that `calkado --help`
+// works on a terminal without a display.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct DemandeLigneCommande
+{
+    bool ouvrirFenetre = true;
+    // When the window does not open: what to print, on the standard output
+    // for the exit code 0, on the error output for any other.
+    QString reponse;
+    int codeSortie = 0;
+};
+
+// Exit code of a command line that is not understood.
+inline constexpr int CodeLigneCommandeIncorrecte = 2;
+
+// The arguments as the program received them, its own name first.
+QStringList ArgumentsProgramme(int argc, char* argv[]);
+DemandeLigneCommande LireLigneCommande(const QStringList& arguments);
+// Prints the answer where it belongs; returns the exit code.
+int Repondre(const DemandeLigneCommande& demande);

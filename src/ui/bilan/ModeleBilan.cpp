@@ -1,0 +1,161 @@
+#include "ModeleBilan.h"
+
+#include "core/Textes.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace {
+
+// By state: on the light palette, dark colours under white text; on the dark
+// one, light colours under black text. Each keeps 3:1 against its text and
+// against the window of its palette.
+constexpr std::array<QRgb, NbEtatsFait> FondsClairs = {0x767676, 0xC80000, 0xA04800, 0x007800, 0x0000FF};
+constexpr std::array<QRgb, NbEtatsFait> FondsSombres = {0xC8C8C8, 0xFF9696, 0xFFC878, 0x96E696, 0x96B4FF};
+
+constexpr int TailleSigne = 12;
+
+int Index(int livret, int multiplicateur)
+{
+    return (livret - PremierLivret) * NbMultiplicateurs + multiplicateur - 1;
+}
+
+// The sign of a state: an empty ring (never seen), a cross (to review), a
+// half disc (in progress), a disc (known), a star (automatic).
+void DessinerSigne(QPainter& p, EtatFait etat, const QColor& couleur)
+{
+    const QRectF cadre(1.5, 1.5, TailleSigne - 3, TailleSigne - 3);
+    p.setPen(QPen(couleur, 1.5));
+    switch (etat) {
+    case EtatFait::JamaisVu:
+        p.drawEllipse(cadre);
+        break;
+    case EtatFait::ARevoir:
+        p.drawLine(cadre.topLeft(), cadre.bottomRight());
+        p.drawLine(cadre.topRight(), cadre.bottomLeft());
+        break;
+    case EtatFait::EnCours:
+        p.drawEllipse(cadre);
+        p.setBrush(couleur);
+        p.drawPie(cadre, 90 * 16, 180 * 16);
+        break;
+    case EtatFait::Acquis:
+        p.setBrush(couleur);
+        p.drawEllipse(cadre);
+        break;
+    case EtatFait::Automatise: {
+        QPainterPath etoile;
+        for (int i = 0; i < 10; ++i) {
+            const double angle = -M_PI / 2 + i * M_PI / 5, rayon = i % 2 ? 2.4 : 5.5;
+            const QPointF point(6 + rayon * std::cos(angle), 6.3 + rayon * std::sin(angle));
+            i == 0 ? etoile.moveTo(point) : etoile.lineTo(point);
+        }
+        etoile.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(couleur);
+        p.drawPath(etoile);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+ModeleBilan::ModeleBilan(bool paletteSombre, QObject* parent)
+    : QAbstractTableModel(parent), sombre(paletteSombre)
+{
+}
+
+void ModeleBilan::Afficher(const Bilan& bilan, const QDate& aujourdhui)
+{
+    beginResetModel();
+    jour = aujourdhui;
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int m = 1; m <= NbMultiplicateurs; ++m)
+            situations[std::size_t(Index(livret, m))] = Evaluer(bilan.fait(livret, m));
+    endResetModel();
+}
+
+int ModeleBilan::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : NbLivrets;
+}
+
+int ModeleBilan::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : NbMultiplicateurs;
+}
+
+QVariant ModeleBilan::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int livret = index.row() + PremierLivret, multiplicateur = index.column() + 1;
+    const SituationFait& s = situation(livret, multiplicateur);
+    switch (role) {
+    case Qt::DisplayRole:
+        return livret * multiplicateur;
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return DetailFait(livret, multiplicateur, s);
+    case Qt::AccessibleTextRole:
+        return QStringLiteral("%1 x %2 = %3 : ").arg(multiplicateur).arg(livret).arg(livret * multiplicateur)
+             + Textes::EtatsFait.at(int(s.etat));
+    case Qt::BackgroundRole:
+        return fond(s.etat);
+    case Qt::ForegroundRole:
+        return texte();
+    case Qt::DecorationRole:
+        return signe(s.etat);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant ModeleBilan::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    return orientation == Qt::Vertical ? QVariant(Textes::TableDe(section + PremierLivret)) : QVariant(section + 1);
+}
+
+const SituationFait& ModeleBilan::situation(int livret, int multiplicateur) const
+{
+    return situations[std::size_t(Index(livret, multiplicateur))];
+}
+
+std::array<int, NbEtatsFait> ModeleBilan::parEtat() const
+{
+    std::array<int, NbEtatsFait> nombres{};
+    for (const SituationFait& s : situations)
+        ++nombres[std::size_t(s.etat)];
+    return nombres;
+}
+
+int ModeleBilan::dus() const
+{
+    return int(std::count_if(situations.begin(), situations.end(), [this](const SituationFait& s) { return s.du(jour); }));
+}
+
+QColor ModeleBilan::fond(EtatFait etat) const
+{
+    return QColor((sombre ? FondsSombres : FondsClairs)[std::size_t(etat)]);
+}
+
+QColor ModeleBilan::texte() const
+{
+    return sombre ? Qt::black : Qt::white;
+}
+
+QPixmap ModeleBilan::signe(EtatFait etat) const
+{
+    QPixmap image(TailleSigne, TailleSigne);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    DessinerSigne(p, etat, texte());
+    return image;
+}

@@ -1,0 +1,6 @@
+// Shows that the program is waiting for something outside it, such as
+// another program holding the results file: the busy cursor over every
+// window, until the wait is over.
+#pragma once
+
+void SignalerAttente(bool attente);

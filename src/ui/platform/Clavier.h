@@ -1,0 +1,9 @@
+// Enter on any control of a window goes to the window itself, which gives it
+// to its default button: some platform themes (GTK's) make Enter press the
+// focused button or tick the focused check box instead.
+#pragma once
+
+class QWidget;
+
+// For every control the window holds now.
+void EntreeALaFenetre(QWidget* fenetre);

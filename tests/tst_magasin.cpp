@@ -1,0 +1,79 @@
+// The verbs of the results store, the same on the file and on the school's
+// server (this program runs against each): a save with its facts read back,
+// the list of saved trainings, same-second saves, deletions, the progress
+// chart and the grid of the facts.
+#include "Magasin.h"
+#include "Outils.h"
+#include "core/results/DateHeure.h"
+#include "core/results/MagasinResultats.h"
+
+#include <QTest>
+
+namespace {
+
+const QDateTime Moment(QDate(2026, 12, 4), QTime(17, 30, 5), Qt::UTC);
+
+// Table t: questions settled as the facts say, all with the options given.
+struct Enregistrement
+{
+    QList<Fait> faits;
+    Resultats resultats() const { return ResultatsDesCompteurs(CompteursDesFaits(faits), true, false); }
+};
+
+const Enregistrement Premier{{{7, 3, Issue::Essai1, 1, 24}, {7, 4, Issue::Essai2, 2, 61}, {3, 8, Issue::Essai1, 1, 18}}};
+const Enregistrement Second{{{7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Reponse, 3, 95}}};
+
+} // namespace
+
+class TestMagasin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PreparerFenetres(); }
+
+    void verbesDuMagasin()
+    {
+        DossierProgramme dossier;
+        MagasinResultats magasin("test"), autre("autre");
+        QCOMPARE(magasin.Verifier(), ProblemeBase::Aucun);
+        QCOMPARE(magasin.serveur(), Magasin::SurServeur());
+        QVERIFY(!magasin.ContientDesResultats().valeur);
+        // Two programs saving in the same second: each its own date and time.
+        QCOMPARE(magasin.EcrireResultats(Premier.resultats(), Premier.faits, Moment), ProblemeBase::Aucun);
+        QCOMPARE(autre.EcrireResultats(Second.resultats(), Second.faits, Moment), ProblemeBase::Aucun);
+        const QString premier = TexteBase(Moment), second = TexteBase(Moment.addSecs(1));
+        QCOMPARE(magasin.LireDates().valeur, (QStringList{second, premier}));
+        QVERIFY(magasin.ContientDesResultats().valeur);
+
+        const Resultats lus = magasin.LireResultats(premier).valeur;
+        QCOMPARE(CompteursDesResultats(lus).NbQuestionParLivret, CompteursDesFaits(Premier.faits).NbQuestionParLivret);
+        QCOMPARE(lus[5].TempsTotalEssai1, 24);
+        QVERIFY(lus[5].Multiplicateur1a12 && lus[5].Aléatoire == 0);
+        QCOMPARE(magasin.LireFaits(premier).valeur, Premier.faits);
+
+        // The chart: both saved trainings up to the second, table 7.
+        const QList<PointProgression> points = magasin.LireProgression(second, 7).valeur;
+        QCOMPARE(points.size(), 2);
+        QCOMPARE(points[0].nbQuestions, 2);
+        QCOMPARE(points[1].nbEssai1, 1);
+        QVERIFY(points[1].choisi);
+
+        // The grid: 4 x 7 missed, then right at once.
+        const Lecture<Bilan> bilan = magasin.LireBilan();
+        QVERIFY(bilan);
+        QCOMPARE(Evaluer(bilan.valeur.fait(7, 4)).etat, EtatFait::EnCours);
+        QCOMPARE(Evaluer(bilan.valeur.fait(7, 9)).etat, EtatFait::ARevoir);
+        QCOMPARE(Evaluer(bilan.valeur.fait(3, 8)).serie, 1);
+
+        // A deletion takes the rows and the facts; a second finds nothing.
+        QCOMPARE(magasin.SupprimerEntrainement(premier), ProblemeBase::Aucun);
+        QCOMPARE(magasin.SupprimerEntrainement(premier), ProblemeBase::Introuvable);
+        QCOMPARE(magasin.LireDates().valeur, QStringList{second});
+        QVERIFY(magasin.LireFaits(premier).valeur.isEmpty());
+        QCOMPARE(magasin.LireFaits(second).valeur, Second.faits);
+    }
+};
+
+QTEST_MAIN(TestMagasin)
+#include "tst_magasin.moc"
