@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -304,6 +305,46 @@ struct Fenetre
         entree();
         entree();
     }
+    // The run started as commencer() does, then each move settles the question
+    // asked: "tenths:gestures", '=' the right answer, 'x' a wrong one (never
+    // the same twice), '?' Enter to be given the answer; Enter asks the next.
+    // The run is then interrupted, unless it is to be left going.
+    void jouer(const QList<int>& tables, bool de1a10, bool aleatoire, const QStringList& coups, bool interrompre = true)
+    {
+        commencer(tables, de1a10, aleatoire);
+        int faux = 0;
+        for (qsizetype i = 0; i < coups.size(); ++i) {
+            if (i > 0)
+                entree();
+            horloge.ms += coups[i].section(':', 0, 0).toInt() * 100;
+            for (const QChar geste : coups[i].section(':', 1))
+                geste == '=' ? repondreJuste() : geste == 'x' ? repondre(QString::number(1000 + faux++)) : entree();
+        }
+        if (interrompre)
+            cliquer("B_Entrainement");
+    }
 };
 
 inline void tic(QTimer* minuterie) { QVERIFY(QMetaObject::invokeMethod(minuterie, "timeout")); }
+
+// Does what opens the modal window named (F_Consulter, F_Bilan); once it is up
+// and shown, the action runs on it, and a window that a failed check left open
+// is closed. Says whether it came up.
+inline bool modale(const QString& nom, const std::function<void()>& ouvrir, const std::function<void(QDialog*)>& action)
+{
+    bool ouverte = false;
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->objectName() != nom || !d->isVisible())
+            return;
+        attente.stop();
+        ouverte = true;
+        action(d);
+        if (d->isVisible())
+            d->reject();
+    });
+    attente.start(1);
+    ouvrir();
+    return ouverte;
+}

@@ -1,8 +1,8 @@
 // The results store on real files: the dates of the list read back exactly in
 // every language, files that are not a results store, a store replaced while
-// in use, a deletion refused without losing anything, saves in the same
-// second, the facts with their saved training, old stores, rows another
-// program wrote.
+// in use, the facts with their saved training, old stores, a store made
+// read-only, rows another program wrote. The store's verbs on the file and on
+// the school's server are tst_magasin's.
 #include "Magasin.h"
 #include "Outils.h"
 #include "core/platform/ConnexionSqlite.h"
@@ -121,41 +121,6 @@ private slots:
         QCOMPARE(Magasin::lignes("ancien.sqlite").size(), 1);
     }
 
-    void suppression_refusee_sans_rien_perdre()
-    {
-        DossierProgramme dossier;
-        MagasinResultats base("test");
-        QCOMPARE(base.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
-        base.Fermer();
-        struct Protection
-        {
-            bool active = Magasin::proteger("CalkadoVa.sqlite", true);
-            ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
-        } protection;
-        if (!protection.active)
-            QSKIP("this file system cannot make a file read-only for this user");
-        QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::LectureSeule);
-        QCOMPARE(base.LireDates().valeur, QStringList{TexteBase(Moment)});
-    }
-
-    // Two programs saving in the same second, or in a second a saved training
-    // has already: each save gets a date and time of its own.
-    void enregistrements_dans_la_meme_seconde()
-    {
-        DossierProgramme dossier;
-        Magasin::ajouter(ligne("2026-03-14 10:00:06", 9));
-        MagasinResultats un("un"), autre("autre");
-        QCOMPARE(un.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Aucun);
-        QCOMPARE(autre.EcrireResultats(resultats({4, 5}), {}, Moment), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes(), (QStringList{ligne("2026-03-14 10:00:06", 9), ligne("2026-03-14 10:00:05", 3),
-                                                 ligne("2026-03-14 10:00:07", 4), ligne("2026-03-14 10:00:07", 5)}));
-        QCOMPARE(un.LireDates().valeur,
-                 (QStringList{"2026-03-14 10:00:07", "2026-03-14 10:00:05", "2026-03-14 10:00:06"}));
-        // One deletion takes one saved training.
-        QCOMPARE(un.SupprimerEntrainement("2026-03-14 10:00:07"), ProblemeBase::Aucun);
-        QCOMPARE(Magasin::lignes().size(), 2);
-    }
-
     // The facts go with their saved training: written with it or not at all,
     // deleted with it, twins together, and with a row another program
     // deletes. An old store is brought up to date once, its rows kept.
@@ -197,27 +162,32 @@ private slots:
         QCOMPARE(Magasin::faits(), QStringList());
     }
 
-    // An old store that cannot be brought up to date: read as it is, without
-    // facts; nothing is saved.
-    void ancienMagasinEnLectureSeule()
+    // A store made read-only, as it is now or as Calkado made them before it
+    // kept the facts (then read as it is, without them): nothing is saved,
+    // nothing deleted, nothing lost.
+    void magasin_en_lecture_seule()
     {
-        DossierProgramme dossier(true, false);
-        AncienMagasin();
-        Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
-        struct Protection
-        {
-            bool active = Magasin::proteger("CalkadoVa.sqlite", true);
-            ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
-        } protection;
-        if (!protection.active)
-            QSKIP("this file system cannot make a file read-only for this user");
-        MagasinResultats base("test");
-        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
-        QCOMPARE(base.LireDates().valeur, QStringList{"2026-01-02 08:00:00"});
-        const Lecture<Bilan> bilan = base.LireBilan();
-        QVERIFY(bilan && bilan.valeur.fait(5, 3).derniers.isEmpty());
-        QCOMPARE(base.EcrireResultats(resultats({7}), {{7, 3, Issue::Essai1, 1, 12}}, Moment),
-                 ProblemeBase::LectureSeule);
+        for (const bool ancien : {false, true}) {
+            DossierProgramme dossier(true, !ancien);
+            if (ancien)
+                AncienMagasin();
+            Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
+            struct Protection
+            {
+                bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+                ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+            } protection;
+            if (!protection.active)
+                QSKIP("this file system cannot make a file read-only for this user");
+            MagasinResultats base("test");
+            QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+            const Lecture<Bilan> bilan = base.LireBilan();
+            QVERIFY(bilan && bilan.valeur.fait(5, 3).derniers.isEmpty());
+            QCOMPARE(base.EcrireResultats(resultats({7}), {{7, 3, Issue::Essai1, 1, 12}}, Moment),
+                     ProblemeBase::LectureSeule);
+            QCOMPARE(base.SupprimerEntrainement("2026-01-02 08:00:00"), ProblemeBase::LectureSeule);
+            QCOMPARE(base.LireDates().valeur, QStringList{"2026-01-02 08:00:00"});
+        }
     }
 
     // What stands at the file's name, and rows another program wrote: each

@@ -100,7 +100,7 @@ private slots:
     // written twice: only what came after it.
     void serveurArrete()
     {
-        Fenetre p({{QMessageBox::Yes, 0}});
+        Fenetre p({Oui});
         p.hasard.suite = questions({{4, 1}, {6, 1}, {8, 1}});
         p.horloge.date = QDateTime(QDate(2026, 12, 3), QTime(17, 0), Qt::UTC);
         Serveur("stop");
@@ -108,9 +108,7 @@ private slots:
         Serveur("start");
         QCOMPARE(p.repondeur.vus.size(), 1);
         QVERIFY(p.repondeur.vus[0].texte.startsWith("Le serveur des résultats (calkado) ne répond pas"));
-        p.commencer({7}, false, true);
-        p.repondreJuste();
-        p.cliquer("B_Entrainement");
+        p.jouer({7}, false, true, {"0:="});
 
         ArreterEnEnregistrant(p);
         QCOMPARE(p.repondeur.vus.size(), 3);
@@ -123,9 +121,7 @@ private slots:
 
         // Lost again as it commits, but kept after all this time (its rows put
         // back as the server would have kept them); one more question meanwhile.
-        p.commencer({7}, false, true);
-        p.repondreJuste();
-        p.cliquer("B_Entrainement");
+        p.jouer({7}, false, true, {"0:="});
         ArreterEnEnregistrant(p);
         Magasin::ajouter("2026-12-03 17:00:01|1|1|7|1|1|0|0|0");
         p.entree();

@@ -49,25 +49,6 @@ void verifierEfface(const Fenetre& p, const QString& options)
     QCOMPARE(p.selection() + " | " + p.etat(), "cochés  ; couleurs ggggggggggg ; " + options + " | " + EtatAucunLivret);
 }
 
-// The run started as Fenetre::commencer() does, then each move settles the
-// question asked: "tenths:gestures", '=' the right answer, 'x' a wrong one
-// (never the same twice), '?' Enter to be given the answer; Enter asks the
-// next. The run is then interrupted, unless it is to be left going.
-void jouer(Fenetre& p, const QList<int>& tables, bool de1a10, bool aleatoire, const QStringList& coups, bool interrompre = true)
-{
-    p.commencer(tables, de1a10, aleatoire);
-    int faux = 0;
-    for (qsizetype i = 0; i < coups.size(); ++i) {
-        if (i > 0)
-            p.entree();
-        p.horloge.ms += coups[i].section(':', 0, 0).toInt() * 100;
-        for (const QChar geste : coups[i].section(':', 1))
-            geste == '=' ? p.repondreJuste() : geste == 'x' ? p.repondre(QString::number(1000 + faux++)) : p.entree();
-    }
-    if (interrompre)
-        p.cliquer("B_Entrainement");
-}
-
 // Another program holding the store in a write transaction until it lets go.
 struct AutreProgramme
 {
@@ -121,7 +102,7 @@ private slots:
             p.cliquer(commande);
             QCOMPARE(apparence(p), avant);
         }
-        jouer(p, {2, 3, 12}, false, true, coups);   // 7 ticked already
+        p.jouer({2, 3, 12}, false, true, coups);   // 7 ticked already
         avant = apparence(p);
         p.cliquer("B_Enregistrer");
         p.cliquer("B_Raz");
@@ -136,7 +117,7 @@ private slots:
         p.cliquer("B_Enregistrer");   // Oui from now on
         QCOMPARE(Magasin::lignes(), enregistrees(lignes));
         verifierEfface(p, "1-12 ; aléatoire");
-        jouer(p, {12}, true, false, {"3:="});
+        p.jouer({12}, true, false, {"3:="});
         p.cliquer("B_Raz");
         verifierEfface(p, "1-10 ; dans l'ordre");
         QCOMPARE(p.repondeur.vus.size(), 7);
@@ -170,7 +151,7 @@ private slots:
         if (resultats == 0)
             p.cliquer("C_Livret_5");
         else   // 3 x 4 in 1.5 s, 7 x 9 at the second try, 5 x 9 tried once when the run goes on
-            jouer(p, {4, 9}, false, true, QStringList{"15:=", "0:x=", "0:x"}.mid(0, resultats + 1), resultats == 1);
+            p.jouer({4, 9}, false, true, QStringList{"15:=", "0:x=", "0:x"}.mid(0, resultats + 1), resultats == 1);
         const QString avant = apparence(p);
         if (retire)
             QVERIFY(QFile::remove(Magasin::Fichier));
@@ -215,7 +196,7 @@ private slots:
         Fenetre p({Oui});
         p.hasard.suite = questions({{2, 1}});
         QVERIFY(p.ouvrir());
-        jouer(p, {7}, false, true, {"12000:="});
+        p.jouer({7}, false, true, {"12000:="});
         const QLabel* temps = p.ctrl<QLabel>("L_Temps_5");
         QCOMPARE(temps->text(), "1200,0");
         QVERIFY(QFontMetricsF(temps->font()).horizontalAdvance(temps->text()) <= temps->width());
@@ -281,7 +262,7 @@ private slots:
             verifierPanne(p.repondeur.vus[0], {Magasin::Fichier, cause});
         else
             Magasin::ajouter(Ancienne);
-        jouer(p, {3, 7, 9}, false, true, {"5:=", "6:=", "7:="});
+        p.jouer({3, 7, 9}, false, true, {"5:=", "6:=", "7:="});
         const QString affichage = apparence(p);
 
         struct Protection { ~Protection() { Magasin::proteger(Magasin::Fichier, false); } } protection;   // before the folder goes

@@ -39,11 +39,13 @@ private slots:
         QCOMPARE(magasin.Verifier(), ProblemeBase::Aucun);
         QCOMPARE(magasin.serveur(), Magasin::SurServeur());
         QVERIFY(!magasin.ContientDesResultats().valeur);
-        // Two programs saving in the same second: each its own date and time.
+        // Two programs saving in the same second, the next one taken already
+        // by a saved training: each save its own date and time.
+        const QString premier = TexteBase(Moment), prise = TexteBase(Moment.addSecs(1)), second = TexteBase(Moment.addSecs(2));
+        Magasin::ajouter(prise + "|1|1|9|1|1|10|0|0");
         QCOMPARE(magasin.EcrireResultats(Premier.resultats(), Premier.faits, Moment), ProblemeBase::Aucun);
         QCOMPARE(autre.EcrireResultats(Second.resultats(), Second.faits, Moment), ProblemeBase::Aucun);
-        const QString premier = TexteBase(Moment), second = TexteBase(Moment.addSecs(1));
-        QCOMPARE(magasin.LireDates().valeur, (QStringList{second, premier}));
+        QCOMPARE(magasin.LireDates().valeur, (QStringList{second, premier, prise}));
         QVERIFY(magasin.ContientDesResultats().valeur);
 
         const Resultats lus = magasin.LireResultats(premier).valeur;
@@ -52,12 +54,13 @@ private slots:
         QVERIFY(lus[5].Multiplicateur1a12 && lus[5].Aléatoire == 0);
         QCOMPARE(magasin.LireFaits(premier).valeur, Premier.faits);
 
-        // The chart: both saved trainings up to the second, table 7.
+        // The chart, table 7: the saved trainings up to the second, the first without it.
         const QList<PointProgression> points = magasin.LireProgression(second, 7).valeur;
-        QCOMPARE(points.size(), 2);
-        QCOMPARE(points[0].nbQuestions, 2);
-        QCOMPARE(points[1].nbEssai1, 1);
-        QVERIFY(points[1].choisi);
+        QCOMPARE(points.size(), 3);
+        QCOMPARE(points[0].nbQuestions, 0);
+        QCOMPARE(points[1].nbQuestions, 2);
+        QCOMPARE(points[2].nbEssai1, 1);
+        QVERIFY(points[2].choisi);
 
         // The grid: 4 x 7 missed, then right at once.
         const Lecture<Bilan> bilan = magasin.LireBilan();
@@ -69,7 +72,7 @@ private slots:
         // A deletion takes the rows and the facts; a second finds nothing.
         QCOMPARE(magasin.SupprimerEntrainement(premier), ProblemeBase::Aucun);
         QCOMPARE(magasin.SupprimerEntrainement(premier), ProblemeBase::Introuvable);
-        QCOMPARE(magasin.LireDates().valeur, QStringList{second});
+        QCOMPARE(magasin.LireDates().valeur, (QStringList{second, prise}));
         QVERIFY(magasin.LireFaits(premier).valeur.isEmpty());
         QCOMPARE(magasin.LireFaits(second).valeur, Second.faits);
     }

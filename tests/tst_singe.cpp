@@ -230,12 +230,7 @@ struct Singe : Fenetre
     // The grid of the facts, modal, looked at and closed by Escape or Fermer.
     void bilan()
     {
-        QTimer attente;
-        QObject::connect(&attente, &QTimer::timeout, [&] {
-            auto* b = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!b || b->objectName() != "F_Bilan" || !b->isVisible())
-                return;
-            attente.stop();
+        modale("F_Bilan", [this] { cliquer("B_Bilan"); }, [&](QDialog* b) {
             int total = 0;
             for (int etat = 0; etat < NbEtatsFait; ++etat)
                 total += b->findChild<QLabel*>(nom("L_Legende", etat))->text().section(" : ", 1).toInt();
@@ -243,8 +238,6 @@ struct Singe : Fenetre
                 echec = QString("bilan : %1 faits").arg(total);
             tirer(2) ? QTest::keyClick(b, Qt::Key_Escape) : b->findChild<QAbstractButton*>("B_Fermer")->click();
         });
-        attente.start(1);
-        cliquer("B_Bilan");
     }
 
     // The viewer, modal, driven from within until a random action closes it.
@@ -254,20 +247,13 @@ struct Singe : Fenetre
         for (qsizetype k = magasin.size() - 1; k >= 0; --k)
             if (k == magasin.size() - 1 || magasin[k].left(19) != magasin[k + 1].left(19))
                 dates << magasin[k].left(19);
-        QTimer attente;
-        QObject::connect(&attente, &QTimer::timeout, [&] {
-            auto* v = qobject_cast<F_Consulter*>(QApplication::activeModalWidget());
-            if (!v || !v->isVisible())
-                return;
-            attente.stop();
+        modale("F_Consulter", [this] { cliquer("B_Consulter"); }, [&](QDialog* d) {
+            auto* v = static_cast<F_Consulter*>(d);
             if (echec.isEmpty())
                 echec = verifierConsulter(v);
             while (v->isVisible() && echec.isEmpty())
                 agirConsulter(v);
-            v->reject();
         });
-        attente.start(1);
-        cliquer("B_Consulter");
     }
 
     void agirConsulter(F_Consulter* v)
@@ -314,14 +300,7 @@ struct Singe : Fenetre
     // the times of the right first tries summing to its time.
     static QString accord(const CompteursLivrets& c, const QList<Fait>& questions)
     {
-        CompteursLivrets d;
-        for (const Fait& q : questions) {
-            const int i = q.livret - 2;
-            ++d.NbQuestionParLivret[i];
-            ++(q.issue == Issue::Essai1 ? d.NbQuestionEssai1 : q.issue == Issue::Essai2 ? d.NbQuestionEssai2
-                                                                                          : d.NbQuestionRéponse)[i];
-            d.TempsTotalEssai1[i] += q.issue == Issue::Essai1 ? q.dixiemes : 0;
-        }
+        const CompteursLivrets d = CompteursDesFaits(questions);
         const auto tous = [](const CompteursLivrets& x) {
             return std::tuple(x.NbQuestionParLivret, x.NbQuestionEssai1, x.NbQuestionEssai2, x.NbQuestionRéponse,
                               x.TempsTotalEssai1);
