@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's command line: either the window opens, or the program
-// answers on the terminal (help, version, a mistake in the options) and ends.
+// The program's command line: either a window opens (the child's, or the
+// teacher's view of their classes), or the program answers on the terminal
+// (help, version, a mistake in the options) and ends.
 // It is read before any window system is reached, so that `calkado --help`
 // works on a terminal without a display.
 #pragma once
@@ -13,6 +14,8 @@
 struct DemandeLigneCommande
 {
     bool ouvrirFenetre = true;
+    // The teacher's view of their classes rather than the child's window.
+    bool classe = false;
     // When the window does not open: what to print, on the standard output
     // for the exit code 0, on the error output for any other.
     QString reponse;
