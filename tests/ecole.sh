@@ -8,7 +8,9 @@ set -euo pipefail
 
 if [ "${CALKADO_DANS_ECOLE:-}" != 1 ]; then
     command -v pg_virtualenv > /dev/null || { echo "pg_virtualenv manque : test sauté"; exit 77; }
-    CALKADO_DANS_ECOLE=1 exec pg_virtualenv "$0" "$@"
+    # -t: a cluster in a temporary folder even as root, never one of the
+    # machine's own, so that runs side by side or cut short leave nothing.
+    CALKADO_DANS_ECOLE=1 exec pg_virtualenv -t "$0" "$@"
 fi
 
 script=$1

@@ -1,0 +1,159 @@
+// Calkado at school, on a PostgreSQL server of the test's own (tests/ecole.sh):
+// who may read, write and delete what, checked in SQL as each role as a
+// child could with psql; the server down at start-up and stopped in the
+// middle of a save, then started again: nothing lost, nothing twice.
+#include "FenetrePrincipale.h"
+#include "core/results/MagasinResultats.h"
+
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Colonnes = uR"("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
+    "NbQuestionEssai1", "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse")"_s;
+
+// What a statement gives when run as that role: its number of rows (read or
+// changed), or "refusé".
+QString Comme(const QString& role, const QString& sql)
+{
+    QString issue;
+    {
+        QSqlDatabase base = QSqlDatabase::addDatabase("QPSQL", "role " + role);
+        base.setDatabaseName("calkado");
+        base.setUserName(role);
+        if (role == qEnvironmentVariable("CALKADO_ADMINISTRATEUR"))
+            base.setPassword(qEnvironmentVariable("CALKADO_MOT_DE_PASSE_ADMINISTRATEUR"));
+        QSqlQuery requete(base);
+        if (!base.open() || !requete.exec(sql))
+            issue = "refusé";
+        else if (requete.isSelect())
+            issue = requete.next() ? requete.value(0).toString() : "rien";
+        else
+            issue = QString::number(requete.numRowsAffected());
+    }
+    QSqlDatabase::removeDatabase("role " + role);
+    return issue;
+}
+
+// The server, stopped or started again.
+void Serveur(const char* action)
+{
+    const QStringList arguments = {qEnvironmentVariable("PGVERSION"), "regress", action, "-m", "immediate"};
+    QCOMPARE(QProcess::execute("pg_ctlcluster", QString(action) == "stop" ? arguments : arguments.mid(0, 3)), 0);
+}
+
+} // namespace
+
+class TestEcole : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PreparerFenetres(); }
+
+    // Each pupil their own rows, each teacher their classes' pupils, read only.
+    void droits()
+    {
+        DossierProgramme dossier;
+        const Resultats r = ResultatsDesCompteurs(CompteursDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true);
+        for (const char* eleve : {"lea", "zoe"}) {
+            qputenv("PGUSER", eleve);
+            MagasinResultats magasin(eleve);
+            QCOMPARE(magasin.EcrireResultats(r, {{7, 3, Issue::Essai1, 1, 24}},
+                                             QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC)),
+                     ProblemeBase::Aucun);
+        }
+        qputenv("PGUSER", "lea");
+        const QString ligne = "'2026-12-02 10:00:00', 1, 1, 7, 1, 1, 10, 0, 0";
+        const QList<std::pair<QString, QString>> essais = {
+            {"tom", R"(SELECT COUNT(*) FROM "TCalkado")"},
+            {"tom", R"(SELECT COUNT(*) FROM "TFait")"},
+            {"tom", R"(DELETE FROM "TCalkado")"},
+            {"tom", R"(DELETE FROM "TFait" WHERE "Eleve" = 'lea')"},
+            {"tom", R"(UPDATE "TCalkado" SET "NumLivret" = 8)"},
+            {"tom", R"(INSERT INTO "TCalkado" ()" + Colonnes + R"(, "Eleve") VALUES ()" + ligne + ", 'lea')"},
+            {"tom", R"(INSERT INTO "TCalkado" ()" + Colonnes + ") VALUES (" + ligne + ")"},
+            {"lea", R"(SELECT STRING_AGG("Eleve", ',' ORDER BY "Eleve") FROM "TCalkado")"},
+            {"prof_a", R"(SELECT STRING_AGG("Eleve", ',' ORDER BY "Eleve") FROM "TCalkado")"},
+            {"prof_a", R"(SELECT COUNT(*) FROM "TFait")"},
+            {"prof_b", R"(SELECT STRING_AGG("Eleve", ',' ORDER BY "Eleve") FROM "TCalkado")"},
+            {"prof_a", R"(DELETE FROM "TCalkado")"},
+            {"prof_a", R"(INSERT INTO "TCalkado" ()" + Colonnes + ") VALUES (" + ligne + ")"},
+            {"prof_a", R"(UPDATE "TFait" SET "Issue" = 1)"},
+            {"lea", R"(SELECT COUNT(*) FROM "TCalkado")"},
+        };
+        QStringList vus;
+        for (const auto& [role, sql] : essais)
+            vus << role + " " + Comme(role, sql);
+        QCOMPARE(vus, (QStringList{"tom 0", "tom 0", "tom 0", "tom 0", "tom refusé", "tom refusé", "tom 1",
+                                   "lea lea", "prof_a lea,tom", "prof_a 1", "prof_b zoe", "prof_a refusé",
+                                   "prof_a refusé", "prof_a refusé", "lea 1"}));
+    }
+
+    // Down at start-up: said once, naming the server, and the child trains.
+    // Stopped while a save commits: said, kept on screen; started again, the
+    // save then writes each row once. A save that was in fact kept is not
+    // written twice: only what came after it.
+    void serveurArrete()
+    {
+        Fenetre p({{QMessageBox::Yes, 0}});
+        p.hasard.suite = questions({{4, 1}, {6, 1}, {8, 1}});
+        p.horloge.date = QDateTime(QDate(2026, 12, 3), QTime(17, 0), Qt::UTC);
+        Serveur("stop");
+        QVERIFY(p.ouvrir());
+        Serveur("start");
+        QCOMPARE(p.repondeur.vus.size(), 1);
+        QVERIFY(p.repondeur.vus[0].texte.startsWith("Le serveur des résultats (calkado) ne répond pas"));
+        p.commencer({7}, false, true);
+        p.repondreJuste();
+        p.cliquer("B_Entrainement");
+
+        ArreterEnEnregistrant(p);
+        QCOMPARE(p.repondeur.vus.size(), 3);
+        QVERIFY(p.repondeur.vus[2].texte.contains("ne répond pas"));
+        QCOMPARE(p.texte("L_NbQuestionTotal"), u"1"_s);
+        QCOMPARE(Magasin::lignes().size(), 0);
+        p.cliquer("B_Enregistrer");
+        QCOMPARE(Magasin::lignes(), QStringList{"2026-12-03 17:00:00|1|1|7|1|1|0|0|0"});
+        QCOMPARE(Magasin::faits(), QStringList{"2026-12-03 17:00:00|7|4|1|1|0"});
+
+        // Lost again as it commits, but kept after all this time (its rows put
+        // back as the server would have kept them); one more question meanwhile.
+        p.commencer({7}, false, true);
+        p.repondreJuste();
+        p.cliquer("B_Entrainement");
+        ArreterEnEnregistrant(p);
+        Magasin::ajouter("2026-12-03 17:00:01|1|1|7|1|1|0|0|0");
+        p.entree();
+        p.entree();
+        p.repondreJuste();
+        p.cliquer("B_Entrainement");
+        p.cliquer("B_Enregistrer");
+        QCOMPARE(Magasin::lignes().mid(1), QStringList({"2026-12-03 17:00:01|1|1|7|1|1|0|0|0",
+                                                        "2026-12-03 17:00:02|1|1|7|1|1|0|0|0"}));
+        QCOMPARE(Magasin::faits().last(), u"2026-12-03 17:00:02|7|8|1|1|0"_s);
+    }
+
+private:
+    // A save that the server, stopped from outside, leaves as it commits;
+    // then the server started again.
+    void ArreterEnEnregistrant(Fenetre& p)
+    {
+        const QString administrateur = qEnvironmentVariable("CALKADO_ADMINISTRATEUR");
+        Comme(administrateur, R"(
+            CREATE OR REPLACE FUNCTION lent() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN PERFORM pg_sleep(3); RETURN NULL; END $$;
+            CREATE CONSTRAINT TRIGGER lent AFTER INSERT ON "TFait" DEFERRABLE INITIALLY DEFERRED
+                FOR EACH ROW EXECUTE FUNCTION lent())");
+        QProcess::startDetached("sh", {"-c", "sleep 1; pg_ctlcluster \"$PGVERSION\" regress stop -m immediate"});
+        p.cliquer("B_Enregistrer");
+        Serveur("start");
+        Comme(administrateur, R"(DROP TRIGGER lent ON "TFait")");
+    }
+};
+
+QTEST_MAIN(TestEcole)
+#include "tst_ecole.moc"
