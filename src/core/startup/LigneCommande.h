@@ -14,12 +14,12 @@
 struct DemandeLigneCommande
 {
     bool ouvrirFenetre = true;
-    // The teacher's view of their classes rather than the child's window.
-    bool classe = false;
     // When the window does not open: what to print, on the standard output
     // for the exit code 0, on the error output for any other.
     QString reponse;
     int codeSortie = 0;
+    // The teacher's view of their classes rather than the child's window.
+    bool classe = false;
 };
 
 // Exit code of a command line that is not understood.
