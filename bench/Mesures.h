@@ -11,3 +11,8 @@ void MesurerReponses(Rapport& rapport);
 void MesurerConsultation(Rapport& rapport);
 // The time recorded for a right first try while both cores are busy.
 void MesurerChronometre(Rapport& rapport);
+// Thirty pupils saving within the same second on the school's server.
+void MesurerClasse(Rapport& rapport);
+// One pupil's save at the instant given (milliseconds since the epoch): the
+// program of a pupil in the class measured above.
+int EnregistrerEleve(qint64 instant);

@@ -27,9 +27,9 @@
 
 namespace {
 
-constexpr int LargeurNom = 120;
-constexpr int LargeurClasse = 80;
-constexpr int LargeurDate = 110;
+constexpr int LargeurNom = 110;
+constexpr int LargeurClasse = 70;
+constexpr int LargeurDate = 150;
 constexpr int LargeurLivret = 56;
 constexpr int HauteurLigne = 40;   // two lines: the share, then the time
 
