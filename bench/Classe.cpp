@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -114,8 +115,7 @@ int EnregistrerEleve(qint64 instant)
     MagasinResultats magasin(QStringLiteral("eleve"));
     if (magasin.Verifier() != ProblemeBase::Aucun)
         return EXIT_FAILURE;
-    while (QDateTime::currentMSecsSinceEpoch() < instant)
-        QThread::usleep(200);
+    QThread::msleep(std::max<qint64>(instant - QDateTime::currentMSecsSinceEpoch(), 0));
     const auto debut = Horodatage::now();
     const QDateTime moment = QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC);
     if (magasin.EcrireResultats(TroisTables(), LeursFaits(), moment) != ProblemeBase::Aucun)

@@ -49,10 +49,9 @@ SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "D
 FROM "TFait" WHERE 1 = 0
 )");
 
-const QString SqlEcrireFait = QStringLiteral(R"(
+const QString SqlEcrireFaits = QStringLiteral(R"(
 INSERT INTO "TFait" ("DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes")
-VALUES (?, ?, ?, ?, ?, ?)
-)");
+VALUES )");
 
 const QString SqlFaits = QStringLiteral(R"(
 SELECT "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes" FROM "TFait"
@@ -118,8 +117,7 @@ ORDER BY e."Eleve", f."Id"
 const QString SqlEcrire = QStringLiteral(R"(
 INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
                         "NbQuestionEssai1", "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse")
-VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)
-)");
+VALUES )");
 
 // Whether a saved training already has that date and time.
 const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "DateHeure" = ?))");
@@ -348,33 +346,39 @@ Lecture<bool> MagasinResultats::DateEnregistree(const QString& date)
 
 ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date)
 {
-    QSqlQuery requete(base);
-    if (!requete.prepare(SqlEcrire))
-        return connexion->Probleme(requete.lastError());
+    QList<QVariantList> lignes;
     for (int i = 0; i < NbLivrets; ++i) {
         const ResultatLivret& r = resultats[i];
-        if (r.NbQuestionParLivret == 0)
-            continue;
-        for (const QVariant& valeur :
-             {QVariant(date), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire), QVariant(i + PremierLivret),
-              QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1), QVariant(r.TempsTotalEssai1),
-              QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
-            requete.addBindValue(valeur);
-        if (!requete.exec())
-            return connexion->Probleme(requete.lastError());
+        if (r.NbQuestionParLivret != 0)
+            lignes.append({date, r.Multiplicateur1a12 ? 1 : 0, r.Aléatoire, i + PremierLivret, r.NbQuestionParLivret,
+                           r.NbQuestionEssai1, r.TempsTotalEssai1, r.NbQuestionEssai2, r.NbQuestionRéponse});
     }
-    return ProblemeBase::Aucun;
+    return Inserer(base, SqlEcrire, lignes);
 }
 
 ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>& faitsRegles, const QString& date)
 {
-    QSqlQuery requete(base);
-    if (!requete.prepare(SqlEcrireFait))
-        return connexion->Probleme(requete.lastError());
-    for (const Fait& f : faitsRegles) {
-        for (const QVariant& valeur : {QVariant(date), QVariant(f.livret), QVariant(f.multiplicateur),
-                                       QVariant(int(f.issue)), QVariant(f.nbEssais), QVariant(f.dixiemes)})
-            requete.addBindValue(valeur);
+    QList<QVariantList> lignes;
+    for (const Fait& f : faitsRegles)
+        lignes.append({date, f.livret, f.multiplicateur, int(f.issue), f.nbEssais, f.dixiemes});
+    return Inserer(base, SqlEcrireFaits, lignes);
+}
+
+ProblemeBase MagasinResultats::Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes)
+{
+    // Many rows a statement, in their order: on the school's server each
+    // statement is a round trip, and a whole class saves at once.
+    constexpr qsizetype ParInstruction = 100;
+    for (qsizetype debut = 0; debut < lignes.size(); debut += ParInstruction) {
+        const QList<QVariantList> paquet = lignes.mid(debut, ParInstruction);
+        const QString marques = QLatin1Char('(') + QStringList(paquet.first().size(), QStringLiteral("?")).join(u',')
+                              + QLatin1Char(')');
+        QSqlQuery requete(base);
+        if (!requete.prepare(insertion + QStringList(paquet.size(), marques).join(u',')))
+            return connexion->Probleme(requete.lastError());
+        for (const QVariantList& ligne : paquet)
+            for (const QVariant& valeur : ligne)
+                requete.addBindValue(valeur);
         if (!requete.exec())
             return connexion->Probleme(requete.lastError());
     }

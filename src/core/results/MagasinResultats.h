@@ -113,6 +113,9 @@ private:
     Lecture<bool> DateEnregistree(const QString& date);
     ProblemeBase EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date);
     ProblemeBase EcrireFaits(QSqlDatabase& base, const QList<Fait>& faits, const QString& date);
+    // Appends the rows given, each a list of values in the order of the
+    // insertion's columns.
+    ProblemeBase Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes);
     ProblemeBase LireHistoire(const QString& eleve, int livret, int multiplicateur, HistoireFait& histoire);
 
     ConfigurationServeur configuration;
