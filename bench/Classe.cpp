@@ -84,11 +84,10 @@ QList<Fait> LeursFaits()
     return faits;
 }
 
-// That many pupils, each their own program, all saving at the same instant,
-// a few seconds ahead so that every one is connected by then.
+// That many pupils, each their own program: once every one is connected,
+// all told to save at the same instant, a moment ahead.
 void Enregistrer(int eleves, const QString& pgpass, Serie& serie)
 {
-    const qint64 instant = (QDateTime::currentMSecsSinceEpoch() / 1000 + (eleves > 1 ? 3 : 1)) * 1000;
     std::vector<std::unique_ptr<QProcess>> programmes;
     for (int i = 0; i < eleves; ++i) {
         auto p = std::make_unique<QProcess>();
@@ -96,9 +95,15 @@ void Enregistrer(int eleves, const QString& pgpass, Serie& serie)
         env.insert(QStringLiteral("PGUSER"), Eleve(i));
         env.insert(QStringLiteral("PGPASSFILE"), pgpass);
         p->setProcessEnvironment(env);
-        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("élève"), QString::number(instant)});
+        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("élève")});
         programmes.push_back(std::move(p));
     }
+    for (auto& p : programmes)
+        if (!p->waitForReadyRead(60000) || p->readLine().trimmed() != "prêt")
+            qFatal("Un élève n'a pas pu se connecter : %s", p->readAllStandardError().constData());
+    const QByteArray instant = QByteArray::number(QDateTime::currentMSecsSinceEpoch() + 300) + '\n';
+    for (auto& p : programmes)
+        p->write(instant);
     for (auto& p : programmes) {
         if (!p->waitForFinished(60000) || p->exitCode() != EXIT_SUCCESS)
             qFatal("Un élève n'a pas pu enregistrer : %s", p->readAllStandardError().constData());
@@ -108,19 +113,22 @@ void Enregistrer(int eleves, const QString& pgpass, Serie& serie)
 
 } // namespace
 
-int EnregistrerEleve(qint64 instant)
+int EnregistrerEleve()
 {
     // Connected already, as a program that has shown its window; then the
-    // save at the instant shared by the class, timed alone.
+    // save at the instant the class is told, timed alone.
     MagasinResultats magasin(QStringLiteral("eleve"));
     if (magasin.Verifier() != ProblemeBase::Aucun)
         return EXIT_FAILURE;
+    QTextStream flux(stdout);
+    flux << "prêt" << Qt::endl;
+    const qint64 instant = QTextStream(stdin).readLine().toLongLong();
     QThread::msleep(std::max<qint64>(instant - QDateTime::currentMSecsSinceEpoch(), 0));
     const auto debut = Horodatage::now();
-    const QDateTime moment = QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC);
-    if (magasin.EcrireResultats(TroisTables(), LeursFaits(), moment) != ProblemeBase::Aucun)
+    if (magasin.EcrireResultats(TroisTables(), LeursFaits(), QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC))
+        != ProblemeBase::Aucun)
         return EXIT_FAILURE;
-    QTextStream(stdout) << MillisecondesDepuis(debut) << Qt::endl;
+    flux << MillisecondesDepuis(debut) << Qt::endl;
     return EXIT_SUCCESS;
 }
 

@@ -13,6 +13,6 @@ void MesurerConsultation(Rapport& rapport);
 void MesurerChronometre(Rapport& rapport);
 // Thirty pupils saving within the same second on the school's server.
 void MesurerClasse(Rapport& rapport);
-// One pupil's save at the instant given (milliseconds since the epoch): the
-// program of a pupil in the class measured above.
-int EnregistrerEleve(qint64 instant);
+// The program of one pupil of the class above: says "prêt" once connected,
+// then saves at the instant it reads (milliseconds since the epoch).
+int EnregistrerEleve();

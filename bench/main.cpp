@@ -9,9 +9,9 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc == 3 && QString::fromUtf8(argv[1]) == QStringLiteral("élève")) {
+    if (argc == 2 && QString::fromUtf8(argv[1]) == QStringLiteral("élève")) {
         QCoreApplication application(argc, argv);
-        return EnregistrerEleve(QString::fromUtf8(argv[2]).toLongLong());
+        return EnregistrerEleve();
     }
     // The stopwatch's mean time is read in French.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
