@@ -11,3 +11,8 @@ void MesurerReponses(Rapport& rapport);
 void MesurerConsultation(Rapport& rapport);
 // The time recorded for a right first try while both cores are busy.
 void MesurerChronometre(Rapport& rapport);
+// Thirty pupils saving within the same second on the school's server.
+void MesurerClasse(Rapport& rapport);
+// The program of one pupil of the class above: says "prêt" once connected,
+// then saves at the instant it reads (milliseconds since the epoch).
+int EnregistrerEleve();

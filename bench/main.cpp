@@ -9,6 +9,10 @@
 
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && QString::fromUtf8(argv[1]) == QStringLiteral("élève")) {
+        QCoreApplication application(argc, argv);
+        return EnregistrerEleve();
+    }
     // The stopwatch's mean time is read in French.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
@@ -26,6 +30,7 @@ int main(int argc, char* argv[])
     etape("réponses", MesurerReponses);
     etape("visionneuse", MesurerConsultation);
     etape("chronomètre", MesurerChronometre);
+    etape("classe", MesurerClasse);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
     return 0;
 }

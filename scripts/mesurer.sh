@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
 # Builds the program and its benchmarks in Release mode, then prints the
 # table of figures (on a virtual X display of 1280 x 1024). Steps may be
-# named: démarrage réponses visionneuse chronomètre.
+# named: démarrage réponses visionneuse chronomètre classe. The class's
+# step runs on a PostgreSQL server made for it, as the tests' is.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
 export CALKADO_TESTS=1
 
 scripts/preparer.sh build-mesures -DCMAKE_BUILD_TYPE=Release -DCALKADO_MESURES=ON
-xvfb-run -a -s "-screen 0 1280x1024x24" build-mesures/calkado-mesures "$@"
+mesures=(xvfb-run -a -s "-screen 0 1280x1024x24" build-mesures/calkado-mesures)
+etapes=("$@")
+[ ${#etapes[@]} -gt 0 ] || etapes=(démarrage réponses visionneuse chronomètre classe)
+locales=()
+classe=0
+for e in "${etapes[@]}"; do
+    if [ "$e" = classe ]; then classe=1; else locales+=("$e"); fi
+done
+[ ${#locales[@]} -eq 0 ] || "${mesures[@]}" "${locales[@]}"
+[ $classe -eq 0 ] || tests/ecole.sh resources/calkado-postgresql.sql "${mesures[@]}" classe

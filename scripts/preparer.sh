@@ -9,19 +9,22 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 construction=${1:-build}
 shift || true
 
-# dpkg-dev and file make the Debian package (dpkg-buildflags, dpkg-shlibdeps).
+# dpkg-dev and file make the Debian package (dpkg-buildflags, dpkg-shlibdeps);
+# Qt's PostgreSQL driver reaches the school's server.
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-         libqt6sql6-sqlite qt6-translations-l10n dpkg-dev file)
+         libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n dpkg-dev file)
 # The tests: a real X server, the tools that make and judge the Debian package
 # and the sources' licences, clang for the fuzz targets, the X libraries the
 # benchmarks watch the display with, and GTK's platform theme with a bus for
-# assistive technology (AT-SPI) for the accessibility tests.
+# assistive technology (AT-SPI) for the accessibility tests; a PostgreSQL
+# server that the school's tests start for themselves.
 [ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils
                                           lintian reuse git man-db groff-base
                                           desktop-file-utils appstream
                                           clang libclang-rt-dev libxcb1-dev libxcb-damage0-dev
-                                          qt6-gtk-platformtheme at-spi2-core dbus-daemon dbus-bin)
+                                          qt6-gtk-platformtheme at-spi2-core dbus-daemon dbus-bin
+                                          postgresql postgresql-common)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

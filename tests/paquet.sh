@@ -237,6 +237,7 @@ attendus=(
     /usr/bin/calkado
     "/usr/share/applications/$ID.desktop"
     /usr/share/calkado/CalkadoVa.sql
+    /usr/share/calkado/calkado-postgresql.sql
     /usr/share/doc/calkado/changelog.gz
     /usr/share/doc/calkado/copyright
     "/usr/share/icons/hicolor/scalable/apps/$ID.svg"

@@ -1,11 +1,17 @@
 // Calkado at school, on a PostgreSQL server of the test's own (tests/ecole.sh):
 // who may read, write and delete what, checked in SQL as each role as a
 // child could with psql; the server down at start-up and stopped in the
-// middle of a save, then started again: nothing lost, nothing twice.
+// middle of a save, then started again: nothing lost, nothing twice; the
+// teacher's view of their class.
 #include "FenetrePrincipale.h"
 #include "core/results/MagasinResultats.h"
+#include "ui/classe/F_Classe.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QRadioButton>
+#include <QTableView>
+#include <QToolButton>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -44,6 +50,20 @@ void Serveur(const char* action)
 {
     const QStringList arguments = {qEnvironmentVariable("PGVERSION"), "regress", action, "-m", "immediate"};
     QCOMPARE(QProcess::execute("pg_ctlcluster", QString(action) == "stop" ? arguments : arguments.mid(0, 3)), 0);
+}
+
+// A saved training of the pupil named, with its facts.
+void Enregistrer(const char* eleve, const QList<Fait>& faits, const QDateTime& moment)
+{
+    qputenv("PGUSER", eleve);
+    MagasinResultats magasin(eleve);
+    QCOMPARE(magasin.EcrireResultats(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true), faits, moment),
+             ProblemeBase::Aucun);
+}
+
+QString cellule(const QTableView* vue, int ligne, int colonne, int role = Qt::DisplayRole)
+{
+    return vue->model()->index(ligne, colonne).data(role).toString();
 }
 
 } // namespace
@@ -132,6 +152,109 @@ private slots:
         QCOMPARE(Magasin::lignes().mid(1), QStringList({"2026-12-03 17:00:01|1|1|7|1|1|0|0|0",
                                                         "2026-12-03 17:00:02|1|1|7|1|1|0|0|0"}));
         QCOMPARE(Magasin::faits().last(), u"2026-12-03 17:00:02|7|8|1|1|0"_s);
+    }
+
+    // The teacher's view of the class on Wednesday 9 December: lea and tom
+    // in cm1a, zoe in cm2 whom prof_a does not see.
+    void vueClasse()
+    {
+        DossierProgramme dossier;
+        Comme(qEnvironmentVariable("CALKADO_ADMINISTRATEUR"), R"(DELETE FROM "TCalkado")");
+        const QDateTime mardi(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC);
+        Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 16}}, QDateTime(QDate(2026, 12, 1), QTime(16, 30), Qt::UTC));
+        Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 24}, {7, 8, Issue::Reponse, 3, 300}}, mardi);
+        Enregistrer("tom", {{7, 8, Issue::Reponse, 3, 250}, {6, 6, Issue::Essai2, 2, 80}}, mardi);
+        Enregistrer("zoe", {{9, 9, Issue::Reponse, 3, 90}}, mardi);
+
+        qputenv("PGUSER", "prof_a");
+        Repondeur repondeur;
+        HorlogeFactice horloge;
+        horloge.date = QDateTime(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
+        F_Classe f(&horloge);
+        QVERIFY(f.Form_Load());
+        f.show();
+        auto* eleves = f.findChild<QTableView*>("T_Eleves");
+        const auto ligne = [&](int i) {
+            QStringList l;
+            for (int c = 0; c < eleves->model()->columnCount(); ++c)
+                l << cellule(eleves, i, c);
+            return l.join('|');
+        };
+        QCOMPARE(f.findChild<QLabel*>("L_Titre_Principal")->text(), u"La classe cm1a"_s);
+        QCOMPARE(eleves->model()->rowCount(), 2);
+        QCOMPARE(ligne(0), u"lea|cm1a|08/12/2026||||||50 %\n2,4 s|||||"_s);
+        QCOMPARE(ligne(1), u"tom|cm1a|08/12/2026|||||0 %|0 %|||||"_s);
+        QCOMPARE(cellule(eleves, 0, 8, Qt::ToolTipRole),
+                 u"lea, table de 7 : 50 % OK au 1er essai sur 2 questions, 2,4 s en moyenne"_s);
+        QCOMPARE(f.findChild<QLabel*>("L_ARevoir")->text(),
+                 u"À revoir le plus souvent : 8 x 7 (2 élèves), 6 x 6 (1 élève)"_s);
+
+        // Everything: lea's first saved training too.
+        f.findChild<QRadioButton*>("O_Periode_2")->click();
+        QCOMPARE(cellule(eleves, 0, 8), u"67 %\n2,0 s"_s);
+
+        // The server stopped: said, and the figures stay with their period.
+        Serveur("stop");
+        f.findChild<QRadioButton*>("O_Periode_0")->click();
+        Serveur("start");
+        QCOMPARE(repondeur.vus.size(), 1);
+        QVERIFY(repondeur.vus[0].texte.contains("ne répond pas"));
+        QVERIFY(f.findChild<QRadioButton*>("O_Periode_2")->isChecked());
+        QCOMPARE(cellule(eleves, 0, 8), u"67 %\n2,0 s"_s);
+
+        // Tom's grid, read only: 3 x 7 never asked, 8 x 7 to review.
+        eleves->setFocus();
+        QTest::keyClick(eleves->viewport(), Qt::Key_Down);
+        QStringList vus;
+        QTimer attente;
+        QObject::connect(&attente, &QTimer::timeout, [&] {
+            auto* b = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!b || !b->isVisible())
+                return;
+            const auto* grille = b->findChild<QTableView*>("T_Faits");
+            vus << b->windowTitle();
+            for (const QPoint& fait : {QPoint(5, 2), QPoint(5, 7)})
+                vus << cellule(grille, fait.x(), fait.y(), Qt::ToolTipRole).section(" : ", 1).section(" ; ", 0, 0);
+            b->reject();
+        });
+        attente.start(10);
+        QTest::keyClick(eleves->viewport(), Qt::Key_Return);
+        attente.stop();
+        QCOMPARE(vus, QStringList({"Bilan des tables de tom", "jamais vu", "à revoir"}));
+
+        // The export: for a French spreadsheet, and a folder that does not exist.
+        f.ChoisirFichier = [&](const QString& propose) {
+            return propose.endsWith("calkado-classe-2026-12-09.csv") ? dossier.chemin() + "/classe.csv" : QString();
+        };
+        f.findChild<QToolButton*>("B_Exporter")->click();
+        QFile csv(dossier.chemin() + "/classe.csv");
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lignes = csv.readAll().split('\n');
+        QCOMPARE(lignes.size(), 2 * NbLivrets + 2);
+        QVERIFY(lignes[0].startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(lignes[0]), u"Élève;Classe;Depuis le;Dernier entraînement;Table;"
+                                               "Nombre de questions;OK au 1er essai;% OK au 1er essai;"
+                                               "Temps 1er essai (s);OK 2ème essai ou +;Réponse fournie\r"_s);
+        QCOMPARE(lignes[6], "lea;cm1a;;08/12/2026 16:30:00;7;3;2;66,7;2,0;0;1\r");
+        QCOMPARE(repondeur.vus.last().icone, QMessageBox::Information);
+        f.ChoisirFichier = [&](const QString&) { return dossier.chemin() + "/absent/classe.csv"; };
+        f.findChild<QToolButton*>("B_Exporter")->click();
+        QCOMPARE(repondeur.vus.last().icone, QMessageBox::Critical);
+        QVERIFY(repondeur.vus.last().texte.contains("n'a pas pu être écrit"));
+    }
+
+    // Not for a pupil, nor without the school's server.
+    void vueClasseRefusee()
+    {
+        qputenv("PGUSER", "lea");
+        DossierProgramme dossier;
+        Repondeur repondeur;
+        QVERIFY(!F_Classe().Form_Load());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.chemin()));
+        QVERIFY(!F_Classe().Form_Load());
+        QCOMPARE(repondeur.vus.size(), 2);
+        QVERIFY(repondeur.vus[0].texte.startsWith("Le compte « lea » n'enseigne dans aucune classe"));
+        QVERIFY(repondeur.vus[1].texte.contains("aucun serveur n'est configuré"));
     }
 
 private:

@@ -1,10 +1,14 @@
 // The texts of the results table, the results-present test, the scale of
-// the progress chart's times, and the rules of the grid of the facts.
+// the progress chart's times, the rules of the grid of the facts, and the
+// teacher's periods, class line and export.
 #include "core/results/Bilan.h"
+#include "core/results/Classe.h"
 #include "core/results/Progression.h"
 #include "core/results/TableauResultats.h"
 
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -149,6 +153,37 @@ private slots:
                 faits << QStringLiteral("%1x%2").arg(q.terme1).arg(q.terme2);
             QCOMPARE(faits.join(' '), attendus);
         }
+    }
+
+    void classe()
+    {
+        // Weeks begin on Monday, whatever the machine's language.
+        const QDate dimanche(2026, 12, 13);
+        QCOMPARE(DebutPeriode(Periode::Semaine, dimanche), QDate(2026, 12, 7));
+        QCOMPARE(DebutPeriode(Periode::Semaine, QDate(2026, 12, 7)), QDate(2026, 12, 7));
+        QCOMPARE(DebutPeriode(Periode::Mois, dimanche), QDate(2026, 12, 1));
+        QVERIFY(!DebutPeriode(Periode::Tout, dimanche).isValid());
+
+        // The most pupils first, then by table and multiplier; five named at most.
+        QList<Bilan> bilans(3);
+        for (Bilan& b : bilans)
+            b.Ajouter({{9, 6, Issue::Reponse, 3, 90}}, dimanche);
+        bilans[0].Ajouter({{3, 4, Issue::Essai2, 2, 40}, {5, 7, Issue::Essai1, 1, 20}}, dimanche);
+        bilans[1].Ajouter({{5, 7, Issue::Essai2, 2, 40}, {2, 2, Issue::Reponse, 3, 40}, {2, 3, Issue::Reponse, 3, 40},
+                           {2, 4, Issue::Reponse, 3, 40}}, dimanche);
+        QCOMPARE(LigneARevoir(FaitsLesPlusARevoir(bilans)),
+                 u"À revoir le plus souvent : 6 x 9 (3 élèves), 2 x 2 (1 élève), 3 x 2 (1 élève), 4 x 2 (1 élève), "
+                 "4 x 3 (1 élève)…"_s);
+        QCOMPARE(LigneARevoir({}), u"Aucune multiplication n'est à revoir dans la classe."_s);
+
+        // A name that a spreadsheet would run as a formula stays text; a field
+        // with the separator is quoted.
+        EleveClasse e{"=HYPERLINK(\"x\")", "cm1;a", "", {}};
+        e.livrets[0] = {3, 1, 1, 1, 25};
+        const QList<QByteArray> csv = CsvClasse({e}, QDate(2026, 12, 7)).split('\n');
+        QCOMPARE(csv.size(), NbLivrets + 2);
+        QCOMPARE(csv[1], "\"'=HYPERLINK(\"\"x\"\")\";\"cm1;a\";07/12/2026;;2;3;1;33,3;2,5;1;1\r");
+        QCOMPARE(csv[2], "\"'=HYPERLINK(\"\"x\"\")\";\"cm1;a\";07/12/2026;;3;0;0;;;0;0\r");
     }
 };
 

@@ -1,9 +1,25 @@
 #include "core/startup/LigneCommande.h"
+#include "ui/classe/F_Classe.h"
 #include "ui/mainwindow/F_Calkado.h"
 #include "ui/platform/Ressources.h"
 
 #include <QApplication>
 #include <cstdlib>
+
+namespace {
+
+// The window opens unless its load says the program must end.
+template<typename Fenetre>
+int Ouvrir()
+{
+    Fenetre fenetre;
+    if (!fenetre.Form_Load())
+        return EXIT_FAILURE;
+    fenetre.show();
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -18,10 +34,6 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.calkado.calkado"));
     ChargerPolices();
     ChargerTraductionsQt();
-    F_Calkado fenetre;
     // The start-up checks end the program at once when it cannot run here.
-    if (!fenetre.Form_Load())
-        return EXIT_FAILURE;
-    fenetre.show();
-    return QApplication::exec();
+    return demande.classe ? Ouvrir<F_Classe>() : Ouvrir<F_Calkado>();
 }

@@ -337,4 +337,99 @@ inline const QString BoutonNon = QStringLiteral("Non");
 inline const QString BoutonAnnuler = QStringLiteral("Annuler");
 inline const QString BoutonOk = QStringLiteral("OK");
 
+// The teacher's view of their classes (calkado --classe), on the school's server
+inline const QString OptionClasse = QStringLiteral(
+    "ouvre la vue de la classe, pour l'enseignant (résultats gardés sur le serveur de l'école)");
+inline const QString TitreFenetreClasse = QStringLiteral("Calkado   -   La classe");
+inline QString TitreClasse(const QStringList& classes)
+{
+    if (classes.size() < 2)
+        return QStringLiteral("La classe ") + classes.value(0);
+    QStringList noms = classes;
+    const QString derniere = noms.takeLast();
+    return QStringLiteral("Les classes ") + noms.join(QStringLiteral(", ")) + QStringLiteral(" et ") + derniere;
+}
+inline const QString ClasseSansServeur = QStringLiteral(
+    "La vue de la classe montre les résultats que les élèves gardent sur le serveur de l'école, "
+    "mais aucun serveur n'est configuré : le fichier calkado.conf (dans /etc/calkado ou "
+    "~/.config/calkado) n'en nomme pas.\n\nLe programme se termine.");
+inline QString ClassePasEnseignant(const QString& compte)
+{
+    return QStringLiteral("Le compte « ") + compte + QStringLiteral(
+        " » n'enseigne dans aucune classe de Calkado : la vue de la classe est réservée aux enseignants. "
+        "L'administrateur de l'école peut vous ajouter comme enseignant d'une classe.\n\n"
+        "Le programme se termine.");
+}
+inline const QString BaseClasseDemarrage = QStringLiteral(
+    "La vue de la classe ne peut pas s'ouvrir. Le programme se termine.");
+inline const QString BaseClasse = QStringLiteral(
+    "Les chiffres de la classe n'ont pas pu être relus : ceux qui sont affichés restent.");
+inline const QString NomPeriode = QStringLiteral("Période");
+inline const QStringList Periodes = {QStringLiteral("Cette &semaine"), QStringLiteral("Ce &mois-ci"),
+                                     QStringLiteral("&Depuis le début")};
+inline const QString NomListeEleves = QStringLiteral("Élèves de la classe");
+inline const QStringList TitresClasse = {QStringLiteral("Élève"), QStringLiteral("Classe"),
+                                         QStringLiteral("Dernier entraînement")};
+inline const QString JamaisEntraine = QStringLiteral("jamais");
+inline const QString LegendeClasse = QStringLiteral(
+    "Pour chaque table, sur la période choisie : la part des réussites du premier coup, puis le temps "
+    "moyen d'une réussite du premier coup. Entrée ou un double clic ouvre le bilan de l'élève choisi.");
+// A pupil's table over the period: "80 %\n3,2 s" on screen, in words to
+// tooltips and assistive technology.
+inline QString CelluleClasse(const QString& part, const QString& temps)
+{
+    return part + (temps.isEmpty() ? QString() : QStringLiteral("\n") + temps + QStringLiteral(" s"));
+}
+inline QString DetailCelluleClasse(const QString& eleve, int livret, qint64 questions, const QString& part,
+                                   const QString& temps)
+{
+    const QString debut = eleve + QStringLiteral(", table de ") + QString::number(livret) + QStringLiteral(" : ");
+    if (questions < 1)
+        return debut + QStringLiteral("aucune question");
+    return debut + part + QStringLiteral(" OK au 1er essai sur ") + QString::number(questions)
+        + (questions > 1 ? QStringLiteral(" questions") : QStringLiteral(" question"))
+        + (temps.isEmpty() ? QString() : QStringLiteral(", ") + temps + QStringLiteral(" s en moyenne"));
+}
+// The facts most often à revoir across the class.
+inline QString FaitARevoirClasse(int multiplicateur, int livret, int eleves)
+{
+    return QStringLiteral("%1 x %2 (%3 ").arg(multiplicateur).arg(livret).arg(eleves)
+        + (eleves > 1 ? QStringLiteral("élèves)") : QStringLiteral("élève)"));
+}
+inline QString LigneARevoir(const QStringList& faits, bool autres)
+{
+    if (faits.isEmpty())
+        return QStringLiteral("Aucune multiplication n'est à revoir dans la classe.");
+    return QStringLiteral("À revoir le plus souvent : ") + faits.join(QStringLiteral(", "))
+        + (autres ? QStringLiteral("…") : QString());
+}
+inline QString TitreBilanEleve(const QString& eleve)
+{
+    return QStringLiteral("Bilan des tables de ") + eleve;
+}
+inline const QString NomBilanEleve = QStringLiteral("Bilan de l'élève choisi");
+inline const QString Exporter = QStringLiteral("&Exporter");
+// The export for a spreadsheet.
+inline const QString TitreExporter = QStringLiteral("Exporter les chiffres de la classe");
+inline const QString FiltreCsv = QStringLiteral("Tableur, séparateur point-virgule (*.csv)");
+inline QString NomFichierExport(const QString& jour)
+{
+    return QStringLiteral("calkado-classe-") + jour + QStringLiteral(".csv");
+}
+inline const QStringList ColonnesCsv = {
+    QStringLiteral("Élève"), QStringLiteral("Classe"), QStringLiteral("Depuis le"),
+    QStringLiteral("Dernier entraînement"), QStringLiteral("Table"), QStringLiteral("Nombre de questions"),
+    QStringLiteral("OK au 1er essai"), QStringLiteral("% OK au 1er essai"),
+    QStringLiteral("Temps 1er essai (s)"), QStringLiteral("OK 2ème essai ou +"), QStringLiteral("Réponse fournie")};
+inline QString ExportReussi(const QString& fichier)
+{
+    return QStringLiteral("Les chiffres de la classe sont enregistrés dans le fichier :\n") + fichier;
+}
+inline QString ExportEchoue(const QString& fichier)
+{
+    return QStringLiteral("Le fichier ") + fichier + QStringLiteral(
+        " n'a pas pu être écrit : le dossier n'existe pas, n'est pas modifiable, ou le disque est plein.\n\n"
+        "Les chiffres de la classe n'ont pas été exportés.");
+}
+
 } // namespace Textes

@@ -18,11 +18,6 @@ int Index(int livret, int multiplicateur)
     return (livret - PremierLivret) * NbMultiplicateurs + multiplicateur - 1;
 }
 
-QString TexteJour(const QDate& jour, const QLocale& locale)
-{
-    return TexteDateHeure(QDateTime(jour, QTime(0, 0), Qt::UTC), locale);
-}
-
 } // namespace
 
 void HistoireFait::Ajouter(const Reglement& reglement)

@@ -64,6 +64,11 @@ QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
     return date + QLatin1Char(' ') + chiffres.toString(moment.time(), FormatHeure);
 }
 
+QString TexteJour(const QDate& jour, const QLocale& locale)
+{
+    return TexteDateHeure(QDateTime(jour, QTime(0, 0), Qt::UTC), locale);
+}
+
 QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
 {
     const QString formatDate = FormatDate(locale);

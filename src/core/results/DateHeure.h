@@ -21,6 +21,8 @@ QDateTime LireTexteBase(const QString& texte);
 // back gives the same value, or an invalid one.
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale = QLocale());
 QDateTime LireDateHeure(const QString& texte, const QLocale& locale = QLocale());
+// A day alone, as the same short date.
+QString TexteJour(const QDate& jour, const QLocale& locale = QLocale());
 
 // The viewer's item for a stored value, and the stored value an item stands
 // for. A stored value that is not a date and time is shown as it is.

@@ -49,10 +49,9 @@ SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "D
 FROM "TFait" WHERE 1 = 0
 )");
 
-const QString SqlEcrireFait = QStringLiteral(R"(
+const QString SqlEcrireFaits = QStringLiteral(R"(
 INSERT INTO "TFait" ("DateHeure", "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes")
-VALUES (?, ?, ?, ?, ?, ?)
-)");
+VALUES )");
 
 const QString SqlFaits = QStringLiteral(R"(
 SELECT "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes" FROM "TFait"
@@ -62,23 +61,63 @@ WHERE "DateHeure" = ? ORDER BY "Id"
 const QString SqlSupprimerFaits = QStringLiteral(R"(DELETE FROM "TFait" WHERE "DateHeure" = ?)");
 
 // The last settlings of one fact, newest first, straight from its index.
+// Where %1 stands, FiltreEleve chooses one pupil's on the server.
 const QString SqlDerniersReglements = QStringLiteral(R"(
 SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
-WHERE "NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
+WHERE %1"NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
 )");
 
 // The right first tries of one fact since its last miss.
 const QString SqlSerie = QStringLiteral(R"(
 SELECT COUNT(*) FROM "TFait"
-WHERE "NumLivret" = ? AND "Multiplicateur" = ?
-  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE "NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
+WHERE %1"NumLivret" = ? AND "Multiplicateur" = ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE %1"NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
+)");
+
+const QString FiltreEleve = QStringLiteral(R"("Eleve" = ? AND )");
+
+// The teacher's view, on the school's server only: what the server lets the
+// user read is all they see. The classes they teach, one row at least.
+const QString SqlEnseignant = QStringLiteral(R"(
+SELECT current_user::text, substr(r.rolname, 14)
+FROM (SELECT 1) AS u
+LEFT JOIN pg_roles AS r ON r.rolname LIKE 'calkado\_prof\_%' AND pg_has_role(current_user, r.oid, 'MEMBER')
+ORDER BY 2
+)");
+
+// Their pupils, each once, with the date of their last saved training, then
+// the rows of their saved trainings from the day given on, grouped by saved
+// training.
+const QString SqlClasse = QStringLiteral(R"(
+WITH "Eleves" AS (
+    SELECT "Eleve", string_agg("Classe", ', ' ORDER BY "Classe") AS "Classes"
+    FROM calkado_eleves_lisibles() GROUP BY "Eleve")
+SELECT e."Eleve", e."Classes", (SELECT MAX(d."DateHeure") FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve"),
+       t."DateHeure", t."NumLivret", t."Multiplicateur1a12", t."Aléatoire", t."NbQuestionParLivret",
+       t."NbQuestionEssai1", t."TempsTotalEssai1", t."NbQuestionEssai2", t."NbQuestionRéponse"
+FROM "Eleves" AS e
+LEFT JOIN "TCalkado" AS t ON t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '')
+ORDER BY e."Classes", e."Eleve", t."DateHeure", t."Id"
+)");
+
+// The last settlings of every fact of each of their pupils, each fact's
+// straight from its index, oldest first.
+const QString SqlFaitsClasse = QStringLiteral(R"(
+SELECT e."Eleve", l."Livret", m."Multiplicateur", f."DateHeure", f."Issue", f."Dixiemes"
+FROM (SELECT DISTINCT "Eleve" FROM calkado_eleves_lisibles()) AS e
+CROSS JOIN generate_series(CAST(? AS INTEGER), CAST(? AS INTEGER)) AS l("Livret")
+CROSS JOIN generate_series(1, CAST(? AS INTEGER)) AS m("Multiplicateur")
+CROSS JOIN LATERAL (
+    SELECT "Id", "DateHeure", "Issue", "Dixiemes" FROM "TFait"
+    WHERE "Eleve" = e."Eleve" AND "NumLivret" = l."Livret" AND "Multiplicateur" = m."Multiplicateur"
+    ORDER BY "Id" DESC LIMIT CAST(? AS INTEGER)) AS f
+ORDER BY e."Eleve", f."Id"
 )");
 
 const QString SqlEcrire = QStringLiteral(R"(
 INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
                         "NbQuestionEssai1", "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse")
-VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)
-)");
+VALUES )");
 
 // Whether a saved training already has that date and time.
 const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "DateHeure" = ?))");
@@ -145,6 +184,14 @@ void LireLigne(const QSqlQuery& requete, int premiere, Resultats& resultats)
     r.TempsTotalEssai1 = Entier(requete.value(premiere + 5));
     r.NbQuestionEssai2 = Entier(requete.value(premiere + 6));
     r.NbQuestionRéponse = Entier(requete.value(premiere + 7));
+}
+
+// One settling of a fact, from the column given on: the date and time of
+// its saved training, its issue, its time.
+Reglement LireReglement(const QSqlQuery& requete, int premiere)
+{
+    return {LireTexteBase(requete.value(premiere).toString()).date(), Issue(requete.value(premiere + 1).toInt()),
+            Entier(requete.value(premiere + 2))};
 }
 
 // The table has every column a save writes, and none that a save would
@@ -299,33 +346,39 @@ Lecture<bool> MagasinResultats::DateEnregistree(const QString& date)
 
 ProblemeBase MagasinResultats::EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date)
 {
-    QSqlQuery requete(base);
-    if (!requete.prepare(SqlEcrire))
-        return connexion->Probleme(requete.lastError());
+    QList<QVariantList> lignes;
     for (int i = 0; i < NbLivrets; ++i) {
         const ResultatLivret& r = resultats[i];
-        if (r.NbQuestionParLivret == 0)
-            continue;
-        for (const QVariant& valeur :
-             {QVariant(date), QVariant(r.Multiplicateur1a12 ? 1 : 0), QVariant(r.Aléatoire), QVariant(i + PremierLivret),
-              QVariant(r.NbQuestionParLivret), QVariant(r.NbQuestionEssai1), QVariant(r.TempsTotalEssai1),
-              QVariant(r.NbQuestionEssai2), QVariant(r.NbQuestionRéponse)})
-            requete.addBindValue(valeur);
-        if (!requete.exec())
-            return connexion->Probleme(requete.lastError());
+        if (r.NbQuestionParLivret != 0)
+            lignes.append({date, r.Multiplicateur1a12 ? 1 : 0, r.Aléatoire, i + PremierLivret, r.NbQuestionParLivret,
+                           r.NbQuestionEssai1, r.TempsTotalEssai1, r.NbQuestionEssai2, r.NbQuestionRéponse});
     }
-    return ProblemeBase::Aucun;
+    return Inserer(base, SqlEcrire, lignes);
 }
 
 ProblemeBase MagasinResultats::EcrireFaits(QSqlDatabase& base, const QList<Fait>& faitsRegles, const QString& date)
 {
-    QSqlQuery requete(base);
-    if (!requete.prepare(SqlEcrireFait))
-        return connexion->Probleme(requete.lastError());
-    for (const Fait& f : faitsRegles) {
-        for (const QVariant& valeur : {QVariant(date), QVariant(f.livret), QVariant(f.multiplicateur),
-                                       QVariant(int(f.issue)), QVariant(f.nbEssais), QVariant(f.dixiemes)})
-            requete.addBindValue(valeur);
+    QList<QVariantList> lignes;
+    for (const Fait& f : faitsRegles)
+        lignes.append({date, f.livret, f.multiplicateur, int(f.issue), f.nbEssais, f.dixiemes});
+    return Inserer(base, SqlEcrireFaits, lignes);
+}
+
+ProblemeBase MagasinResultats::Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes)
+{
+    // Many rows a statement, in their order: on the school's server each
+    // statement is a round trip, and a whole class saves at once.
+    constexpr qsizetype ParInstruction = 100;
+    for (qsizetype debut = 0; debut < lignes.size(); debut += ParInstruction) {
+        const QList<QVariantList> paquet = lignes.mid(debut, ParInstruction);
+        const QString marques = QLatin1Char('(') + QStringList(paquet.first().size(), QStringLiteral("?")).join(u',')
+                              + QLatin1Char(')');
+        QSqlQuery requete(base);
+        if (!requete.prepare(insertion + QStringList(paquet.size(), marques).join(u',')))
+            return connexion->Probleme(requete.lastError());
+        for (const QVariantList& ligne : paquet)
+            for (const QVariant& valeur : ligne)
+                requete.addBindValue(valeur);
         if (!requete.exec())
             return connexion->Probleme(requete.lastError());
     }
@@ -402,41 +455,108 @@ Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
     return {lus, ProblemeBase::Aucun};
 }
 
-Lecture<Bilan> MagasinResultats::LireBilan()
+Lecture<Bilan> MagasinResultats::LireBilan(const QString& eleve)
 {
     Bilan bilan;
     if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {bilan, probleme};
     for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
         for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
-            if (const ProblemeBase probleme = LireHistoire(livret, multiplicateur, bilan.fait(livret, multiplicateur));
+            if (const ProblemeBase probleme =
+                    LireHistoire(eleve, livret, multiplicateur, bilan.fait(livret, multiplicateur));
                 probleme != ProblemeBase::Aucun)
                 return {bilan, probleme};
     return {bilan, ProblemeBase::Aucun};
 }
 
-ProblemeBase MagasinResultats::LireHistoire(int livret, int multiplicateur, HistoireFait& histoire)
+ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, int multiplicateur,
+                                            HistoireFait& histoire)
 {
+    const QString filtre = eleve.isEmpty() ? QString() : FiltreEleve;
+    QVariantList fait = {livret, multiplicateur};
+    if (!eleve.isEmpty())
+        fait.prepend(eleve);
     QSqlQuery requete;
-    if (const ProblemeBase probleme =
-            connexion->Executer(requete, SqlDerniersReglements, {livret, multiplicateur, HistoireFait::Gardes});
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDerniersReglements.arg(filtre),
+                                                          fait + QVariantList{HistoireFait::Gardes});
         probleme != ProblemeBase::Aucun)
         return probleme;
     QList<Reglement> derniers;
     while (requete.next())
-        derniers.prepend({LireTexteBase(requete.value(0).toString()).date(), Issue(requete.value(1).toInt()),
-                          Entier(requete.value(2))});
+        derniers.prepend(LireReglement(requete, 0));
     for (const Reglement& r : derniers)
         histoire.Ajouter(r);
     // A series longer than the settlings kept is counted in full.
     if (histoire.serie < HistoireFait::Gardes)
         return ProblemeBase::Aucun;
-    if (const ProblemeBase probleme =
-            connexion->Executer(requete, SqlSerie, {livret, multiplicateur, livret, multiplicateur});
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlSerie.arg(filtre), fait + fait);
         probleme != ProblemeBase::Aucun)
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
     return ProblemeBase::Aucun;
+}
+
+Lecture<Enseignant> MagasinResultats::LireEnseignant()
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlEnseignant); probleme != ProblemeBase::Aucun)
+        return {{}, probleme};
+    Enseignant enseignant;
+    while (requete.next()) {
+        enseignant.compte = requete.value(0).toString();
+        if (!requete.isNull(1))
+            enseignant.classes << requete.value(1).toString();
+    }
+    return {enseignant, ProblemeBase::Aucun};
+}
+
+Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis)
+{
+    QSqlQuery requete;
+    const QVariant debut = depuis.isValid() ? QVariant(TexteBase(QDateTime(depuis, QTime(0, 0), Qt::UTC))) : QVariant();
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlClasse, {debut}); probleme != ProblemeBase::Aucun)
+        return {{}, probleme};
+    QList<EleveClasse> eleves;
+    QString date;   // of the saved training being read
+    Resultats resultats{};
+    const auto finir = [&] {
+        if (!date.isEmpty())
+            eleves.last().Ajouter(resultats);
+        RazResultats(resultats);
+        date.clear();
+    };
+    while (requete.next()) {
+        if (eleves.isEmpty() || eleves.constLast().eleve != requete.value(0).toString()) {
+            finir();
+            eleves.append({requete.value(0).toString(), requete.value(1).toString(), requete.value(2).toString()});
+        }
+        if (requete.value(3).toString() != date)
+            finir();
+        date = requete.value(3).toString();
+        LireLigne(requete, 4, resultats);
+    }
+    finir();
+    return {eleves, ProblemeBase::Aucun};
+}
+
+Lecture<QList<Bilan>> MagasinResultats::LireBilansClasse()
+{
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(
+            requete, SqlFaitsClasse,
+            {PremierLivret, PremierLivret + NbLivrets - 1, NbMultiplicateurs, HistoireFait::Gardes});
+        probleme != ProblemeBase::Aucun)
+        return {{}, probleme};
+    QList<Bilan> bilans;
+    QString eleve;
+    while (requete.next()) {
+        if (bilans.isEmpty() || requete.value(0).toString() != eleve) {
+            eleve = requete.value(0).toString();
+            bilans.append(Bilan());
+        }
+        bilans.last().fait(requete.value(1).toInt(), requete.value(2).toInt()).Ajouter(LireReglement(requete, 3));
+    }
+    return {bilans, ProblemeBase::Aucun};
 }
 
 Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString& dateHeure, int livret)

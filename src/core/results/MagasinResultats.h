@@ -8,6 +8,7 @@
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
 #include "core/results/Bilan.h"
+#include "core/results/Classe.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
 
@@ -69,8 +70,19 @@ public:
     // their order; none in a store that keeps no facts.
     Lecture<QList<Fait>> LireFaits(const QString& dateHeure);
 
-    // The last settlings of each of the 132 facts over all saved trainings.
-    Lecture<Bilan> LireBilan();
+    // The last settlings of each of the 132 facts over all saved trainings:
+    // the user's, or on the school's server those of the pupil named.
+    Lecture<Bilan> LireBilan(const QString& eleve = {});
+
+    // The teacher's view, on the school's server only; nothing is written.
+    // The user's account and the classes they teach.
+    Lecture<Enseignant> LireEnseignant();
+    // The pupils of those classes, by class and name, with the sums of their
+    // saved trainings from that day on (all of them without a day).
+    Lecture<QList<EleveClasse>> LireClasse(const QDate& depuis);
+    // The facts of each of those pupils who has any, from as many of their
+    // last settlings as the states of the grid need.
+    Lecture<QList<Bilan>> LireBilansClasse();
 
     // The saved trainings of the progress chart, oldest first: the one of
     // that date and time and those made before it, at most
@@ -101,7 +113,10 @@ private:
     Lecture<bool> DateEnregistree(const QString& date);
     ProblemeBase EcrireLignes(QSqlDatabase& base, const Resultats& resultats, const QString& date);
     ProblemeBase EcrireFaits(QSqlDatabase& base, const QList<Fait>& faits, const QString& date);
-    ProblemeBase LireHistoire(int livret, int multiplicateur, HistoireFait& histoire);
+    // Appends the rows given, each a list of values in the order of the
+    // insertion's columns.
+    ProblemeBase Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes);
+    ProblemeBase LireHistoire(const QString& eleve, int livret, int multiplicateur, HistoireFait& histoire);
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> connexion;

@@ -9,9 +9,7 @@
 
 double PointProgression::part() const
 {
-    if (nbQuestions < 1)
-        return 0;
-    return std::min(100.0, 100.0 * double(std::max<qint64>(nbEssai1, 0)) / double(nbQuestions));
+    return PartEssai1(nbEssai1, nbQuestions);
 }
 
 std::optional<double> PointProgression::tempsMoyen() const
@@ -58,18 +56,8 @@ QString TextePart(double part)
 
 PointProgression PointDe(const QString& dateHeure, const Resultats& resultats, int livret, bool choisi)
 {
-    CompteursLivrets compteurs = CompteursDesResultats(resultats);
-    if (livret != TousLesLivrets) {
-        // Only the table chosen: the others' counts left out.
-        const int garde = livret - PremierLivret;
-        const CompteursLivrets tous = compteurs;
-        compteurs.RazCompteurs();
-        if (garde >= 0 && garde < NbLivrets) {
-            compteurs.NbQuestionParLivret[garde] = tous.NbQuestionParLivret[garde];
-            compteurs.NbQuestionEssai1[garde] = tous.NbQuestionEssai1[garde];
-            compteurs.TempsTotalEssai1[garde] = tous.TempsTotalEssai1[garde];
-        }
-    }
-    const TotauxResultats totaux = Totaliser(compteurs);
+    const CompteursLivrets compteurs = CompteursDesResultats(resultats);
+    // Only the table chosen: the others' counts left out.
+    const TotauxResultats totaux = Totaliser(livret == TousLesLivrets ? compteurs : SeulLivret(compteurs, livret));
     return {dateHeure, totaux.questions, totaux.essai1, totaux.temps, choisi};
 }

@@ -2,6 +2,7 @@
 
 #include "core/training/LectureNombre.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString TexteCompte(qint64 compte)
@@ -63,6 +64,37 @@ TotauxResultats Totaliser(const CompteursLivrets& c)
             totaux.temps += c.TempsTotalEssai1[i];
     }
     return totaux;
+}
+
+TotauxResultats& TotauxResultats::operator+=(const TotauxResultats& autres)
+{
+    questions += autres.questions;
+    essai1 += autres.essai1;
+    essai2 += autres.essai2;
+    reponse += autres.reponse;
+    temps += autres.temps;
+    return *this;
+}
+
+CompteursLivrets SeulLivret(const CompteursLivrets& c, int livret)
+{
+    CompteursLivrets seul;
+    const int i = livret - PremierLivret;
+    if (i < 0 || i >= NbLivrets)
+        return seul;
+    seul.NbQuestionParLivret[i] = c.NbQuestionParLivret[i];
+    seul.NbQuestionEssai1[i] = c.NbQuestionEssai1[i];
+    seul.NbQuestionEssai2[i] = c.NbQuestionEssai2[i];
+    seul.NbQuestionRéponse[i] = c.NbQuestionRéponse[i];
+    seul.TempsTotalEssai1[i] = c.TempsTotalEssai1[i];
+    return seul;
+}
+
+double PartEssai1(qint64 essai1, qint64 questions)
+{
+    if (questions < 1)
+        return 0;
+    return std::min(100.0, 100.0 * double(std::max<qint64>(essai1, 0)) / double(questions));
 }
 
 TextesResultats TextesDuTableau(const CompteursLivrets& c, const QLocale& locale)

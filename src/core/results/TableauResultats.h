@@ -37,8 +37,18 @@ struct TotauxResultats
     qint64 essai2 = 0;
     qint64 reponse = 0;
     qint64 temps = 0;   // tenths of a second
+
+    TotauxResultats& operator+=(const TotauxResultats& autres);
 };
 TotauxResultats Totaliser(const CompteursLivrets& compteurs);
+
+// The counters of one table alone, the others' left at zero: its totals are
+// those of its column.
+CompteursLivrets SeulLivret(const CompteursLivrets& compteurs, int livret);
+
+// The share of the questions right at the first try, 0 to 100; 0 without a
+// question.
+double PartEssai1(qint64 essai1, qint64 questions);
 
 // The mean time of a right first try in seconds; none without one.
 std::optional<double> TempsMoyen(qint64 dixiemes, qint64 nbEssai1);

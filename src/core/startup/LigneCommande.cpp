@@ -24,8 +24,9 @@ struct Options
     QCommandLineOption aide{{QStringLiteral("h"), QStringLiteral("help")}, Textes::OptionAide};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                Textes::OptionVersion};
+    QCommandLineOption classe{QStringLiteral("classe"), Textes::OptionClasse};
 
-    QList<const QCommandLineOption*> toutes() const { return {&aide, &version}; }
+    QList<const QCommandLineOption*> toutes() const { return {&aide, &version, &classe}; }
 };
 
 // An option's name as it is typed: "-h", "--help".
@@ -90,7 +91,9 @@ DemandeLigneCommande LireLigneCommande(const QStringList& arguments)
         return {false, TexteAide(options), 0};
     if (analyse.isSet(options.version))
         return {false, Textes::VersionLigneCommande(QStringLiteral(CALKADO_VERSION)), 0};
-    return {};
+    DemandeLigneCommande fenetre;
+    fenetre.classe = analyse.isSet(options.classe);
+    return fenetre;
 }
 
 int Repondre(const DemandeLigneCommande& demande)

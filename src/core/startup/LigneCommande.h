@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's command line: either the window opens, or the program
-// answers on the terminal (help, version, a mistake in the options) and ends.
+// The program's command line: either a window opens (the child's, or the
+// teacher's view of their classes), or the program answers on the terminal
+// (help, version, a mistake in the options) and ends.
 // It is read before any window system is reached, so that `calkado --help`
 // works on a terminal without a display.
 #pragma once
@@ -17,6 +18,8 @@ struct DemandeLigneCommande
     // for the exit code 0, on the error output for any other.
     QString reponse;
     int codeSortie = 0;
+    // The teacher's view of their classes rather than the child's window.
+    bool classe = false;
 };
 
 // Exit code of a command line that is not understood.

@@ -111,7 +111,18 @@ void F_Bilan::CreerLegende()
 
 bool F_Bilan::Form_Load(const QDate& aujourdhui, bool resultatsNonEnregistres)
 {
-    const Lecture<Bilan> lu = BaseDonnéesBilan.LireBilan();
+    return Charger(BaseDonnéesBilan.LireBilan(), aujourdhui, resultatsNonEnregistres);
+}
+
+bool F_Bilan::Form_Load(const QString& eleve, const QDate& aujourdhui)
+{
+    setWindowTitle(Textes::TitreBilanEleve(eleve));
+    L_Titre_Principal->setText(windowTitle());
+    return Charger(BaseDonnéesBilan.LireBilan(eleve), aujourdhui, false);
+}
+
+bool F_Bilan::Charger(const Lecture<Bilan>& lu, const QDate& aujourdhui, bool resultatsNonEnregistres)
+{
     if (!lu) {
         SignalerProbleme(this, BaseDonnéesBilan.Expliquer(lu.probleme, Textes::BaseBilan));
         BaseDonnéesBilan.Fermer();

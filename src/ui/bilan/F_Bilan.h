@@ -26,6 +26,9 @@ public:
     // day; a line says so when results on screen are not saved yet. False,
     // after a message, when the store cannot be read: the window must not open.
     bool Form_Load(const QDate& aujourdhui, bool resultatsNonEnregistres);
+    // The same for a pupil of the teacher's classes, read on the school's
+    // server under their name.
+    bool Form_Load(const QString& eleve, const QDate& aujourdhui);
     // Shows the facts given.
     void Afficher(const Bilan& bilan, const QDate& aujourdhui, bool resultatsNonEnregistres);
 
@@ -34,6 +37,7 @@ public:
 private:
     void CreerControles();
     void CreerLegende();
+    bool Charger(const Lecture<Bilan>& lu, const QDate& aujourdhui, bool resultatsNonEnregistres);
 
     MagasinResultats BaseDonnéesBilan;
     ModeleBilan* modele = nullptr;

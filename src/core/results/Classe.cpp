@@ -1,0 +1,123 @@
+#include "Classe.h"
+
+#include "core/Textes.h"
+#include "core/results/DateHeure.h"
+#include "core/results/Progression.h"
+
+#include <algorithm>
+
+namespace {
+
+// The class's line names this many facts at most.
+constexpr int NbFaitsLigne = 5;
+
+// The spreadsheet's language, whatever this machine's: decimal commas,
+// day/month/year, and no digit grouping that it would read as text.
+QLocale Francais()
+{
+    QLocale francais(QLocale::French, QLocale::France);
+    francais.setNumberOptions(QLocale::OmitGroupSeparator);
+    return francais;
+}
+
+// A name that a spreadsheet would take for a formula is kept as text.
+QString Nom(const QString& nom)
+{
+    const bool formule = !nom.isEmpty() && QStringLiteral("=+-@\t\r").contains(nom.front());
+    return formule ? QLatin1Char('\'') + nom : nom;
+}
+
+// A field is quoted, its quotes doubled, when it holds a separator, a quote
+// or a line break.
+QString Ligne(const QStringList& champs)
+{
+    QStringList ecrits;
+    for (QString champ : champs) {
+        if (champ.contains(QLatin1Char(';')) || champ.contains(QLatin1Char('"')) || champ.contains(QLatin1Char('\n'))
+            || champ.contains(QLatin1Char('\r')))
+            champ = QLatin1Char('"') + champ.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+        ecrits << champ;
+    }
+    return ecrits.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QDate DebutPeriode(Periode periode, const QDate& aujourdhui)
+{
+    switch (periode) {
+    case Periode::Semaine:
+        return aujourdhui.addDays(1 - aujourdhui.dayOfWeek());
+    case Periode::Mois:
+        return QDate(aujourdhui.year(), aujourdhui.month(), 1);
+    case Periode::Tout:
+        break;
+    }
+    return {};
+}
+
+void EleveClasse::Ajouter(const Resultats& resultats)
+{
+    const CompteursLivrets compteurs = CompteursDesResultats(resultats);
+    for (int i = 0; i < NbLivrets; ++i)
+        livrets[std::size_t(i)] += Totaliser(SeulLivret(compteurs, i + PremierLivret));
+}
+
+QList<FaitARevoir> FaitsLesPlusARevoir(const QList<Bilan>& bilans)
+{
+    QList<FaitARevoir> faits;
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int m = 1; m <= NbMultiplicateurs; ++m) {
+            const auto eleves = std::count_if(bilans.cbegin(), bilans.cend(), [&](const Bilan& bilan) {
+                return Evaluer(bilan.fait(livret, m)).etat == EtatFait::ARevoir;
+            });
+            if (eleves > 0)
+                faits.append({livret, m, int(eleves)});
+        }
+    std::stable_sort(faits.begin(), faits.end(),
+                     [](const FaitARevoir& a, const FaitARevoir& b) { return a.eleves > b.eleves; });
+    return faits;
+}
+
+QString LigneARevoir(const QList<FaitARevoir>& faits)
+{
+    QStringList premiers;
+    for (const FaitARevoir& f : faits.first(std::min<qsizetype>(faits.size(), NbFaitsLigne)))
+        premiers << Textes::FaitARevoirClasse(f.multiplicateur, f.livret, f.eleves);
+    return Textes::LigneARevoir(premiers, faits.size() > NbFaitsLigne);
+}
+
+QString TexteCelluleClasse(const TotauxResultats& totaux, const QLocale& locale)
+{
+    if (totaux.questions < 1)
+        return {};
+    return Textes::CelluleClasse(TextePart(PartEssai1(totaux.essai1, totaux.questions)),
+                                 TexteTempsMoyen(totaux.temps, totaux.essai1, locale));
+}
+
+QString DetailCelluleClasse(const EleveClasse& eleve, int livret, const QLocale& locale)
+{
+    const TotauxResultats& t = eleve.livrets[std::size_t(livret - PremierLivret)];
+    return Textes::DetailCelluleClasse(eleve.eleve, livret, t.questions, TextePart(PartEssai1(t.essai1, t.questions)),
+                                       TexteTempsMoyen(t.temps, t.essai1, locale));
+}
+
+QByteArray CsvClasse(const QList<EleveClasse>& eleves, const QDate& depuis)
+{
+    const QLocale francais = Francais();
+    QString texte = Ligne(Textes::ColonnesCsv);
+    const QString debut = depuis.isValid() ? TexteJour(depuis, francais) : QString();
+    for (const EleveClasse& e : eleves) {
+        const QString dernier = e.dernier.isEmpty() ? QString() : ElementListe(e.dernier, francais);
+        for (int i = 0; i < NbLivrets; ++i) {
+            const TotauxResultats& t = e.livrets[std::size_t(i)];
+            const std::optional<double> temps = TempsMoyen(t.temps, t.essai1);
+            texte += Ligne({Nom(e.eleve), Nom(e.classe), debut, dernier, QString::number(i + PremierLivret),
+                            QString::number(t.questions), QString::number(t.essai1),
+                            t.questions < 1 ? QString() : francais.toString(PartEssai1(t.essai1, t.questions), 'f', 1),
+                            temps ? FormatTemps(*temps, francais) : QString(), QString::number(t.essai2),
+                            QString::number(t.reponse)});
+        }
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();
+}
