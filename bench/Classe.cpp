@@ -66,24 +66,6 @@ QString PreparerEleves(const QString& dossier)
     return pgpass.fileName();
 }
 
-Resultats TroisTables()
-{
-    Resultats resultats;
-    for (const int i : {1, 5, 7})
-        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 175};
-    return resultats;
-}
-
-QList<Fait> LeursFaits()
-{
-    QList<Fait> faits;
-    for (const int livret : {3, 7, 9})
-        for (int m = 1; m <= 10; ++m)
-            faits.append({livret, m, m <= 7 ? Issue::Essai1 : m <= 9 ? Issue::Essai2 : Issue::Reponse, m <= 7 ? 1 : 3,
-                          25});
-    return faits;
-}
-
 // That many pupils, each their own program: once every one is connected,
 // all told to save at the same instant, a moment ahead.
 void Enregistrer(int eleves, const QString& pgpass, Serie& serie)

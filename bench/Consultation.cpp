@@ -24,26 +24,6 @@ struct Figures
     Serie ouverture, affichage, graphe, suppression, enregistrement, bilan;
 };
 
-// Three tables of ten questions each: seven right at once in 2.5 s, two
-// later, one given; and the facts that agree with them.
-Resultats TroisTables()
-{
-    Resultats resultats;
-    for (const int i : {1, 5, 7})
-        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 175};
-    return resultats;
-}
-
-QList<Fait> LeursFaits()
-{
-    QList<Fait> faits;
-    for (const int livret : {3, 7, 9})
-        for (int m = 1; m <= 10; ++m)
-            faits.append({livret, m, m <= 7 ? Issue::Essai1 : m <= 9 ? Issue::Essai2 : Issue::Reponse, m <= 7 ? 1 : 3,
-                          25});
-    return faits;
-}
-
 Figures Mesurer(int entrainements)
 {
     DossierProgramme dossier;

@@ -5,6 +5,7 @@
 
 #include "Magasin.h"
 #include "Outils.h"
+#include "core/results/Resultats.h"
 
 #include <QString>
 #include <functional>
@@ -13,6 +14,11 @@
 // tables chosen by chance (six on average), plausible counts, and the facts
 // that agree with them (about 60 a saved training).
 void RemplirEntrainements(const QString& fichier, int entrainements);
+
+// Three tables of ten questions each: seven right at once in 2.5 s, two
+// later, one given; and the facts that agree with them.
+Resultats TroisTables();
+QList<Fait> LeursFaits();
 
 // Runs the action, then lets the windows process what it caused (painting
 // included): the time until the screen is up to date, in milliseconds.

@@ -7,6 +7,7 @@
 #include "ui/platform/Accessibilite.h"
 #include "ui/platform/Attente.h"
 #include "ui/platform/BoiteMessage.h"
+#include "ui/platform/Clavier.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
 #include "ui/platform/Ressources.h"
@@ -217,12 +218,6 @@ void F_Classe::B_Exporter_Click()
 
 void F_Classe::keyPressEvent(QKeyEvent* event)
 {
-    // No default button: Enter presses the button that has the focus, as
-    // Space does.
-    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (auto* bouton = qobject_cast<QToolButton*>(focusWidget()); entree && bouton) {
-        bouton->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!EntreeSurBouton(this, event))
+        QWidget::keyPressEvent(event);
 }

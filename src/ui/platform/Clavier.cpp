@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -33,4 +34,14 @@ void EntreeALaFenetre(QWidget* fenetre)
     auto* filtre = new FiltreEntree(fenetre);
     for (QWidget* controle : fenetre->findChildren<QWidget*>())
         controle->installEventFilter(filtre);
+}
+
+bool EntreeSurBouton(QWidget* fenetre, QKeyEvent* event)
+{
+    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* bouton = qobject_cast<QToolButton*>(fenetre->focusWidget());
+    if (!entree || !bouton)
+        return false;
+    bouton->click();
+    return true;
 }

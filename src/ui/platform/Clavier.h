@@ -3,7 +3,12 @@
 // focused button or tick the focused check box instead.
 #pragma once
 
+class QKeyEvent;
 class QWidget;
 
 // For every control the window holds now.
 void EntreeALaFenetre(QWidget* fenetre);
+
+// In a window without a default button: Enter presses the button that has
+// the focus, as Space does. True when it did.
+bool EntreeSurBouton(QWidget* fenetre, QKeyEvent* event);

@@ -6,6 +6,7 @@
 #include "ui/platform/Accessibilite.h"
 #include "ui/platform/Attente.h"
 #include "ui/platform/BoiteMessage.h"
+#include "ui/platform/Clavier.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
 
@@ -71,14 +72,8 @@ void F_Consulter::done(int resultat)
 
 void F_Consulter::keyPressEvent(QKeyEvent* event)
 {
-    // The window has no default button: Enter presses the button that has
-    // the focus, as Space does.
-    const bool entree = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (auto* bouton = qobject_cast<QToolButton*>(focusWidget()); entree && bouton) {
-        bouton->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!EntreeSurBouton(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 bool F_Consulter::eventFilter(QObject* objet, QEvent* event)
