@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole class saving within the same second on the school's server: thirty
 // pupils, each their own program (a process of this benchmark) connected as
 // their own role, each saving one training of three tables and thirty facts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The viewer and the save as the store grows: the list and the newest saved
 // training shown, another one shown, one deleted, one saved.
 #include "Mesures.h"

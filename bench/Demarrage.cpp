@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program started as a user starts it, against the least a Qt Widgets
 // program does to show a window.
 #include "Lancement.h"

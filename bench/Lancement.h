@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of a program as a user starts it: from the exec of its file to its
 // first window mapped by the X server, then drawn, and its resident memory a
 // while later.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the in-process measurements add to the tools they share with the
 // tests: results files of a given size, and an action timed until the screen
 // shows its outcome.

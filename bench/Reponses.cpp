@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window under a user's hands: the answer tested, the next question
 // asked, and the stopwatch on a machine kept busy.
 #include "Mesures.h"

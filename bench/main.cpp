@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the figures of speed and memory of Calkado beside their floors and
 // targets, as a table for the README. Needs an X display (run under Xvfb).
 #include "Mesures.h"

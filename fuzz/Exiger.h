@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the fuzz targets share: a broken promise is told before the fuzzer
 // keeps the input that broke it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The date and time of a saved training as the viewer lists it, in any
 // language: every stored value comes back exactly from its item, and no text
 // read as an item makes the reading fail.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reading of a typed answer, given any text: it never fails, and what it
 // reads is the number the text starts with, in its plain form.
 #include "Exiger.h"

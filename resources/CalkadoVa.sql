@@ -1,3 +1,6 @@
+-- SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
+
 -- The results store of Calkado. It is made in sections, each ending with the
 -- version it brings the store to: a new store gets them all, and the program
 -- brings an older store up to date with the sections after its version.

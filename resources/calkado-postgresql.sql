@@ -1,3 +1,6 @@
+-- SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+-- SPDX-License-Identifier: GPL-3.0-or-later
+
 -- Calkado at school: the results of a school's pupils on its PostgreSQL
 -- server. Run it as the database's owner (or a superuser) in the database
 -- that will keep them, for instance:  psql -d calkado -f calkado-postgresql.sql

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the program's icon, paquet/icones/org.calkado.calkado.svg, to the
 # PNG sizes the package installs beside it. Run it after changing the drawing
 # and commit the pictures: the build itself needs nothing but CMake and Qt.

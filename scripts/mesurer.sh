@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program and its benchmarks in Release mode, then prints the
 # table of figures (on a virtual X display of 1280 x 1024). Steps may be
 # named: démarrage réponses visionneuse chronomètre classe. The class's

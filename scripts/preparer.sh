@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs from Debian's packages whatever the build needs and is missing
 # (and what the tests and benchmarks need, with CALKADO_TESTS=1), then builds the program
 # into build/ (or the folder given); with CALKADO_PAQUET=1, as the Debian package wants it.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets everything up and runs the whole test suite headless: once on a normal
 # build, once under AddressSanitizer and UndefinedBehaviorSanitizer; then the
 # fuzz targets, built with clang, each for a bounded time.

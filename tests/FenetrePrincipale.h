@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows as the tests drive them: a fixture that opens the main window
 // in a working folder of its own with chance and clock under the test's
 // control, and what the windows and the message boxes show read back as

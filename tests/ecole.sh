@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program against a PostgreSQL server of its own, made for the
 # run by pg_virtualenv and dropped after it: the database "calkado" set up
 # with the school's script, two classes, their pupils and their teachers,

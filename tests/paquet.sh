@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package as a user gets it. First the sources' licences, as
 # `reuse lint` reads the files git tracks. Then the package, made by
 # scripts/empaqueter.sh as a release makes it, judged by lintian, its control

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows as a screen reader and the keyboard alone know them: the
 // accessible tree read through QAccessible, the phrases said through the
 // focused object, a whole session without the mouse, the chart driven by

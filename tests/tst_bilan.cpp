@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The facts from the main window: the grid, with what a run saved in its
 // cells, its details and its legend, read through the model and the
 // accessibility interface and driven by keys, and a store that cannot be

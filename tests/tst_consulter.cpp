@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The viewer of saved trainings, driven as a parent uses it: the list of the
 // trainings, the one shown with its options and its progress chart, deletions
 // answered yes or no, the store faults. The long random session opens it from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up: version and title, the program file, the display checks. A
 // display test runs affichage() on a screen of its own, with the message
 // expected, by its name in Textes ("aucun" for none), and whether the program

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results store on real files: the dates of the list read back exactly in
 // every language, files that are not a results store, a store replaced while
 // in use, the facts with their saved training, old stores, a store made

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Calkado at school, on a PostgreSQL server of the test's own (tests/ecole.sh):
 // who may read, write and delete what, checked in SQL as each role as a
 // child could with psql; the server down at start-up and stopped in the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving the results from the main window, resetting them, consulting an
 // empty store and leaving the program, with the store sound or faulty: what
 // the parent reads, what the store holds afterwards, and what stays on screen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of a training without its window: the draw at random with its
 // pools (the main window's tests play the draw in order through), the tries
 // with their refusals and the answer given, the rounds of a review of

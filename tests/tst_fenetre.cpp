@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window driven as a child and a parent use it: tables ticked,
 // runs played with the keyboard, answers typed, pasted and dropped, message
 // boxes answered, and what the window shows checked at every step.

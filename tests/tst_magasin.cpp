@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The verbs of the results store, the same on the file and on the school's
 // server (this program runs against each): a save with its facts read back,
 // the list of saved trainings, same-second saves, deletions, the progress

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts of the results table, the results-present test, the scale of
 // the progress chart's times, the rules of the grid of the facts, and the
 // teacher's periods, class line and export.

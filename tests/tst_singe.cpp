@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long session of random actions on the main window and the viewer, as a
 // restless child or parent might make them, with what must always hold
 // checked after each one. The seed comes from CALKADO_GRAINE and the number of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's version, embedded in the program file as the fixed file
 // information record of a Windows version resource, so that the start-up
 // reads it from the file as it would on Windows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every French text the child or the parent reads, in one place so that
 // wording is checked in one file. Line breaks inside messages are "\n".
 #pragma once

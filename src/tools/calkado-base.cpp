@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Puts an empty results store at the path given, from the schema file, unless
 // a store is there already: the build and the install run it so that the
 // program always finds its store and never loses one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results file of the working folder seen from outside the program,
 // through a connection of the test's own, as another program would see it:
 // its rows read and written as they are, faults made on purpose.

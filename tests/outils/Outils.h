@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the tests and the benchmarks share: message boxes answered as a user
 // would, a working folder holding the program file as the program expects it,
 // and the set-up of a test program that shows windows.

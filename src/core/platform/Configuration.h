@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the results are kept, as the configuration files say: the SQLite
 // file of the working folder by default, or a PostgreSQL server named the way
 // PostgreSQL's own tools name one (a service of pg_service.conf, or a host, a

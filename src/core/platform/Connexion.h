@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A store of the program as Qt SQL reaches it, whatever the engine: a named
 // connection opened on demand and checked as it opens, statements run with
 // their values, work done in one write transaction, and faults in a few kinds

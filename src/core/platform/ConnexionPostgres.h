@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A store on the school's PostgreSQL server, reached through Qt's QPSQL
 // driver as the user running the program: the server itself keeps each
 // child's rows closed to the others. Everything that only PostgreSQL has (the

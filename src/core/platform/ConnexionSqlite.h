@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A store in an SQLite file of the working folder, which the set-up provides
 // (the program never creates the file). Each use checks that the connection
 // still reaches the file at that name, so a store put back or replaced while

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the start-up needs to know of the program file: that it is there, in
 // the working directory, and which version it carries.
 #pragma once

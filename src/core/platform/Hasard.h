@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The source of random numbers for the questions and the feedback phrases.
 // Behind an interface so that a test can decide what "chance" returns.
 #pragma once

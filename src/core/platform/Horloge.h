@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock that times a question and dates a save. Behind an interface so
 // that a test can say "4.3 s passed" without waiting for it, or choose the
 // day and hour of a save.

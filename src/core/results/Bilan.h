@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the child knows of the 132 facts (tables 2 to 12, multipliers 1 to
 // 12), from the settlings of each fact, oldest first. The state of a fact
 // comes from its last settlings; its box, the right first tries since its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The teacher's view of their classes without its window: the periods it
 // sums over, each pupil's figures table by table (by the rules of the results
 // table's totals), the facts most often à revoir across the class (by the

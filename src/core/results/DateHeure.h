@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The date and time of a saved training. It is the local wall-clock time of
 // the save to the second, with no time zone: the values are carried in
 // QDateTime of Qt::UTC so that no daylight-saving rule ever moves them.

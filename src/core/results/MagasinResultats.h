@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results store for the rest of the program, a file or the school's
 // server: the one place that knows its tables, its columns and its SQL. A saved training is every row of one
 // stored date and time ("yyyy-MM-dd HH:mm:ss"), one row per table worked on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The progress chart of the viewer without its widget: for one table, or all
 // of them, the share of questions right at the first try and the mean time of
 // a right first try in each of the last saved trainings up to the one shown.

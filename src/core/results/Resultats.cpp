@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Resultats.h"
 
 Resultats ResultatsDesCompteurs(const CompteursLivrets& c, bool multiplicateur1a12, bool aleatoire)

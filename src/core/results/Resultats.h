@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results of one saved training, one record per table, as a save writes
 // them and the viewer reads them back.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts of a results table (main window and viewer alike), computed from
 // the five per-table counters: one column per table 2 to 12, a Total column,
 // five rows of measures. The rules of the totals and of the mean time are

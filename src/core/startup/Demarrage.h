@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of what happens before the child can tick a table: the title
 // with the program's version, the check that the program file is there, and
 // the checks of the display. They decide; the main window shows what they say.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The statistics of the runs since the last save or reset, one entry per
 // table: index i stands for the table i + 2 (tables 2 to 12).
 #pragma once

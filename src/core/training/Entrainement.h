@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data of a training and its rules, without any widget: the per-table
 // counters, the drawing of questions in order or at random, the test of an
 // answer with its tries and feedback phrase, the given answer and the

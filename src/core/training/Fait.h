@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A question settled during a run: which fact (the multiplier times the
 // table), how it was settled, after how many tries, and when.
 #pragma once

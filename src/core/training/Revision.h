@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A review run: the facts to train, asked in rounds. Each round asks every
 // fact still listed once, in order (table after table, multipliers rising)
 // or at random; a fact right at the first try leaves the list, one missed

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Bilan" window: the grid of the 132 facts with their states, a legend
 // that counts them, and how many are due today. It reads the saved trainings
 // through a connection of its own and never writes anything.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The grid of the 132 facts as a table model: one row per table 2 to 12, one
 // column per multiplier 1 to 12. Each cell shows its product; its state is
 // told by its colour and by a sign of its own shape, and in words to

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The teacher's view (calkado --classe): the pupils of the classes they
 // teach with their figures table by table over the period chosen, the facts
 // most often à revoir across the class, each pupil's grid of facts, and the

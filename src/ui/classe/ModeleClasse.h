@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pupils of the teacher's classes as a table model: one row per pupil,
 // their name, their classes, the day of their last saved training, then one
 // column per table 2 to 12 with the share of right first tries and the mean

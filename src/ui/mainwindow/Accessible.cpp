@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window for a screen reader and the keyboard alone: the names of
 // its controls, the question named on the answer box, the typed digits
 // readable on any palette, and Enter going to the default button.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's load and activate handlers: the title, the display
 // checks, and the results file looked at once the window is on screen.
 #include "F_Calkado.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A training run on the main window: its states, the questions and the
 // answers, as the training decides them.
 #include "F_Calkado.h"

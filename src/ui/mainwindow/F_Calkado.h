@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: the choice of tables and options, the question and the
 // answer box, the buttons of a run, the results table and the commands for the
 // results. The rules of the training live in Entrainement; this window shows

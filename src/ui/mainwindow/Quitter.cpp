@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Leaving the program, by its button or by closing the window: one question,
 // which offers to save the results that stand.
 #include "F_Calkado.h"

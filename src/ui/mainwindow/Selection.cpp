@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The choice of tables and options between runs, with the guards that keep
 // it as it was while the results table holds results, the blinking hint and
 // the help button.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology (a screen reader, through AT-SPI on Linux) is
 // told beyond what Qt tells by itself: the role of plain widgets, and phrases
 // said as they happen.

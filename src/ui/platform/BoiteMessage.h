@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Modal message boxes as the program shows them: French standard buttons
 // whatever the machine's language, the title "Calkado" unless another is given.
 #pragma once

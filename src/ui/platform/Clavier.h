@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Enter on any control of a window goes to the window itself, which gives it
 // to its default button: some platform themes (GTK's) make Enter press the
 // focused button or tick the focused check box instead.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts readable on any palette: the designed colours as they are on a light
 // palette, and on a dark one the same hues made light enough to stand out
 // from their background (contrast ratios as WCAG measures them).

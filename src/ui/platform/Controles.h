@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small helpers to place controls as the windows were designed: positions in
 // twips (15 to a pixel at 96 dpi), Arial fonts in points, text colours set
 // through the palette.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The labels of a results table on a window: six headings, 55 cells and five
 // totals, named and coloured as designed. The main window and the viewer each
 // place one with their own positions.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The multiplier range as both windows show it: its caption, and the options
 // "1-10" and "1-12" in a frame without a border, in blue, "1-12" selected.
 #pragma once

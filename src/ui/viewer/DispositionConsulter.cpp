@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the viewer at their designed places, sizes, fonts and
 // colours, designed for 1000 x 650 pixels at 96 dpi.
 #include "F_Consulter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The viewer of saved trainings: the list of their dates and times, newest
 // first, the results table of the one selected with the options it was made
 // with, a chart of the progress up to it, and its deletion. It reads the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The viewer's progress chart, drawn by hand: one bar per saved training for
 // the share of questions right at the first try, and a line through the mean
 // times of a right first try on a scale of seconds, the saved training shown
