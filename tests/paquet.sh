@@ -38,13 +38,14 @@ nombre_lignes() {
     sqlite3 "$1" 'SELECT COUNT(*) FROM TCalkado;'
 }
 
-# A store the launcher made: a SQLite file holding the table of the schema.
+# A store the launcher made: a SQLite file holding the tables of the schema.
 verifier_base() {
     local base=$1
     [ -f "$base" ] && [ ! -L "$base" ] || echec "pas de fichier des résultats $base"
     [ "$(head -c 15 "$base")" = "SQLite format 3" ] || echec "$base n'est pas une base SQLite"
-    [ "$(sqlite3 "$base" "SELECT name FROM sqlite_master WHERE type = 'table';")" = TCalkado ] \
-        || echec "$base ne contient pas la table TCalkado"
+    [ "$(sqlite3 "$base" "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master
+                           WHERE type = 'table' ORDER BY name);")" = "TCalkado TFait" ] \
+        || echec "$base ne contient pas les tables TCalkado et TFait"
 }
 
 # The user's folder: private, with a link to the installed program and a store.
