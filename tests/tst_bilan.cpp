@@ -23,6 +23,17 @@ void Enregistrer(const QList<Fait>& faits)
              ProblemeBase::Aucun);
 }
 
+// The name a screen reader hears for a cell's header. Qt gives header cells
+// away without keeping them in its cache: handed to it here, to be deleted.
+QString texteEnTete(const QList<QAccessibleInterface*>& cellules)
+{
+    const QString texte = cellules.value(0) ? cellules.value(0)->text(QAccessible::Name) : QString();
+    for (QAccessibleInterface* cellule : cellules)
+        if (QAccessible::uniqueId(cellule) == 0)
+            QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(cellule));
+    return texte;
+}
+
 } // namespace
 
 class TestBilan : public QObject
@@ -60,8 +71,8 @@ private slots:
             QCOMPARE(grille->currentIndex(), grille->model()->index(5, 1));
             QAccessibleInterface* tableau = QAccessible::queryAccessibleInterface(grille);
             QAccessibleTableCellInterface* case_ = tableau->tableInterface()->cellAt(5, 1)->tableCellInterface();
-            QCOMPARE(case_->rowHeaderCells().value(0)->text(QAccessible::Name), u"Table de 7"_s);
-            QCOMPARE(case_->columnHeaderCells().value(0)->text(QAccessible::Name), u"2"_s);
+            QCOMPARE(texteEnTete(case_->rowHeaderCells()), u"Table de 7"_s);
+            QCOMPARE(texteEnTete(case_->columnHeaderCells()), u"2"_s);
             QAccessibleInterface* cellule = tableau->tableInterface()->cellAt(5, 1);
             QCOMPARE(cellule->text(QAccessible::Name), u"2 x 7 = 14 : à revoir"_s);
             QCOMPARE(cellule->text(QAccessible::Description), vus[1]);
