@@ -72,33 +72,8 @@ QString TexteJour(const QDate& jour, const QLocale& locale)
     return TexteDateHeure(QDateTime(jour, QTime(0, 0), Qt::UTC), locale);
 }
 
-QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
-{
-    const QString formatDate = FormatDate(locale);
-    const QLocale chiffres = Chiffres(locale);
-    QDate date = chiffres.toDate(texte, formatDate);
-    QTime heure(0, 0);
-    if (!date.isValid()) {
-        // The time is the last word; the date may hold blanks of its own.
-        const qsizetype blanc = texte.lastIndexOf(QLatin1Char(' '));
-        if (blanc < 0)
-            return {};
-        date = chiffres.toDate(texte.left(blanc), formatDate);
-        heure = chiffres.toTime(texte.mid(blanc + 1), FormatHeure);
-    }
-    if (!date.isValid() || !heure.isValid())
-        return {};
-    return QDateTime(date, heure, Qt::UTC);
-}
-
 QString ElementListe(const QString& texteBase, const QLocale& locale)
 {
     const QDateTime moment = LireTexteBase(texteBase);
     return moment.isValid() ? TexteDateHeure(moment, locale) : texteBase;
-}
-
-QString CleElement(const QString& element, const QLocale& locale)
-{
-    const QDateTime moment = LireDateHeure(element, locale);
-    return moment.isValid() ? TexteBase(moment) : element;
 }

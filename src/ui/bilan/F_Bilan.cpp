@@ -144,7 +144,7 @@ void F_Bilan::Afficher(const Bilan& bilan, const QDate& aujourdhui, bool resulta
         couleurs.setColor(QPalette::Window, modele->fond(EtatFait(etat)));
         L_Signe[etat]->setPalette(couleurs);
         L_Signe[etat]->setPixmap(modele->signe(EtatFait(etat)));
-        L_Legende[etat]->setText(Textes::LegendeEtat(etat, nombres[std::size_t(etat)]));
+        L_Legende[etat]->setText(Textes::LegendeEtat(NomEtatFait(EtatFait(etat)), nombres[std::size_t(etat)]));
     }
     L_Dus->setText(Textes::DusAujourdhui(modele->dus()));
     L_NonEnregistres->setText(resultatsNonEnregistres ? Textes::BilanSansResultatsAffiches : QString());
