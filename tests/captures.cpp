@@ -146,10 +146,9 @@ struct Seance
     }
 };
 
-// A run with every kind of answer, then the commands on its results.
+// A run with every kind of answer.
 void Course(Seance& s)
 {
-    Photographe& p = s.photographe;
     s.cliquer("C_Livret_1");
     s.cliquer("C_Livret_5");
     s.photo(QStringLiteral("pret"), 2);
@@ -178,6 +177,12 @@ void Course(Seance& s)
     s.photo(QStringLiteral("juste"));
     s.entree();
     s.cliquer("B_Entrainement");
+}
+
+// The commands on the results of that run, then their save.
+void Commandes(Seance& s)
+{
+    Photographe& p = s.photographe;
     s.photo(QStringLiteral("resultats"), 1);
     p.Attendre(QStringLiteral("option-bloquee"));
     s.cliquer("C_Livret_0");
@@ -319,6 +324,7 @@ int main(int argc, char** argv)
             s.ouvrir();
             s.photo(QStringLiteral("depart"), 1);
             Course(s);
+            Commandes(s);
             SansResultats(s);
             Consulter(s);
         }

@@ -24,19 +24,6 @@ int bipsEntendus = 0;
 
 namespace {
 
-// The controls that show a text, by the row of the design they stand on
-// (their top edge).
-QMap<int, QList<QWidget*>> rangees(const QWidget* fenetre)
-{
-    QMap<int, QList<QWidget*>> parHaut;
-    for (QWidget* c : fenetre->findChildren<QWidget*>()) {
-        const auto* etiquette = qobject_cast<QLabel*>(c);
-        if ((etiquette && etiquette->pixmap().isNull()) || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
-            parHaut[c->mapTo(fenetre, QPoint()).y()] << c;
-    }
-    return parHaut;
-}
-
 // The focus chain from B_Quitter, focusable controls only.
 QStringList ordreTabulation(const Fenetre& w)
 {
@@ -105,13 +92,7 @@ private slots:
         Fenetre w;
         QVERIFY(w.ouvrir());
         verifierDisposition(&w.f);
-        QCOMPARE(style(w.ctrl("L_Titre_Principal")), QString("Comic Sans MS 36 italique #0000ff gauche"));
-        for (const QList<QWidget*>& rangee : rangees(&w.f)) {
-            for (const QWidget* c : rangee) {
-                QVERIFY2(c->objectName() == "L_Titre_Principal" || c->font().family() == "Arial", qPrintable(c->objectName()));
-                QVERIFY2(c->font() == rangee.first()->font(), qPrintable(c->objectName() + " / " + rangee.first()->objectName()));
-            }
-        }
+        verifierPolices(&w.f);
         for (QWidget* choix : w.f.findChildren<QAbstractButton*>())
             if (!choix->objectName().startsWith("C_Livret") && (qobject_cast<QCheckBox*>(choix) || qobject_cast<QRadioButton*>(choix)))
                 QVERIFY2(w.couleur(choix->objectName()) == Bleu, qPrintable(choix->objectName()));

@@ -310,7 +310,16 @@ struct Singe : Fenetre
     {
         if (!f.isVisible())
             return "la fenêtre principale s'est fermée";
-        // The controls in one of the five configurations.
+        QString e = verifierControles();
+        if (e.isEmpty())
+            e = verifierComptes();
+        return e.isEmpty() ? verifierMagasin() : e;
+    }
+
+    // The controls in one of the five configurations; the boxes ticked are
+    // the selection the table numbers show; one range.
+    QString verifierControles() const
+    {
         const qsizetype commandes = ceux(CommandesResultats, &QWidget::isEnabled).size();
         QString configuration =
             etat() + (commandes == CommandesResultats.size() ? Ouvertes : commandes == 0 ? Fermees : " | commandes mixtes");
@@ -318,14 +327,18 @@ struct Singe : Fenetre
             configuration += reponse()->isEnabled() ? " | réponse ouverte" : " | réponse fermée";
         if (!Configurations.contains(configuration) || !ctrl("B_Quitter")->isEnabled())
             return "configuration hors des états : " + configuration;
-        // The boxes ticked are the selection the table numbers show; one range.
         for (int i = 0; i < NbLivrets; ++i)
             if (ctrl<QCheckBox>(nom("C_Livret", i))->isChecked() != (couleur(nom("L_Livret", i)) == Bleu))
                 return "sélection : " + selection();
         if (ctrl<QRadioButton>("O_1a10")->isChecked() == ctrl<QRadioButton>("O_1a12")->isChecked())
             return "plages : " + selection();
-        // Each question settled once, the facts agreeing with the counters,
-        // and the table showing the counters.
+        return {};
+    }
+
+    // Each question settled once, the facts agreeing with the counters, and
+    // the table showing the counters.
+    QString verifierComptes()
+    {
         const ComptesLivrets& c = f.Compteurs();
         if (const QString e = accord(c, f.Faits()); !e.isEmpty())
             return e;
@@ -338,21 +351,26 @@ struct Singe : Fenetre
         dessine = dessine || texte("L_Titre_0") == Titres[0];
         if (const QString e = comparer(grille, attendus(c, dessine)); !e.isEmpty())
             return "tableau de résultats : " + e;
-        // The store, read again whenever another connection changed it (on
-        // the school's server, after every action).
+        return {};
+    }
+
+    // The store, read again whenever another connection changed it (on the
+    // school's server, after every action).
+    QString verifierMagasin()
+    {
         QSqlQuery q(base);
         if (!Magasin::SurServeur() && (!q.exec("PRAGMA data_version") || !q.next()))
             return "magasin illisible";
         const qint64 lue = Magasin::SurServeur() ? version + 1 : q.value(0).toLongLong();
         q.finish();
-        if (lue != version) {
-            version = lue;
-            if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
-                return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
-                    .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
-            if (const QStringList lus = Magasin::faits(); lus != faits)
-                return QString("magasin : %1 faits au lieu de %2").arg(lus.size()).arg(faits.size());
-        }
+        if (lue == version)
+            return {};
+        version = lue;
+        if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
+            return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
+                .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
+        if (const QStringList lus = Magasin::faits(); lus != faits)
+            return QString("magasin : %1 faits au lieu de %2").arg(lus.size()).arg(faits.size());
         return {};
     }
 
