@@ -7,28 +7,15 @@
 
 namespace {
 
+// The time as the list writes it.
 const QString FormatHeure = QStringLiteral("HH:mm:ss");
-
-QString FormatDate(const QLocale& locale)
-{
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    return format;
-}
-
-// Digits of two UTF-16 units are written as 0 to 9.
-QLocale Chiffres(const QLocale& locale)
-{
-    return locale.zeroDigit().size() == 1 ? locale : QLocale::c();
-}
 
 } // namespace
 
 QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
 {
-    const QString formatDate = FormatDate(locale);
-    const QLocale chiffres = Chiffres(locale);
+    const QString formatDate = FormatDateListe(locale);
+    const QLocale chiffres = ChiffresListe(locale);
     QDate date = chiffres.toDate(texte, formatDate);
     QTime heure(0, 0);
     if (!date.isValid()) {

@@ -7,9 +7,9 @@ namespace {
 
 const QString FormatHeure = QStringLiteral("HH:mm:ss");
 
-// The locale's short date, widened to four-digit years so that the year reads
-// back as it was.
-QString FormatDate(const QLocale& locale)
+} // namespace
+
+QString FormatDateListe(const QLocale& locale)
 {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy")))
@@ -17,14 +17,11 @@ QString FormatDate(const QLocale& locale)
     return format;
 }
 
-// Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's): the
-// languages that write with those put the digits 0 to 9 in their own format.
-QLocale Chiffres(const QLocale& locale)
+QLocale ChiffresListe(const QLocale& locale)
 {
+    // Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's).
     return locale.zeroDigit().size() == 1 ? locale : QLocale::c();
 }
-
-} // namespace
 
 QDateTime MomentEnregistrement(const QDateTime& maintenant)
 {
@@ -60,8 +57,8 @@ QDateTime LireTexteBase(const QString& texte)
 
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
 {
-    const QLocale chiffres = Chiffres(locale);
-    const QString date = chiffres.toString(moment.date(), FormatDate(locale));
+    const QLocale chiffres = ChiffresListe(locale);
+    const QString date = chiffres.toString(moment.date(), FormatDateListe(locale));
     if (moment.time() == QTime(0, 0))
         return date;
     return date + QLatin1Char(' ') + chiffres.toString(moment.time(), FormatHeure);

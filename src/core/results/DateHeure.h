@@ -23,6 +23,12 @@ QDateTime LireTexteBase(const QString& texte);
 // exactly, in the locale's digits where Qt can read them back, so that no
 // two moments read alike.
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale = QLocale());
+// What the list is written with: the locale's short date format, widened to
+// four-digit years so that the year reads back as it was, and the locale whose
+// digits it uses (the digits 0 to 9 for a language whose own Qt cannot read
+// back, as Chakma's or Adlam's).
+QString FormatDateListe(const QLocale& locale);
+QLocale ChiffresListe(const QLocale& locale);
 // A day alone, as the same short date.
 QString TexteJour(const QDate& jour, const QLocale& locale = QLocale());
 

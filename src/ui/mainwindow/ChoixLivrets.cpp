@@ -25,12 +25,8 @@ ChoixLivrets::ChoixLivrets(QWidget* fenetre_)
 
 void ChoixLivrets::CreerOptions(QWidget* parent)
 {
-    const OptionsPlage plage = CreerOptionsPlage(
+    plage = CreerOptionsPlage(
         parent, {{240, 1680, 2295, 375}, {2280, 1680, 2535, 375}, {120, 10, 1080, 330}, {1320, 10, 960, 330}});
-    L_Mul = plage.L_Mul;
-    Fr_Multiplicateur = plage.Fr_Multiplicateur;
-    O_1a10 = plage.O_1a10;
-    O_1a12 = plage.O_1a12;
     C_Aléatoire = CreerBouton<QCheckBox>(parent, "C_Aléatoire", Textes::TirageAleatoire,
                                          Twips(12360, 1680, 2610, 330), 14.25);
     C_Aléatoire->setChecked(accepte.aleatoire);
@@ -38,8 +34,8 @@ void ChoixLivrets::CreerOptions(QWidget* parent)
     C_Revoir = CreerBouton<QCheckBox>(parent, "C_Revoir", Textes::RevoirMesErreurs, Twips(8760, 1680, 3360, 330), 14.25);
     DefinirCouleurTexte(C_Revoir, Couleurs::Bleu);
     CreerLigne(parent, QStringLiteral("Line2"), 240, 2280, 15000, Couleurs::Bleu);
-    connect(O_1a10, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a10_Click(); });
-    connect(O_1a12, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a12_Click(); });
+    connect(plage.O_1a10, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a10_Click(); });
+    connect(plage.O_1a12, &QRadioButton::toggled, this, [this](bool choisi) { if (choisi) O_1a12_Click(); });
     connect(C_Aléatoire, &QCheckBox::toggled, this, &ChoixLivrets::C_Aléatoire_Click);
     connect(C_Revoir, &QCheckBox::toggled, this, &ChoixLivrets::C_Revoir_Click);
 }
@@ -61,7 +57,7 @@ void ChoixLivrets::CreerLivrets(QWidget* parent)
 
 QList<QWidget*> ChoixLivrets::ordreTabulation() const
 {
-    QList<QWidget*> ordre = {O_1a10, O_1a12, C_Aléatoire, C_Revoir};
+    QList<QWidget*> ordre = {plage.O_1a10, plage.O_1a12, C_Aléatoire, C_Revoir};
     for (QCheckBox* livret : C_Livret)
         ordre << livret;
     return ordre;
@@ -71,8 +67,8 @@ void ChoixLivrets::ActiverSelection(bool actif)
 {
     for (QCheckBox* livret : C_Livret)
         livret->setEnabled(actif);
-    for (QWidget* controle : {static_cast<QWidget*>(Fr_Multiplicateur), static_cast<QWidget*>(O_1a10),
-                              static_cast<QWidget*>(O_1a12), static_cast<QWidget*>(L_Mul),
+    for (QWidget* controle : {static_cast<QWidget*>(plage.Fr_Multiplicateur), static_cast<QWidget*>(plage.O_1a10),
+                              static_cast<QWidget*>(plage.O_1a12), static_cast<QWidget*>(plage.L_Mul),
                               static_cast<QWidget*>(C_Aléatoire), static_cast<QWidget*>(C_Revoir)})
         controle->setEnabled(actif);
 }
@@ -128,8 +124,8 @@ bool ChoixLivrets::Refuser()
     // Back to the choice accepted, whatever was clicked; these changes run
     // no handler, so that the message shows once.
     {
-        const QSignalBlocker plage1(O_1a10), plage2(O_1a12), aleatoire(C_Aléatoire), revoir(C_Revoir);
-        (accepte.de1a10 ? O_1a10 : O_1a12)->setChecked(true);
+        const QSignalBlocker de1a10(plage.O_1a10), de1a12(plage.O_1a12), aleatoire(C_Aléatoire), revoir(C_Revoir);
+        (accepte.de1a10 ? plage.O_1a10 : plage.O_1a12)->setChecked(true);
         C_Aléatoire->setChecked(accepte.aleatoire);
         C_Revoir->setChecked(accepte.revoir);
         for (int i = 0; i < NbLivrets; ++i) {

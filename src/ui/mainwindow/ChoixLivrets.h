@@ -9,14 +9,13 @@
 #pragma once
 
 #include "core/training/Livrets.h"
+#include "ui/platform/OptionsPlage.h"
 
 #include <QObject>
 #include <array>
 
 class QCheckBox;
-class QFrame;
 class QLabel;
-class QRadioButton;
 class QWidget;
 
 // The choice as last accepted.
@@ -69,10 +68,7 @@ private:
     bool protege = false;
 
     QWidget* fenetre;
-    QLabel* L_Mul = nullptr;
-    QFrame* Fr_Multiplicateur = nullptr;
-    QRadioButton* O_1a10 = nullptr;
-    QRadioButton* O_1a12 = nullptr;
+    OptionsPlage plage;   // L_Mul, Fr_Multiplicateur, O_1a10, O_1a12
     QCheckBox* C_Aléatoire = nullptr;
     QCheckBox* C_Revoir = nullptr;
     std::array<QLabel*, NbLivrets> L_Livret{};
