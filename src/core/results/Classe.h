@@ -22,6 +22,7 @@
 
 enum class Periode { Semaine, Mois, Tout };
 inline constexpr int NbPeriodes = 3;
+static_assert(int(Periode::Tout) + 1 == NbPeriodes);
 
 // The first day of the period that holds that day: the Monday of its week,
 // the first of its month; none for everything.
