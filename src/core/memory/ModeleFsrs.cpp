@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -25,11 +26,15 @@ ModeleFsrs::ModeleFsrs(double retentionVoulue, int intervalleMaximum, const Poid
     , intervalleMax(std::max(intervalleMaximum, 1))
     , decroissance(-poids[20])
     , facteur(std::pow(0.9, 1 / decroissance) - 1)
-    , allongement(std::pow(retention, 1 / decroissance) - 1)
+    , joursParStabilite((std::pow(retention, 1 / decroissance) - 1) / facteur)
     , difficulteFacile(w[4] - std::exp(w[5] * (Rang(Note::Facile) - 1)) + 1)
+    , expW8(std::exp(w[8]))
 {
-    for (int g = 1; g <= 4; ++g)
-        memeJour[std::size_t(g - 1)] = std::exp(w[17] * (g - 3 + w[18]));
+    for (std::size_t g = 0; g < 4; ++g) {
+        memeJour[g] = std::exp(w[17] * (double(g) - 2 + w[18]));
+        // The growth memeJour S^-w19 is 1 at memeJour^(1/w19).
+        stabiliteGardee[g] = w[19] > 0 ? std::pow(memeJour[g], 1 / w[19]) : std::numeric_limits<double>::infinity();
+    }
 }
 
 EtatMemoire ModeleFsrs::Reviser(const EtatMemoire& etat, Note note, qint64 jour) const
@@ -40,7 +45,7 @@ EtatMemoire ModeleFsrs::Reviser(const EtatMemoire& etat, Note note, qint64 jour)
         apres.stabilite = StabiliteInitiale(note);
         apres.difficulte = DifficulteInitiale(note);
     } else {
-        jour = std::max(jour, etat.dernierJour);
+        jour = std::max(jour, etat.dernierJour);   // time does not run back
         const qint64 jours = jour - etat.dernierJour;
         if (jours == 0) {
             apres.stabilite = StabiliteMemeJour(etat.stabilite, note);
@@ -75,7 +80,7 @@ double ModeleFsrs::ProbabiliteRappel(const EtatMemoire& etat, qint64 jour) const
 
 int ModeleFsrs::Intervalle(double stabilite) const
 {
-    const double jours = stabilite / facteur * allongement;
+    const double jours = stabilite * joursParStabilite;
     // Written so that a stability out of reach (infinite, not a number) still
     // gives a day within the bounds.
     if (!(jours >= 1))
@@ -111,8 +116,14 @@ double ModeleFsrs::DifficulteSuivante(double difficulte, Note note) const
 
 double ModeleFsrs::StabiliteMemeJour(double stabilite, Note note) const
 {
-    double croissance = memeJour[std::size_t(Rang(note) - 1)] * std::pow(stabilite, -w[19]);
-    if (Rang(note) > int(Note::ARevoir))
+    const auto rang = std::size_t(Rang(note) - 1);
+    const bool rappele = rang > 0;
+    // Recalled, a pair this stable would grow by less than 1: it is kept as
+    // it is, and most same-day reviews are spared the power.
+    if (rappele && stabilite >= stabiliteGardee[rang])
+        return stabilite;
+    double croissance = memeJour[rang] * std::pow(stabilite, -w[19]);
+    if (rappele)
         croissance = std::max(croissance, 1.0);
     return stabilite * croissance;
 }
@@ -122,7 +133,7 @@ double ModeleFsrs::StabiliteApresSucces(double difficulte, double stabilite, dou
     const double penalite = note == Note::Difficile ? w[15] : 1;
     const double bonus = note == Note::Facile ? w[16] : 1;
     return stabilite
-         * (1 + std::exp(w[8]) * (11 - difficulte) * std::pow(stabilite, -w[9])
+         * (1 + expW8 * (11 - difficulte) * std::pow(stabilite, -w[9])
                     * (std::exp((1 - rappel) * w[10]) - 1) * penalite * bonus);
 }
 
@@ -133,5 +144,5 @@ double ModeleFsrs::StabiliteApresOubli(double difficulte, double stabilite, doub
     // leave the pair more stable than before.
     const double longTerme = w[11] * std::pow(difficulte, -w[12]) * (std::pow(stabilite + 1, w[13]) - 1)
                            * std::exp((1 - rappel) * w[14]);
-    return std::min(longTerme, stabilite / std::exp(w[17] * w[18]));
+    return std::min(longTerme, stabilite / memeJour[std::size_t(int(Note::Correct) - 1)]);
 }

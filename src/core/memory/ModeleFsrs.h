@@ -81,7 +81,9 @@ private:
     int intervalleMax;
     double decroissance;             // DECAY = -w20
     double facteur;                  // FACTOR: the chance of recall is 0.9 after `stabilite` days
-    double allongement;              // retention^(1/DECAY) - 1, for the interval
+    double joursParStabilite;        // (retention^(1/DECAY) - 1) / FACTOR: 1 at a retention of 0.9
     double difficulteFacile;         // D0(Easy), not clamped: where difficulty reverts to
-    std::array<double, 4> memeJour;  // e^(w17 (G - 3 + w18)), by grade
+    double expW8;
+    std::array<double, 4> memeJour;  // e^(w17 (G - 3 + w18)), by grade; Good's is e^(w17 w18)
+    std::array<double, 4> stabiliteGardee;   // from which a same-day success keeps the stability
 };
