@@ -256,10 +256,10 @@ private slots:
         // Missed again and again on one day, it stays within the bounds.
         EtatMemoire etat = apres;
         for (int i = 0; i < 50; ++i)
-            etat = modele.Reviser(etat, Note::ARevoir, 15);
+            etat = modele.Reviser(etat, Note::ARevoir, 13);
         QCOMPARE(etat.stabilite, ModeleFsrs::StabiliteMin);
         VerifierBornes(etat);
-        QCOMPARE(etat.jourDu, 16);
+        QCOMPARE(etat.jourDu, 14);
     }
 
     void intervalleLePlusLong()
