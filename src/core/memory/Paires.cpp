@@ -11,6 +11,7 @@ namespace {
 
 constexpr int DernierLivret = PremierLivret + NbLivrets - 1;
 
+// The facts of each pair and the pair of each fact, built by the compiler.
 struct Table
 {
     std::array<std::array<Question, 2>, Paires::Nb> faits{};
@@ -37,7 +38,7 @@ constexpr Table Construire()
     return t;
 }
 
-constexpr Table Table_ = Construire();
+constexpr Table Repertoire = Construire();
 
 } // namespace
 
@@ -45,7 +46,7 @@ std::optional<int> Paires::Indice(int livret, int multiplicateur)
 {
     if (livret < PremierLivret || livret > DernierLivret || multiplicateur < 1 || multiplicateur > NbMultiplicateurs)
         return std::nullopt;
-    return Table_.indices[std::size_t(livret - PremierLivret)][std::size_t(multiplicateur - 1)];
+    return Repertoire.indices[std::size_t(livret - PremierLivret)][std::size_t(multiplicateur - 1)];
 }
 
 std::span<const Question> Paires::Faits(int paire)
@@ -53,5 +54,5 @@ std::span<const Question> Paires::Faits(int paire)
     if (paire < 0 || paire >= Nb)
         return {};
     const auto p = std::size_t(paire);
-    return std::span(Table_.faits[p]).first(std::size_t(Table_.nbFaits[p]));
+    return std::span(Repertoire.faits[p]).first(std::size_t(Repertoire.nbFaits[p]));
 }
