@@ -214,7 +214,9 @@ private slots:
         Reglages reglages;
         reglages.jours = 3;
         const DossierProgramme dossier(false, false);
-        const Parcours p = SimulerEnfant(Facons()[std::size_t(facon)], Profils()[std::size_t(profil)], 7, reglages);
+        const FaconInscrite& f = Facons()[std::size_t(facon)];
+        const Profil& enfant = Profils()[std::size_t(profil)];
+        const Parcours p = SimulerEnfant(f, enfant, 7, reglages);
         QVERIFY(p.questions > 0);
         QCOMPARE(Magasin::faits(dossier.base()).size(), p.questions);
         int reglees = 0;
@@ -222,8 +224,7 @@ private slots:
             reglees += ligne.section(QLatin1Char('|'), 4, 4).toInt();
         QCOMPARE(reglees, p.questions);
         QVERIFY(p.minutes >= 3 * reglages.minutesParJour);
-        const Parcours encore = SimulerEnfant(Facons()[std::size_t(facon)], Profils()[std::size_t(profil)], 7, reglages);
-        QCOMPARE(encore.Ecrire(), p.Ecrire());
+        QCOMPARE(SimulerEnfant(f, enfant, 7, reglages).Ecrire(), p.Ecrire());
         QCOMPARE(Parcours::Lire(p.Ecrire())->Ecrire(), p.Ecrire());
     }
 
@@ -233,9 +234,10 @@ private slots:
         QStringList tableaux;
         for (const char* travailleurs : {"1", "2"}) {
             QProcess simulation;
-            simulation.start(QStringLiteral(CALKADO_SIMULATION),
-                             {QStringLiteral("--enfants"), QStringLiteral("2"), QStringLiteral("--jours"),
-                              QStringLiteral("2"), QStringLiteral("--travailleurs"), QString::fromLatin1(travailleurs)});
+            const QStringList options = {QStringLiteral("--enfants"), QStringLiteral("2"),
+                                         QStringLiteral("--jours"), QStringLiteral("2"),
+                                         QStringLiteral("--travailleurs"), QString::fromLatin1(travailleurs)};
+            simulation.start(QStringLiteral(CALKADO_SIMULATION), options);
             QVERIFY(simulation.waitForFinished(60000));
             QCOMPARE(simulation.exitCode(), 0);
             tableaux << QString::fromUtf8(simulation.readAllStandardOutput());

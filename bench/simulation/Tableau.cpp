@@ -91,7 +91,9 @@ QString TableauMarkdown(const std::vector<Groupe>& groupes, const Reglages& regl
     QStringList alignements = {QStringLiteral("---"), QStringLiteral("---")};
     while (alignements.size() < titres.size())
         alignements << QStringLiteral("---:");
-    const auto ligne = [](const QStringList& cases) { return QStringLiteral("| ") + cases.join(QStringLiteral(" | ")) + QStringLiteral(" |\n"); };
+    const auto ligne = [](const QStringList& cases) {
+        return QStringLiteral("| ") + cases.join(QStringLiteral(" | ")) + QStringLiteral(" |\n");
+    };
     QString texte = ligne(titres) + ligne(alignements);
     const double plafond = double(reglages.jours) * reglages.minutesParJour;
     for (const Groupe& g : groupes)

@@ -44,17 +44,22 @@ std::vector<Tache> Taches(const Reglages& reglages)
     return taches;
 }
 
+QCommandLineOption Option(const char* nom, const char* aide, const QString& defaut)
+{
+    return {QString::fromUtf8(nom), QString::fromUtf8(aide), QStringLiteral("n"), defaut};
+}
+
 std::optional<Options> LireOptions(const QCoreApplication& application)
 {
     QCommandLineParser analyse;
     analyse.setApplicationDescription(QStringLiteral("Les enfants simulés devant Calkado."));
     analyse.addHelpOption();
-    const QCommandLineOption enfants(QStringLiteral("enfants"), QStringLiteral("Enfants par ligne."), QStringLiteral("n"), QStringLiteral("100"));
-    const QCommandLineOption jours(QStringLiteral("jours"), QStringLiteral("Jours au plus."), QStringLiteral("n"), QStringLiteral("120"));
-    const QCommandLineOption graine(QStringLiteral("graine"), QStringLiteral("Graine des enfants."), QStringLiteral("n"), QStringLiteral("2026"));
-    const QCommandLineOption travailleurs(QStringLiteral("travailleurs"), QStringLiteral("Processus."), QStringLiteral("n"),
-                                          QString::number(QThread::idealThreadCount()));
-    QCommandLineOption travailleur(QStringLiteral("travailleur"), QString(), QStringLiteral("k"));
+    const QCommandLineOption enfants = Option("enfants", "Enfants par ligne.", QStringLiteral("100"));
+    const QCommandLineOption jours = Option("jours", "Jours au plus.", QStringLiteral("120"));
+    const QCommandLineOption graine = Option("graine", "Graine des enfants.", QStringLiteral("2026"));
+    const QCommandLineOption travailleurs =
+        Option("travailleurs", "Processus.", QString::number(QThread::idealThreadCount()));
+    QCommandLineOption travailleur = Option("travailleur", "", QString());
     travailleur.setFlags(QCommandLineOption::HiddenFromHelp);
     analyse.addOptions({enfants, jours, graine, travailleurs, travailleur});
     analyse.process(application);
@@ -64,8 +69,11 @@ std::optional<Options> LireOptions(const QCoreApplication& application)
     o.reglages.jours = analyse.value(jours).toInt(&ok[1]);
     o.reglages.graine = analyse.value(graine).toULongLong(&ok[2]);
     o.travailleurs = std::max(1, analyse.value(travailleurs).toInt(&ok[3]));
-    o.travailleur = analyse.isSet(travailleur) ? analyse.value(travailleur).toInt(&ok[4]) : (ok[4] = true, -1);
-    if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }) || o.reglages.enfants < 1 || o.reglages.jours < 1)
+    ok[4] = !analyse.isSet(travailleur);
+    if (!ok[4])
+        o.travailleur = analyse.value(travailleur).toInt(&ok[4]);
+    const bool lues = std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; });
+    if (!lues || o.reglages.enfants < 1 || o.reglages.jours < 1 || o.travailleur >= o.travailleurs)
         return std::nullopt;
     return o;
 }
@@ -83,7 +91,8 @@ int Travailler(const Options& o)
     // Always the file of the working folder, never a school's server that
     // this machine's configuration might name.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.filePath(QStringLiteral("configuration"))));
-    qputenv("CALKADO_CONFIGURATION_SYSTEME", QFile::encodeName(dossier.filePath(QStringLiteral("aucune.conf"))));
+    qputenv("CALKADO_CONFIGURATION_SYSTEME",
+            QFile::encodeName(dossier.filePath(QStringLiteral("aucune.conf"))));
     QTextStream sortie(stdout);
     const std::vector<Tache> taches = Taches(o.reglages);
     for (std::size_t i = std::size_t(o.travailleur); i < taches.size(); i += std::size_t(o.travailleurs)) {
@@ -102,8 +111,12 @@ bool Recueillir(const Options& o, std::vector<std::optional<Parcours>>& resultat
     for (int k = 0; k < o.travailleurs; ++k) {
         auto p = std::make_unique<QProcess>();
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(QCoreApplication::applicationFilePath(),
-                 QCoreApplication::arguments().mid(1) + QStringList{QStringLiteral("--travailleur"), QString::number(k)});
+        // The options given, then the share of this worker (the last value
+        // of an option given twice counts).
+        const QStringList arguments = QCoreApplication::arguments().mid(1)
+            + QStringList{QStringLiteral("--travailleurs"), QString::number(o.travailleurs),
+                          QStringLiteral("--travailleur"), QString::number(k)};
+        p->start(QCoreApplication::applicationFilePath(), arguments);
         processus.push_back(std::move(p));
     }
     bool reussi = true;
@@ -149,7 +162,8 @@ int main(int argc, char* argv[])
         groupes.back().parcours.push_back(*resultats[i]);
     }
     QTextStream(stdout) << TableauMarkdown(groupes, o->reglages);
-    QTextStream(stderr) << taches.size() << " enfants simulés en " << QString::number(double(chrono.elapsed()) / 1000.0, 'f', 1)
-                        << " s, " << o->travailleurs << " processus\n";
+    const QString secondes = QString::number(double(chrono.elapsed()) / 1000.0, 'f', 1);
+    QTextStream(stderr) << taches.size() << " enfants simulés en " << secondes << " s, " << o->travailleurs
+                        << " processus\n";
     return 0;
 }
