@@ -124,15 +124,20 @@ public:
     }
 
     // Tab from control to control until the walk comes back: each one
-    // measured with the focus, then without once Tab has taken it on. The
-    // focus is then given back where the walk found it.
+    // measured with the focus, then without once Tab has taken it on; the
+    // first one too when the window shows the focus from the start. The focus
+    // is then given back where the walk found it.
     void focus()
     {
         fenetre->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fenetre));
+        QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == fenetre; }));
         QWidget* depart = fenetre->focusWidget();
+        const bool montre = depart && fenetre->testAttribute(Qt::WA_KeyboardFocusChange);
+        const QImage premier = montre ? fenetre->grab(place(fenetre, depart)).toImage() : QImage();
         QSet<QWidget*> vus;
         QTest::keyClick(depart ? depart : fenetre, Qt::Key_Tab);
+        if (montre)
+            noter(depart, "focus d'abord", contrasteMarque(premier, fenetre->grab(place(fenetre, depart)).toImage()));
         for (QWidget* c = fenetre->focusWidget(); c && !vus.contains(c); c = fenetre->focusWidget()) {
             vus << c;
             const QImage avec = fenetre->grab(place(fenetre, c)).toImage();
@@ -255,19 +260,28 @@ void classe(const Examiner& examiner)
     examiner(&c);
 }
 
+// A message box asked for from the keyboard.
 void message(const Examiner& examiner)
 {
+    QWidget fenetre;
+    QPushButton a(&fenetre), b(&fenetre);
+    fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+    QTest::keyClick(&a, Qt::Key_Tab);
     QTimer attente;
+    bool clavier = false;
     QObject::connect(&attente, &QTimer::timeout, [&] {
         if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); boite && boite->isVisible()) {
             attente.stop();
+            clavier = boite->testAttribute(Qt::WA_KeyboardFocusChange);
             examiner(boite);
             boite->reject();
         }
     });
     attente.start(1);
-    AfficherMessage(nullptr, {QMessageBox::Question, {}, "Enregistrer ?",
+    AfficherMessage(&fenetre, {QMessageBox::Question, {}, "Enregistrer ?",
                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No});
+    QVERIFY(clavier);
 }
 
 const QList<std::pair<const char*, void (*)(const Examiner&)>> Fenetres = {
@@ -309,6 +323,8 @@ private slots:
             Examen examen(f);
             examen.indicateurs();
             examen.focus();
+            static int n = 0;
+            if (qEnvironmentVariableIsSet("CAPTURES")) f->grab().save(qEnvironmentVariable("CAPTURES") + "/" + QTest::currentDataTag() + "-" + QString::number(n++) + ".png");
             if (qEnvironmentVariableIsSet("CALKADO_CONTRASTES"))
                 qInfo().noquote() << examen.mesures.join("\n");
             echecs << examen.echecs;

@@ -154,6 +154,31 @@ void StyleContraste::drawControl(ControlElement element, const QStyleOption* opt
         DessinerFocus(subElementRect(SE_PushButtonFocusRect, option, widget), option->palette, *painter);
 }
 
+void StyleContraste::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    if (widget->isWindow())
+        widget->installEventFilter(this);
+}
+
+void StyleContraste::unpolish(QWidget* widget)
+{
+    widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool StyleContraste::eventFilter(QObject* objet, QEvent* evenement)
+{
+    // A window opened from one where the keyboard moves the focus, a message
+    // box asked for with Alt and a letter, shows its focus at once; set as it
+    // is shown, since Qt clears it before.
+    if (evenement->type() == QEvent::Show)
+        if (auto* fenetre = qobject_cast<QWidget*>(objet); fenetre && fenetre->parentWidget()
+            && fenetre->parentWidget()->window()->testAttribute(Qt::WA_KeyboardFocusChange))
+            fenetre->setAttribute(Qt::WA_KeyboardFocusChange);
+    return QProxyStyle::eventFilter(objet, evenement);
+}
+
 void InstallerStyle()
 {
     // Over a new instance of the style in use, which the proxy owns.
