@@ -152,11 +152,25 @@ public:
         for (QWidget* c : fenetre->findChildren<QWidget*>())
             if (c->isVisible() && c->isEnabled() && (c->focusPolicy() & Qt::TabFocus) && !vus.contains(c))
                 echecs << nomControle(c) + " : jamais atteint par Tab";
+        autresOptions(vus);
         if (depart)
             depart->setFocus();
     }
 
 private:
+    // Tab enters a group of options at one of them; the arrows reach the
+    // others, which would choose them: they are given the focus here.
+    void autresOptions(const QSet<QWidget*>& vus)
+    {
+        for (QRadioButton* o : fenetre->findChildren<QRadioButton*>())
+            if (o->isVisible() && o->isEnabled() && !vus.contains(o)) {
+                o->setFocus();
+                const QImage avec = fenetre->grab(place(fenetre, o)).toImage();
+                o->clearFocus();
+                noter(o, "focus", contrasteMarque(avec, fenetre->grab(place(fenetre, o)).toImage()));
+            }
+    }
+
     void indicateur(QAbstractButton* b, bool coche)
     {
         QStyleOptionButton option;
