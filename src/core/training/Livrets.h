@@ -10,6 +10,7 @@
 
 inline constexpr int NbLivrets = 11;
 inline constexpr int PremierLivret = 2;
+inline constexpr int NbMultiplicateurs = 12;   // multipliers 1 to 12
 
 constexpr int IndexLivret(int livret)
 {
