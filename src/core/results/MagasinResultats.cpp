@@ -4,6 +4,7 @@
 #include "MagasinResultats.h"
 
 #include "core/Textes.h"
+#include "core/family/EnfantCourant.h"
 #include "core/platform/ConnexionPostgres.h"
 #include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
@@ -256,7 +257,7 @@ MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour
     if (configuration.definie())
         connexion = std::make_unique<ConnexionPostgres>(nomConnexion, configuration, verification);
     else
-        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, Textes::NomFichierBase, verification);
+        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, FichierResultats, verification);
 }
 
 MagasinResultats::~MagasinResultats() = default;
@@ -619,7 +620,8 @@ QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& conseq
     if (connexion->serveur())
         return Textes::ProblemeServeur(int(probleme) - 1, configuration.description()) + QStringLiteral("\n\n")
              + consequence;
-    const QString* cause = &Textes::BaseInaccessible;
+    using Cause = QString (*)(const QString&);
+    Cause cause = &Textes::BaseInaccessible;
     switch (probleme) {
     case ProblemeBase::Aucun:
         return {};
@@ -631,5 +633,6 @@ QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& conseq
     case ProblemeBase::DisquePlein: cause = &Textes::BaseDisquePlein; break;
     case ProblemeBase::Introuvable: cause = &Textes::EntrainementIntrouvable; break;
     }
-    return *cause + QStringLiteral("\n\n") + consequence;
+    // The file of the child who trains, as the store opens it.
+    return cause(FichierResultats()) + QStringLiteral("\n\n") + consequence;
 }
