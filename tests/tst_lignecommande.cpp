@@ -33,8 +33,8 @@ private slots:
         const QString inconnue = QStringLiteral("calkado : option inconnue « ");
         QTest::newRow("rien") << QStringList() << true << 0 << QString() << QString() << false;
         QTest::newRow("--help") << QStringList{"--help"} << false << 0 << Aide
-                                << "  -v, --version  affiche la version de Calkado et quitte\n" << false;
-        QTest::newRow("-h") << QStringList{"-h"} << false << 0 << Aide << "  -h, --help     affiche cette aide et quitte\n"
+                                << "  -v, --version    affiche la version de Calkado et quitte\n" << false;
+        QTest::newRow("-h") << QStringList{"-h"} << false << 0 << Aide << "  -h, --help       affiche cette aide et quitte\n"
                             << true;
         QTest::newRow("--version") << QStringList{"--version"} << false << 0 << Version
                                    << "GNU GPL version 3 ou ultérieure" << true;

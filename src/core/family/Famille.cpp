@@ -59,6 +59,12 @@ const QRegularExpression& FormeRetrait()
     return forme;
 }
 
+// The number the child had when they were removed.
+int NumeroRetire(const QString& fichier)
+{
+    return FormeRetrait().match(fichier).captured(1).toInt();
+}
+
 std::optional<int> LireNumero(const QJsonValue& valeur)
 {
     const double n = valeur.toDouble(-1);
@@ -148,7 +154,7 @@ QString Famille::LireListe(const QByteArray& contenu)
     return liste.size() > NbEnfantsMax ? abimee : QString();
 }
 
-QString Famille::Ecrire() const
+QString Famille::Ecrire()
 {
     QJsonArray enfants, partis;
     for (const Enfant& enfant : liste)
@@ -158,10 +164,10 @@ QString Famille::Ecrire() const
     const QJsonObject racine{{QStringLiteral("enfants"), enfants}, {QStringLiteral("retires"), partis}};
     // Written beside the list, then put in its place.
     QSaveFile fichier(Chemin(NomListe));
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(QJsonDocument(racine).toJson()) < 0
-        || !fichier.commit())
-        return Textes::ListeNonEcrite(NomListe);
-    return {};
+    if (fichier.open(QIODevice::WriteOnly) && fichier.write(QJsonDocument(racine).toJson()) >= 0 && fichier.commit())
+        return {};
+    Lire();
+    return Textes::ListeNonEcrite(NomListe);
 }
 
 QString Famille::Refus(const QString& nom, int sauf) const
@@ -183,7 +189,7 @@ int Famille::NumeroLibre() const
     for (const Enfant& enfant : liste)
         numero = std::max(numero, enfant.numero);
     for (const EnfantRetire& retire : retires)
-        numero = std::max(numero, FormeRetrait().match(retire.fichier).captured(1).toInt());
+        numero = std::max(numero, NumeroRetire(retire.fichier));
     do
         ++numero;
     while (Present(Chemin(Enfant{{}, numero}.fichier())));
@@ -198,10 +204,19 @@ QString Famille::PlaceRetrait(int numero) const
     return fichier;
 }
 
+QString Famille::Garde(const EnfantRetire& retire) const
+{
+    if (Present(Chemin(retire.fichier)))
+        return Chemin(retire.fichier);
+    const int numero = NumeroRetire(retire.fichier);
+    const QString propre = Chemin(Enfant{{}, numero}.fichier());
+    return !Numero(numero) && Present(propre) ? propre : QString();
+}
+
 qsizetype Famille::DernierRetrait(const QString& nom) const
 {
     for (qsizetype i = retires.size() - 1; i >= 0; --i)
-        if (ClePrenom(retires[i].nom) == ClePrenom(nom) && Present(Chemin(retires[i].fichier)))
+        if (ClePrenom(retires[i].nom) == ClePrenom(nom) && !Garde(retires[i]).isEmpty())
             return i;
     return -1;
 }
@@ -242,14 +257,19 @@ QString Famille::Reprendre(const QString& nom)
         return Textes::TropDEnfants(NbEnfantsMax);
     if (QString refus = Refus(nom, 0); !refus.isEmpty())
         return refus;
-    const Enfant enfant{PrenomNettoye(nom), NumeroLibre()};
-    const QString depuis = Chemin(retires[retrait].fichier), vers = Chemin(enfant.fichier());
-    if (!Deplacer(depuis, vers))
+    // Back under their own number when it is free: a stop before the list
+    // is written leaves the file where a later try finds it.
+    const QString depuis = Garde(retires[retrait]);
+    Enfant enfant{PrenomNettoye(nom), NumeroRetire(retires[retrait].fichier)};
+    if (Numero(enfant.numero) || (Present(Chemin(enfant.fichier())) && Chemin(enfant.fichier()) != depuis))
+        enfant.numero = NumeroLibre();
+    const QString vers = Chemin(enfant.fichier());
+    if (depuis != vers && !Deplacer(depuis, vers))
         return Textes::FichierEnfantNonRepris(enfant.nom, DossierRetires);
     liste << enfant;
     retires.removeAt(retrait);
     const QString probleme = Ecrire();
-    if (!probleme.isEmpty())
+    if (!probleme.isEmpty() && depuis != vers)
         Deplacer(vers, depuis);
     return probleme;
 }
@@ -276,16 +296,20 @@ QString Famille::Retirer(int numero)
         return Textes::EnfantDisparu;
     if (liste.size() < 2)
         return Textes::DernierEnfant(enfant->nom);
-    // A file that is not there has nothing to keep.
+    const QList<Enfant> avant = liste;
     const QString depuis = Chemin(enfant->fichier()), place = PlaceRetrait(numero), vers = Chemin(place);
+    // A file that is not there has nothing to keep. The list first: a stop
+    // before the file is moved leaves it where Garde finds it.
     const bool garde = Present(depuis);
-    if (garde && (!dossier.mkpath(DossierRetires) || !Deplacer(depuis, vers)))
-        return Textes::FichierEnfantNonRetire(enfant->nom, DossierRetires);
     liste.removeIf([numero](const Enfant& e) { return e.numero == numero; });
     if (garde)
         retires << EnfantRetire{enfant->nom, place};
-    const QString probleme = Ecrire();
-    if (!probleme.isEmpty() && garde)
-        Deplacer(vers, depuis);
-    return probleme;
+    if (QString probleme = Ecrire(); !probleme.isEmpty())
+        return probleme;
+    if (!garde || (dossier.mkpath(DossierRetires) && Deplacer(depuis, vers)))
+        return {};
+    liste = avant;
+    retires.removeLast();
+    Ecrire();
+    return Textes::FichierEnfantNonRetire(enfant->nom, DossierRetires);
 }

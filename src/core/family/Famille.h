@@ -56,10 +56,15 @@ private:
 
     QString Chemin(const QString& fichier) const;
     QString LireListe(const QByteArray& contenu);
-    QString Ecrire() const;
+    // On failure the list is read again, as it still is on the disk.
+    QString Ecrire();
     QString Refus(const QString& nom, int sauf) const;
     int NumeroLibre() const;
     QString PlaceRetrait(int numero) const;
+    // Where a removed child's results are: in DossierRetires, or still in
+    // their own file when the program stopped before moving it. Empty when
+    // neither is there.
+    QString Garde(const EnfantRetire& retire) const;
     qsizetype DernierRetrait(const QString& nom) const;
 
     QDir dossier;
