@@ -88,7 +88,7 @@ xcb_keycode_t Touche(xcb_connection_t* connexion, std::uint32_t symbole)
 // The key pressed and let go in that window, as the keyboard would send them.
 void Appuyer(xcb_connection_t* connexion, xcb_window_t racine, xcb_window_t fenetre, xcb_keycode_t touche)
 {
-    for (const uint8_t type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
+    for (const uint8_t type : {uint8_t(XCB_KEY_PRESS), uint8_t(XCB_KEY_RELEASE)}) {
         xcb_key_press_event_t evenement{};
         evenement.response_type = type;
         evenement.detail = touche;
