@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PageClasse.h"
+
+#include "core/Textes.h"
+#include "core/results/DateHeure.h"
+
+#include <algorithm>
+
+QString PageClasse::textePeriode() const
+{
+    QString nom = Textes::Periodes.value(int(periode));
+    nom.remove(QLatin1Char('&'));
+    const QDate debut = DebutPeriode(periode, jour);
+    return nom + QStringLiteral(", ")
+         + (debut.isValid() ? Textes::PeriodeDepuis(TexteJour(debut), TexteJour(jour)) : Textes::PeriodeTout(TexteJour(jour)));
+}
+
+bool SEstEntraine(const EleveClasse& eleve)
+{
+    // A table without a question in the period shows nothing.
+    return std::any_of(eleve.livrets.cbegin(), eleve.livrets.cend(),
+                       [](const auto& livret) { return !TexteCelluleClasse(livret).isEmpty(); });
+}
+
+Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, const QString& classes, Periode periode,
+                                           const QDate& jour)
+{
+    DocumentClasse document;
+    document.classe = {classes, periode, jour, {}, {}};
+    const Lecture<QList<EleveClasse>> eleves = magasin.LireClasse(DebutPeriode(periode, jour));
+    if (!eleves)
+        return {{}, eleves.probleme};
+    const Lecture<QList<Bilan>> bilans = magasin.LireBilansClasse();
+    if (!bilans)
+        return {{}, bilans.probleme};
+    document.classe.eleves = eleves.valeur;
+    document.classe.aRevoir = FaitsLesPlusARevoir(bilans.valeur).mid(0, NbFaitsARevoirClasse);
+    for (const EleveClasse& eleve : eleves.valeur) {
+        if (!SEstEntraine(eleve))
+            continue;
+        const Lecture<RapportEnfant> rapport = LireRapport(magasin, eleve.eleve, jour, eleve.eleve);
+        if (!rapport)
+            return {{}, rapport.probleme};
+        document.rapports.append(rapport.valeur);
+    }
+    return {document, ProblemeBase::Aucun};
+}
