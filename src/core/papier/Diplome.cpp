@@ -3,14 +3,6 @@
 
 #include "Diplome.h"
 
-QList<Question> Diplome::faits() const
-{
-    QList<Question> faits;
-    for (int m = 1; m <= multMax; ++m)
-        faits.append({m, livret});
-    return faits;
-}
-
 Lecture<std::optional<Diplome>> LireDiplome(MagasinResultats& magasin, const QString& nom, int livret,
                                             const QString& eleve)
 {

@@ -18,8 +18,6 @@ struct Diplome
     int livret = 0;
     int multMax = NbMultiplicateurs;   // its facts: 1 x livret to multMax x livret
     QDate jour;                        // the day its facts last all became automatisé
-
-    QList<Question> faits() const;
 };
 
 // The table's diploma when it is earned, dated from the settlings of its

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Impression.h"
+
+#include "Document.h"
+#include "Papier.h"
+#include "core/Textes.h"
+
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+// The preview on the printer chosen; true once it printed.
+bool Apercu(QWidget* parent, QPrinter& imprimante, const Document& document, const QString& titre)
+{
+    QPrintPreviewDialog apercu(&imprimante, parent);
+    apercu.setObjectName(QStringLiteral("D_Apercu"));
+    apercu.setWindowTitle(titre);
+    bool reussi = true;
+    QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
+                     [&](QPrinter* support) { reussi = document.Imprimer(*support) && reussi; });
+    return apercu.exec() == QDialog::Accepted;
+}
+
+// A button to the preview beside the dialog's own: it accepts the dialog, so
+// that the printer chosen is the one previewed, and says so.
+void AjouterApercu(QPrintDialog& dialogue, bool& apercu)
+{
+    auto* boutons = dialogue.findChild<QDialogButtonBox*>();
+    if (!boutons)
+        return;
+    QPushButton* bouton = boutons->addButton(Textes::Apercu, QDialogButtonBox::ActionRole);
+    bouton->setObjectName(QStringLiteral("B_Apercu"));
+    bouton->setAccessibleName(Textes::NomApercu);
+    bouton->setAutoDefault(false);
+    QObject::connect(bouton, &QPushButton::clicked, &dialogue, [&dialogue, &apercu] {
+        apercu = true;
+        dialogue.accept();
+    });
+}
+
+} // namespace
+
+std::unique_ptr<QPrinter> NouvelleImprimante()
+{
+    auto imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    imprimante->setPageLayout(Papier::MiseEnPage(QPageLayout::Portrait));
+    imprimante->setCreator(Textes::TitreApplication);
+    return imprimante;
+}
+
+IssueImpression ImprimerDocument(QWidget* parent, QPrinter& imprimante, const Document& document,
+                                 const QString& titre)
+{
+    imprimante.setPageOrientation(document.orientation());
+    imprimante.setDocName(document.nom());
+    QPrintDialog dialogue(&imprimante, parent);
+    dialogue.setObjectName(QStringLiteral("D_Imprimer"));
+    dialogue.setWindowTitle(titre);
+    // The pages are few and go together: no page range, no selection.
+    dialogue.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies
+                        | QAbstractPrintDialog::PrintShowPageSize);
+    bool apercu = false;
+    AjouterApercu(dialogue, apercu);
+    if (dialogue.exec() != QDialog::Accepted)
+        return IssueImpression::Annule;
+    if (apercu)
+        return Apercu(parent, imprimante, document, titre) ? IssueImpression::Imprime : IssueImpression::Annule;
+    return document.Imprimer(imprimante) ? IssueImpression::Imprime : IssueImpression::Echec;
+}
