@@ -25,7 +25,9 @@ constexpr qreal HauteurLegende = 18;
 constexpr qreal HauteurSection = 18;
 constexpr qreal HauteurLigneChiffres = 15;
 constexpr qreal HauteurLigneFait = 13;
-constexpr qreal HauteurGraphe = 235;
+constexpr qreal HauteurGraphe = 262;
+constexpr qreal LargeurLibelle = 160;
+constexpr qreal LargeurAReviser = 130;
 
 // The title and its line; the height it took.
 qreal DessinerTitre(QPainter& p, const QRectF& zone, const QString& titre)
@@ -101,7 +103,7 @@ QStringList ValeursChiffres(const ChiffresPeriode& c)
 void DessinerChiffres(QPainter& p, const QRectF& place, const RapportEnfant& r)
 {
     const qreal haut = place.top() + DessinerSection(p, place, Textes::TitreChiffres);
-    const qreal libelle = place.width() * 0.5, colonne = (place.width() - libelle) / 2;
+    const qreal libelle = LargeurLibelle, colonne = (place.width() - libelle) / 2;
     const std::array<const ChiffresPeriode*, 2> periodes = {&r.semaine, &r.mois};
     for (std::size_t i = 0; i < periodes.size(); ++i) {
         const QRectF tete(place.left() + libelle + qreal(i) * colonne, haut, colonne, 13);
@@ -140,8 +142,9 @@ void DessinerAReviser(QPainter& p, const QRectF& place, const QList<FaitAReviser
 // The chart of the last saved trainings, as the viewer draws it.
 void DessinerGraphe(QPainter& p, const QRectF& place, const Progression& progression)
 {
-    DessinerProgression(p, place.adjusted(0, 0, 0, -14), progression, TeintesProgression(),
-                        {Police(11, true), Police(8), Police(7)});
+    TeintesProgression teintes;
+    teintes.titre = Titre;
+    DessinerProgression(p, place.adjusted(0, 0, 0, -14), progression, teintes, {Police(11, true), Police(8), Police(7)});
     Ecrire(p, QRectF(place.left(), place.bottom() - 12, place.width(), 12), Qt::AlignCenter,
            progression.points.isEmpty() ? Textes::AucunEntrainement
                                         : Textes::SousTitreProgression(int(progression.points.size())),
@@ -157,7 +160,7 @@ void DessinerRapport(QPainter& p, const QRectF& zone, const RapportEnfant& r)
     y += DessinerGrille(p, QPointF(zone.left(), y), zone.width(), r) + 4;
     DessinerLegende(p, QRectF(zone.left(), y, zone.width(), HauteurLegende), r.parEtat);
     y += HauteurLegende + 10;
-    const qreal gauche = zone.width() * 0.58;
+    const qreal gauche = zone.width() - LargeurAReviser;
     DessinerChiffres(p, QRectF(zone.left(), y, gauche - 16, 120), r);
     DessinerAReviser(p, QRectF(zone.left() + gauche, y, zone.width() - gauche, 150), r.aReviser);
     y += HauteurSection + NbFaitsAReviser * HauteurLigneFait + 14;
