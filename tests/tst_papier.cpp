@@ -192,6 +192,65 @@ private slots:
         VerifierTextes(faits, QStringList{"1x2=2", "5x2=10", "9x2=18"} + attendus);
         QCOMPARE(faits.contains("11x2"), douze);
     }
+
+    // Wednesday 9 December: lea and tom trained this week, zoe did not.
+    void pagesDeLaClasse()
+    {
+        DossierProgramme dossier;
+        DocumentClasse classe;
+        classe.classe = {"La classe cm1a", Periode::Semaine, QDate(2026, 12, 9), {}, {{7, 8, 2}, {6, 6, 1}}};
+        const QList<Fait> lea = {{7, 3, Issue::Essai1, 1, 24}, {7, 8, Issue::Reponse, 3, 300}};
+        const QList<Fait> tom = {{7, 8, Issue::Reponse, 3, 250}, {6, 6, Issue::Essai2, 2, 80}};
+        for (const auto& [nom, faits] : {std::pair{"lea", lea}, {"tom", tom}, {"zoe", QList<Fait>{}}}) {
+            EleveClasse eleve{nom, "cm1a", faits.isEmpty() ? "" : "2026-12-08 16:30:00"};
+            eleve.Ajouter(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true));
+            classe.classe.eleves.append(eleve);
+            LecturesRapport lu;
+            lu.bilan.Ajouter(faits, QDate(2026, 12, 8));
+            lu.activite = {{QDate(2026, 12, 8), faits.size(), 0, 100}};
+            if (SEstEntraine(eleve))
+                classe.rapports.append(ComposerRapport(nom, QDate(2026, 12, 9), lu));
+        }
+        const QString pdf = dossier.chemin() + "/classe.pdf";
+        QVERIFY(DocumentPourClasse(classe).EcrirePdf(pdf));
+        Garder(pdf, "classe.pdf");
+        QCOMPARE(Format(pdf), u"3 pages, A4, portrait"_s);
+        const auto page = [&](int n) {
+            return Poppler("pdftotext", {"-layout", "-f", QString::number(n), "-l", QString::number(n), pdf, "-"})
+                .replace(QRegularExpression("[ \\t]+"), " ");
+        };
+        VerifierTextes(page(1), {"La classe cm1a", "Cette semaine, du 07/12/2026 au 09/12/2026", "Élève",
+                                 "lea 08/12/2026", "zoe jamais aucun entraînement sur la période",
+                                 "Le plus souvent à revoir dans la classe", "8 x 7 (2 élèves)", "6 x 6 (1 élève)"});
+        // The cells' blanks as pdftotext closes them up.
+        VerifierTextes(page(1).remove(' '), {"Dernier", "entraînement", "23456789101112", "50%", "2,4s",
+                                             "tom08/12/20260%0%"});
+        VerifierTextes(page(2), {"Bilan de lea au 09/12/2026", "à revoir : 1", "en cours : 1", "8 x 7 = 56 (à revoir)"});
+        VerifierTextes(page(3), {"Bilan de tom au 09/12/2026", "à revoir : 2", "6 x 6 = 36 (à revoir)"});
+        QVERIFY(!page(3).contains("zoe"));
+    }
+
+    // The pupils a page holds: 30, or 24 with the facts to review under them.
+    void pagesDesEleves_data()
+    {
+        QTest::addColumn<int>("eleves");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("aucun") << 0 << "0+0";
+        QTest::newRow("24, et les faits") << 24 << "0+24";
+        QTest::newRow("25: les faits à part") << 25 << "0+25 25+0";
+        QTest::newRow("30") << 30 << "0+30 30+0";
+        QTest::newRow("31") << 31 << "0+30 30+1";
+        QTest::newRow("61") << 61 << "0+30 30+30 60+1";
+    }
+    void pagesDesEleves()
+    {
+        QFETCH(int, eleves);
+        QFETCH(QString, pages);
+        QStringList vues;
+        for (const TrancheEleves& t : PagesDeLaClasse(eleves))
+            vues << QString("%1+%2").arg(t.premier).arg(t.nombre);
+        QCOMPARE(vues.join(' '), pages);
+    }
 };
 
 QTEST_MAIN(TestPapier)

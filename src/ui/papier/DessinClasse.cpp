@@ -40,8 +40,19 @@ qreal DessinerEnTete(QPainter& p, const QRectF& zone, const PageClasse& page)
     return HauteurEnTete;
 }
 
+// Thin lines between the tables' columns, along the row.
+void DessinerColonnes(QPainter& p, const QRectF& ligne, qreal colonne)
+{
+    p.setPen(QPen(Trait, 0.4));
+    for (int i = 0; i <= NbLivrets; ++i) {
+        const qreal x = ligne.left() + LargeurNom + LargeurDate + i * colonne;
+        p.drawLine(QPointF(x, ligne.top()), QPointF(x, ligne.bottom()));
+    }
+}
+
 void DessinerTitres(QPainter& p, const QRectF& ligne, qreal colonne)
 {
+    DessinerColonnes(p, ligne.adjusted(0, 4, 0, 0), colonne);
     const int centre = Qt::AlignCenter | Qt::TextWordWrap;
     Ecrire(p, QRectF(ligne.left(), ligne.top(), LargeurNom, ligne.height()), Qt::AlignLeft | Qt::AlignVCenter,
            Textes::TitresClasse.value(0), Police(9, true));
@@ -69,6 +80,7 @@ void DessinerEleve(QPainter& p, const QRectF& ligne, qreal colonne, const EleveC
                Textes::RienSurLaPeriode, Police(8, false, true), Discret);
         return;
     }
+    DessinerColonnes(p, ligne, colonne);
     for (int i = 0; i < NbLivrets; ++i)
         Ecrire(p, QRectF(debut + i * colonne, ligne.top(), colonne, ligne.height()), Qt::AlignCenter,
                TexteCelluleClasse(e.livrets[std::size_t(i)]), Police(8));
@@ -85,7 +97,10 @@ qreal DessinerEleves(QPainter& p, const QRectF& place, const QList<EleveClasse>&
             p.fillRect(ligne, Ligne);
         DessinerEleve(p, ligne, colonne, eleves.at(tranche.premier + i));
     }
-    return HauteurTitres + qreal(tranche.nombre) * HauteurLigne;
+    const qreal bas = place.top() + HauteurTitres + qreal(tranche.nombre) * HauteurLigne;
+    p.setPen(QPen(Trait, 0.4));
+    p.drawLine(QPointF(place.left(), bas), QPointF(place.right(), bas));
+    return bas - place.top();
 }
 
 // The legend, then the facts most often to review, in two columns.
