@@ -9,13 +9,20 @@
 #include "core/papier/Diplome.h"
 #include "core/papier/PageClasse.h"
 #include "core/papier/Rapport.h"
+#include "ui/bilan/F_Bilan.h"
+#include "ui/platform/Ressources.h"
 #include "ui/papier/DessinClasse.h"
 #include "ui/papier/DessinDiplome.h"
 #include "ui/papier/DessinRapport.h"
 
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTableView>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -107,6 +114,47 @@ void Garder(const QString& pdf, const QString& nom)
     QFile::copy(pdf, dossier + "/" + nom);
 }
 
+// Does what opens modal dialogs; each one named, once up and shown, gets its
+// action, and is closed if the action left it open. The names of those that came.
+QStringList Dialogues(const std::function<void()>& ouvrir, const QMap<QString, std::function<void(QDialog*)>>& actions)
+{
+    QStringList venus;
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible() || !actions.contains(d->objectName()) || venus.contains(d->objectName()))
+            return;
+        venus << d->objectName();
+        actions[d->objectName()](d);
+        if (d->isVisible())
+            d->reject();
+    });
+    attente.start(5);
+    ouvrir();
+    return venus;
+}
+
+// In Qt's print dialog: the PDF file chosen, then Enter prints.
+void ImprimerDans(QDialog* dialogue, const QString& pdf)
+{
+    auto* fichier = dialogue->findChild<QLineEdit*>("filename");
+    QVERIFY(fichier && fichier->isVisible());
+    fichier->setFocus();
+    fichier->selectAll();
+    QTest::keyClicks(fichier, pdf);
+    QTest::keyClick(fichier, Qt::Key_Return);
+}
+
+// The captions of the print dialog's buttons, sorted.
+QStringList Boutons(const QDialog* dialogue)
+{
+    QStringList textes;
+    for (const QAbstractButton* b : dialogue->findChild<QDialogButtonBox*>()->buttons())
+        textes << b->text();
+    textes.sort();
+    return textes;
+}
+
 void VerifierTextes(const QString& texte, const QStringList& attendus)
 {
     for (const QString& attendu : attendus)
@@ -120,7 +168,11 @@ class TestPapier : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PreparerFenetres(); }
+    void initTestCase()
+    {
+        PreparerFenetres();
+        QVERIFY(ChargerTraductionsQt());
+    }
 
     void rapport()
     {
@@ -250,6 +302,128 @@ private slots:
         for (const TrancheEleves& t : PagesDeLaClasse(eleves))
             vues << QString("%1+%2").arg(t.premier).arg(t.nombre);
         QCOMPARE(vues.join(' '), pages);
+    }
+
+    // From the grid, with the keyboard alone: Tab to « Imprimer… », Space,
+    // then Qt's print dialog in French with its preview one click away; the
+    // report printed to a PDF file, and nothing written to the store.
+    void imprimerLeBilan()
+    {
+        DossierProgramme dossier;
+        RemplirMagasin();
+        const QByteArray avant = Empreinte(dossier.base());
+        F_Bilan bilan;
+        bilan.NomEnfant = [] { return u"Léa Martin"_s; };
+        QVERIFY(bilan.Form_Load(Aujourdhui, false));
+        bilan.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bilan));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* imprimer = bilan.findChild<QToolButton*>("B_Imprimer");
+        QCOMPARE(QApplication::focusWidget(), imprimer);
+        QCOMPARE(imprimer->text(), u"&Imprimer…"_s);
+        QCOMPARE(imprimer->accessibleName(), u"Imprimer le bilan sur une page"_s);
+        const QString pdf = dossier.chemin() + "/Bilan de Lea.pdf";
+        QStringList vus;
+        const auto imprimerDans = [&](QDialog* d) {
+            vus << d->windowTitle() << Boutons(d).join('|')
+                << d->findChild<QPushButton*>("B_Apercu")->accessibleName();
+            ImprimerDans(d, pdf);
+        };
+        QCOMPARE(Dialogues([&] { QTest::keyClick(imprimer, Qt::Key_Space); }, {{"D_Imprimer", imprimerDans}}),
+                 QStringList{"D_Imprimer"});
+        QCOMPARE(vus, (QStringList{"Imprimer le bilan", "&Aperçu…|&Options >>|Annuler|Im&primer",
+                                   "Aperçu avant impression"}));
+        QCOMPARE(Format(pdf), u"1 page, A4, portrait"_s);
+        VerifierTextes(Texte(pdf), {"Bilan de Léa Martin au 10/12/2026", "Minutes d'entraînement 5 11"});
+
+        // The preview, from the dialog's button: the one page, then closed.
+        int pages = 0;
+        const auto apercu = [&](QDialog* d) {
+            vus << d->windowTitle();
+            pages = d->findChild<QPrintPreviewWidget*>()->pageCount();
+        };
+        QCOMPARE(Dialogues([&] { imprimer->click(); },
+                           {{"D_Imprimer", [](QDialog* d) { d->findChild<QPushButton*>("B_Apercu")->click(); }},
+                            {"D_Apercu", apercu}}),
+                 (QStringList{"D_Imprimer", "D_Apercu"}));
+        QCOMPARE(vus.last(), u"Imprimer le bilan"_s);
+        QCOMPARE(pages, 1);
+        bilan.done(QDialog::Accepted);
+        QCOMPARE(Empreinte(dossier.base()), avant);
+    }
+
+    // The store gone once the grid is shown: said as the grid says it, and
+    // no dialog.
+    void imprimerSansMagasin()
+    {
+        DossierProgramme dossier;
+        RemplirMagasin();
+        Repondeur repondeur;
+        F_Bilan bilan;
+        QVERIFY(bilan.Form_Load(Aujourdhui, false));
+        bilan.show();
+        bilan.done(QDialog::Accepted);   // the grid lets its connection go; the window stays for the test
+        QVERIFY(QFile::rename(dossier.base(), dossier.chemin() + "/ailleurs.sqlite"));
+        QCOMPARE(Dialogues([&] { bilan.findChild<QToolButton*>("B_Imprimer")->click(); },
+                           {{"D_Imprimer", [](QDialog*) {}}}),
+                 QStringList());
+        QCOMPARE(repondeur.vus.size(), 1);
+        verifierPanne(repondeur.vus[0], {"introuvable", "Rien n'a été imprimé."});
+    }
+
+    // Table 2 earned from 1 to 10, table 3 not: the rosette in table 2's
+    // header, « Diplôme… » for the current cell's table, by keys too.
+    void diplomesDuBilan()
+    {
+        DossierProgramme dossier;
+        QList<Fait> faits;
+        for (int m = 1; m <= 10; ++m)
+            faits += Fois(3, {2, m, Issue::Essai1, 1, 20});
+        Enregistrer(faits + QList<Fait>{{3, 1, Issue::Essai1, 1, 20}}, Le(12, 1, 17));
+        F_Bilan bilan;
+        bilan.NomEnfant = [] { return u"Léa Martin"_s; };
+        QVERIFY(bilan.Form_Load(Aujourdhui, false));
+        bilan.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bilan));
+        auto* grille = bilan.findChild<QTableView*>("T_Faits");
+        const QAbstractItemModel* modele = grille->model();
+        QVERIFY(!modele->headerData(0, Qt::Vertical, Qt::DecorationRole).isNull());
+        QCOMPARE(modele->headerData(0, Qt::Vertical, Qt::ToolTipRole).toString(),
+                 u"Table de 2 : diplôme gagné, cliquez pour l'imprimer"_s);
+        QVERIFY(modele->headerData(1, Qt::Vertical, Qt::DecorationRole).isNull());
+        auto* diplome = bilan.findChild<QToolButton*>("B_Diplome");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), diplome);
+        QCOMPARE(diplome->accessibleName(), u"Imprimer le diplôme de la table de 2"_s);
+        const QString pdf = dossier.chemin() + "/diplome.pdf";
+        QString titre;
+        QCOMPARE(Dialogues([&] { QTest::keyClick(diplome, Qt::Key_Space); },
+                           {{"D_Imprimer", [&](QDialog* d) { titre = d->windowTitle(); ImprimerDans(d, pdf); }}}),
+                 QStringList{"D_Imprimer"});
+        QCOMPARE(titre, u"Imprimer le diplôme"_s);
+        QCOMPARE(Format(pdf), u"1 page, A4, paysage"_s);
+        VerifierTextes(Texte(pdf), {"Diplôme de la table de 2", "Léa Martin", "le 01/12/2026"});
+
+        // Down to table 3: nothing earned, the button says why and Tab skips it.
+        // (Offscreen, a dialog that closes gives the activation back to no window.)
+        bilan.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bilan));
+        grille->setFocus();
+        QTest::keyClick(grille, Qt::Key_Down);
+        QVERIFY(!diplome->isEnabled());
+        QCOMPARE(diplome->accessibleName(), u"Pas encore de diplôme pour la table de 3 : ses multiplications de 1 à 10 "
+                                            "ne sont pas toutes automatisées."_s);
+        QTest::keyClick(grille, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"B_Imprimer"_s);
+        // A click on an earned table's header prints its diploma; on another, nothing.
+        QHeaderView* lignes = grille->verticalHeader();
+        const auto cliquer = [&](int ligne) {
+            return Dialogues([&] { QTest::mouseClick(lignes->viewport(), Qt::LeftButton, {},
+                                                     QPoint(10, lignes->sectionViewportPosition(ligne) + 5)); },
+                             {{"D_Imprimer", [](QDialog*) {}}});
+        };
+        QCOMPARE(cliquer(0), QStringList{"D_Imprimer"});
+        QCOMPARE(cliquer(1), QStringList());
     }
 };
 

@@ -454,7 +454,7 @@ inline QString DiplomeGagne(int livret)
     return QStringLiteral("Table de %1 : diplôme gagné, cliquez pour l'imprimer").arg(livret);
 }
 inline const QString NomImprimerClasse = QStringLiteral("Imprimer la classe et une page par élève");
-inline const QString Apercu = QStringLiteral("A&perçu…");
+inline const QString Apercu = QStringLiteral("&Aperçu…");
 inline const QString NomApercu = QStringLiteral("Aperçu avant impression");
 inline const QString TitreImprimerBilan = QStringLiteral("Imprimer le bilan");
 inline const QString TitreImprimerClasse = QStringLiteral("Imprimer la classe");

@@ -4,6 +4,7 @@
 #include "ModeleBilan.h"
 
 #include "core/Textes.h"
+#include "ui/platform/Ressources.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -120,6 +121,8 @@ QVariant ModeleBilan::data(const QModelIndex& index, int role) const
 
 QVariant ModeleBilan::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical && role != Qt::DisplayRole)
+        return enTeteDiplome(section + PremierLivret, role);
     if (role != Qt::DisplayRole)
         return {};
     return orientation == Qt::Vertical ? QVariant(Textes::TableDe(section + PremierLivret)) : QVariant(section + 1);
@@ -161,4 +164,33 @@ QPixmap ModeleBilan::signe(EtatFait etat) const
     p.setRenderHint(QPainter::Antialiasing);
     DessinerSigne(p, etat, texte());
     return image;
+}
+
+void ModeleBilan::DefinirDiplomes(const QList<DiplomeGagne>& gagnes)
+{
+    diplomes = gagnes;
+    emit headerDataChanged(Qt::Vertical, 0, NbLivrets - 1);
+}
+
+std::optional<DiplomeGagne> ModeleBilan::diplome(int livret) const
+{
+    for (const DiplomeGagne& d : diplomes)
+        if (d.livret == livret)
+            return d;
+    return std::nullopt;
+}
+
+QVariant ModeleBilan::enTeteDiplome(int livret, int role) const
+{
+    if (!diplome(livret))
+        return {};
+    switch (role) {
+    case Qt::DecorationRole:
+        return Icone(QStringLiteral("diplome"));
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return Textes::DiplomeGagne(livret);
+    default:
+        return {};
+    }
 }

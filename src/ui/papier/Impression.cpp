@@ -8,10 +8,14 @@
 #include "core/Textes.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 
@@ -44,6 +48,18 @@ void AjouterApercu(QPrintDialog& dialogue, bool& apercu)
     });
 }
 
+// Without a printer, and after a PDF file, a PDF file is proposed, named
+// after the document, in the folder chosen last (the documents' at first).
+void ProposerFichier(QPrinter& imprimante, const Document& document)
+{
+    if (imprimante.outputFormat() != QPrinter::PdfFormat && !QPrinterInfo::availablePrinters().isEmpty())
+        return;
+    const QString dossier = imprimante.outputFileName().isEmpty()
+                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                              : QFileInfo(imprimante.outputFileName()).absolutePath();
+    imprimante.setOutputFileName(QDir(dossier).filePath(document.nom() + QStringLiteral(".pdf")));
+}
+
 } // namespace
 
 std::unique_ptr<QPrinter> NouvelleImprimante()
@@ -59,6 +75,7 @@ IssueImpression ImprimerDocument(QWidget* parent, QPrinter& imprimante, const Do
 {
     imprimante.setPageOrientation(document.orientation());
     imprimante.setDocName(document.nom());
+    ProposerFichier(imprimante, document);
     QPrintDialog dialogue(&imprimante, parent);
     dialogue.setObjectName(QStringLiteral("D_Imprimer"));
     dialogue.setWindowTitle(titre);
