@@ -16,6 +16,7 @@
 #include "ui/papier/DessinRapport.h"
 
 #include <QCryptographicHash>
+#include <random>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPrintPreviewWidget>
@@ -202,6 +203,46 @@ private slots:
         // Ten facts at most: the eleventh, 6 x 6, is left out.
         QVERIFY(!texte.contains("6 x 6 = 36"));
         QVERIFY(texte.indexOf("2 x 5 = 10") < texte.indexOf("9 x 3 = 27"));
+    }
+
+    // Two weeks of a child's training, the same every time: tables 2 to 5
+    // the first week, 6 to 9 added the second, the easier ones fast soon.
+    // Still one page; with CALKADO_PAPIER, the report and the diploma of
+    // table 5 kept there (the README's pictures come from them).
+    void deuxSemaines()
+    {
+        DossierProgramme dossier;
+        std::mt19937 hasard(24);
+        const auto tirer = [&hasard](int n) { return int(hasard() % unsigned(n)); };
+        const QDate lundi(2026, 11, 30);
+        for (int jour = 0; jour < 14; ++jour) {
+            QList<Fait> faits;
+            for (int livret = 2; livret <= 9; ++livret) {
+                const int depuis = jour - (livret <= 5 ? 0 : 7), facile = livret == 2 || livret == 5 ? 3 : 0;
+                if (depuis < 0 || (livret + jour) % 3 == 0)
+                    continue;
+                for (int m = 1; m <= 10; ++m) {
+                    const bool juste = tirer(100) < std::min(97, 55 + 9 * (depuis + facile));
+                    const int dixiemes = std::max(12, 60 - 6 * (depuis + facile) + tirer(20));
+                    faits.append(juste ? Fait{livret, m, Issue::Essai1, 1, dixiemes}
+                                       : Fait{livret, m, tirer(2) ? Issue::Essai2 : Issue::Reponse, 3, 80 + tirer(60)});
+                }
+            }
+            Enregistrer(faits, QDateTime(lundi.addDays(jour), QTime(17, 0), Qt::UTC));
+        }
+        MagasinResultats magasin("papier", false);
+        const Lecture<RapportEnfant> rapport = LireRapport(magasin, "Léa Martin", lundi.addDays(13));
+        const Lecture<std::optional<Diplome>> diplome = LireDiplome(magasin, "Léa Martin", 5);
+        QVERIFY(rapport && diplome && diplome.valeur);
+        const QString bilan = dossier.chemin() + "/bilan.pdf", cinq = dossier.chemin() + "/diplome.pdf";
+        QVERIFY(DocumentRapport(rapport.valeur).EcrirePdf(bilan));
+        QVERIFY(DocumentDiplomes({*diplome.valeur}).EcrirePdf(cinq));
+        Garder(bilan, "exemple-bilan.pdf");
+        Garder(cinq, "exemple-diplome.pdf");
+        QCOMPARE(Format(bilan), u"1 page, A4, portrait"_s);
+        QCOMPARE(Format(cinq), u"1 page, A4, paysage"_s);
+        QCOMPARE(rapport.valeur.aReviser.size(), NbFaitsAReviser);
+        QCOMPARE(rapport.valeur.progression.points.size(), NbEntrainementsProgression - 6);
     }
 
     // Table 2 from 1 to 10 automatisé on 1 December, 10 x 2 on the 5th;
