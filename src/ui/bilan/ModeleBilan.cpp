@@ -3,12 +3,11 @@
 
 #include "ModeleBilan.h"
 
+#include "SigneEtat.h"
 #include "core/Textes.h"
 #include "ui/platform/Ressources.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <cmath>
 
 namespace {
 
@@ -23,45 +22,6 @@ constexpr int TailleSigne = 12;
 int Index(int livret, int multiplicateur)
 {
     return (livret - PremierLivret) * NbMultiplicateurs + multiplicateur - 1;
-}
-
-// The sign of a state: an empty ring (never seen), a cross (to review), a
-// half disc (in progress), a disc (known), a star (automatic).
-void DessinerSigne(QPainter& p, EtatFait etat, const QColor& couleur)
-{
-    const QRectF cadre(1.5, 1.5, TailleSigne - 3, TailleSigne - 3);
-    p.setPen(QPen(couleur, 1.5));
-    switch (etat) {
-    case EtatFait::JamaisVu:
-        p.drawEllipse(cadre);
-        break;
-    case EtatFait::ARevoir:
-        p.drawLine(cadre.topLeft(), cadre.bottomRight());
-        p.drawLine(cadre.topRight(), cadre.bottomLeft());
-        break;
-    case EtatFait::EnCours:
-        p.drawEllipse(cadre);
-        p.setBrush(couleur);
-        p.drawPie(cadre, 90 * 16, 180 * 16);
-        break;
-    case EtatFait::Acquis:
-        p.setBrush(couleur);
-        p.drawEllipse(cadre);
-        break;
-    case EtatFait::Automatise: {
-        QPainterPath etoile;
-        for (int i = 0; i < 10; ++i) {
-            const double angle = -M_PI / 2 + i * M_PI / 5, rayon = i % 2 ? 2.4 : 5.5;
-            const QPointF point(6 + rayon * std::cos(angle), 6.3 + rayon * std::sin(angle));
-            i == 0 ? etoile.moveTo(point) : etoile.lineTo(point);
-        }
-        etoile.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(couleur);
-        p.drawPath(etoile);
-        break;
-    }
-    }
 }
 
 } // namespace
@@ -162,7 +122,7 @@ QPixmap ModeleBilan::signe(EtatFait etat) const
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    DessinerSigne(p, etat, texte());
+    DessinerSigne(p, etat, texte(), QRectF(0, 0, TailleSigne, TailleSigne));
     return image;
 }
 
