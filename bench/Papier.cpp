@@ -84,8 +84,9 @@ void MesurerPapier(Rapport& rapport)
         const Figures f = Mesurer(n);
         const QString taille = QLocale(QLocale::French).toString(n) + QStringLiteral(" entraînements");
         const bool cible = n == 10000;
-        for (const auto& [nom, serie] : {std::pair{QStringLiteral("Bilan sur papier (lu, dessiné, PDF écrit)"), f.rapport},
-                                         {QStringLiteral("Diplôme sur papier (lu, dessiné, PDF écrit)"), f.diplome}})
+        const std::pair<QString, Serie> series[] = {{QStringLiteral("Bilan sur papier (lu, dessiné, PDF écrit)"), f.rapport},
+                                                    {QStringLiteral("Diplôme sur papier (lu, dessiné, PDF écrit)"), f.diplome}};
+        for (const auto& [nom, serie] : series)
             rapport.ajouter({nom + QStringLiteral(", ") + taille, serie, ms, plancher,
                              cible ? QStringLiteral("< 1000 ms") : QStringLiteral("–"),
                              !cible || serie.mediane() < 1000});

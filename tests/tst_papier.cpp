@@ -64,7 +64,9 @@ QString Format(const QString& pdf)
 QByteArray Empreinte(const QString& fichier)
 {
     QFile f(fichier);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256) : QByteArray();
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
 void Enregistrer(const QList<Fait>& faits, const QDateTime& moment)
@@ -99,9 +101,8 @@ void RemplirMagasin()
     for (int m = 1; m <= 5; ++m)
         s2.append({4, m, Issue::Essai1, 1, 690});
     Enregistrer(s2, Le(11, 20, 17));
-    Enregistrer(Fois(3, {7, 5, Issue::Essai1, 1, 25}) + QList<Fait>{{3, 9, Issue::Essai2, 2, 50}, {6, 6, Issue::Essai1, 1, 30}}
-                    + Fois(2, {5, 2, Issue::Essai2, 2, 1370}),
-                Le(12, 8, 16));
+    const QList<Fait> autres = {{3, 9, Issue::Essai2, 2, 50}, {6, 6, Issue::Essai1, 1, 30}};
+    Enregistrer(Fois(3, {7, 5, Issue::Essai1, 1, 25}) + autres + Fois(2, {5, 2, Issue::Essai2, 2, 1370}), Le(12, 8, 16));
     Enregistrer({{7, 1, Issue::Reponse, 3, 90}, {2, 2, Issue::Essai1, 1, 15}}, Le(12, 10, 9));
 }
 
@@ -318,7 +319,8 @@ private slots:
         // The cells' blanks as pdftotext closes them up.
         VerifierTextes(page(1).remove(' '), {"Dernier", "entraînement", "23456789101112", "50%", "2,4s",
                                              "tom08/12/20260%0%"});
-        VerifierTextes(page(2), {"Bilan de lea au 09/12/2026", "à revoir : 1", "en cours : 1", "8 x 7 = 56 (à revoir)"});
+        VerifierTextes(page(2),
+                       {"Bilan de lea au 09/12/2026", "à revoir : 1", "en cours : 1", "8 x 7 = 56 (à revoir)"});
         VerifierTextes(page(3), {"Bilan de tom au 09/12/2026", "à revoir : 2", "6 x 6 = 36 (à revoir)"});
         QVERIFY(!page(3).contains("zoe"));
     }

@@ -13,8 +13,9 @@ QString PageClasse::textePeriode() const
     QString nom = Textes::Periodes.value(int(periode));
     nom.remove(QLatin1Char('&'));
     const QDate debut = DebutPeriode(periode, jour);
+    const QString fin = TexteJour(jour);
     return nom + QStringLiteral(", ")
-         + (debut.isValid() ? Textes::PeriodeDepuis(TexteJour(debut), TexteJour(jour)) : Textes::PeriodeTout(TexteJour(jour)));
+         + (debut.isValid() ? Textes::PeriodeDepuis(TexteJour(debut), fin) : Textes::PeriodeTout(fin));
 }
 
 bool SEstEntraine(const EleveClasse& eleve)
@@ -24,11 +25,13 @@ bool SEstEntraine(const EleveClasse& eleve)
                        [](const auto& livret) { return !TexteCelluleClasse(livret).isEmpty(); });
 }
 
-Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, const QString& classes, Periode periode,
-                                           const QDate& jour)
+Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, Periode periode, const QDate& jour)
 {
+    const Lecture<Enseignant> enseignant = magasin.LireEnseignant();
+    if (!enseignant)
+        return {{}, enseignant.probleme};
     DocumentClasse document;
-    document.classe = {classes, periode, jour, {}, {}};
+    document.classe = {Textes::TitreClasse(enseignant.valeur.classes), periode, jour, {}, {}};
     const Lecture<QList<EleveClasse>> eleves = magasin.LireClasse(DebutPeriode(periode, jour));
     if (!eleves)
         return {{}, eleves.probleme};

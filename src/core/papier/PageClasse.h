@@ -38,7 +38,6 @@ struct DocumentClasse
     QList<RapportEnfant> rapports;   // one for each pupil who trained in the period, in the class's order
 };
 
-// The class as the teacher's view reads it, then each report: the fault of
-// the first read that fails.
-Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, const QString& classes, Periode periode,
-                                           const QDate& jour);
+// The classes the user teaches and their pupils as the teacher's view reads
+// them, then each report: the fault of the first read that fails.
+Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, Periode periode, const QDate& jour);

@@ -65,7 +65,9 @@ QDate JourAutomatise(const QList<ReglementLivret>& reglements, int multMax)
     // is the last one that turned the table automatisé.
     std::array<HistoireFait, NbMultiplicateurs> histoires;
     std::array<bool, NbMultiplicateurs> automatises{};
-    const auto tous = [&] { return std::all_of(automatises.cbegin(), automatises.cbegin() + multMax, std::identity()); };
+    const auto tous = [&] {
+        return std::all_of(automatises.cbegin(), automatises.cbegin() + multMax, std::identity());
+    };
     QDate depuis;
     for (const ReglementLivret& r : reglements) {
         if (r.multiplicateur < 1 || r.multiplicateur > NbMultiplicateurs)

@@ -76,8 +76,8 @@ void DessinerEleve(QPainter& p, const QRectF& ligne, qreal colonne, const EleveC
            Police(8));
     const qreal debut = ligne.left() + LargeurNom + LargeurDate;
     if (!SEstEntraine(e)) {
-        Ecrire(p, QRectF(debut + 4, ligne.top(), ligne.right() - debut, ligne.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               Textes::RienSurLaPeriode, Police(8, false, true), Discret);
+        Ecrire(p, QRectF(debut + 4, ligne.top(), ligne.right() - debut, ligne.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, Textes::RienSurLaPeriode, Police(8, false, true), Discret);
         return;
     }
     DessinerColonnes(p, ligne, colonne);
@@ -113,11 +113,11 @@ void DessinerARevoir(QPainter& p, const QRectF& place, const QList<FaitARevoir>&
     if (faits.isEmpty())
         Ecrire(p, QRectF(place.left(), place.top() + 50, place.width(), 14), Qt::AlignLeft | Qt::AlignVCenter,
                Textes::LigneARevoir({}, false), Police(9));
-    const qsizetype parColonne = (faits.size() + 1) / 2;
+    const qsizetype parColonne = std::max<qsizetype>((faits.size() + 1) / 2, 1);
     for (qsizetype i = 0; i < faits.size(); ++i) {
         const FaitARevoir& f = faits[i];
         const QRectF ligne(place.left() + (i < parColonne ? 0 : place.width() / 2),
-                           place.top() + 50 + qreal(i % std::max<qsizetype>(parColonne, 1)) * 14, place.width() / 2, 14);
+                           place.top() + 50 + qreal(i % parColonne) * 14, place.width() / 2, 14);
         Ecrire(p, ligne, Qt::AlignLeft | Qt::AlignVCenter,
                Textes::FaitARevoirClasse(f.multiplicateur, f.livret, f.eleves), Police(9));
     }
@@ -151,9 +151,12 @@ Document DocumentPourClasse(const DocumentClasse& classe)
 {
     Document document(classe.classe.classes, QPageLayout::Portrait);
     const QList<TrancheEleves> tranches = PagesDeLaClasse(classe.classe.eleves.size());
-    for (qsizetype i = 0; i < tranches.size(); ++i)
-        document.Ajouter([page = classe.classe, tranche = tranches[i], derniere = i + 1 == tranches.size()](
-                             QPainter& p, const QRectF& zone) { DessinerPageClasse(p, zone, page, tranche, derniere); });
+    for (qsizetype i = 0; i < tranches.size(); ++i) {
+        const bool derniere = i + 1 == tranches.size();
+        document.Ajouter([page = classe.classe, tranche = tranches[i], derniere](QPainter& p, const QRectF& zone) {
+            DessinerPageClasse(p, zone, page, tranche, derniere);
+        });
+    }
     for (const RapportEnfant& rapport : classe.rapports)
         document.Ajouter([rapport](QPainter& p, const QRectF& zone) { DessinerRapport(p, zone, rapport); });
     return document;

@@ -132,7 +132,8 @@ void DessinerFaits(QPainter& p, const QRectF& place, const Diplome& d)
         p.setPen(QPen(Trait, 0.5));
         p.setBrush(Fond(EtatFait::Automatise));
         p.drawRoundedRect(boite, 4, 4);
-        Ecrire(p, boite, Qt::AlignCenter, QStringLiteral("%1 x %2 = %3").arg(i + 1).arg(d.livret).arg((i + 1) * d.livret),
+        const int m = i + 1;
+        Ecrire(p, boite, Qt::AlignCenter, QStringLiteral("%1 x %2 = %3").arg(m).arg(d.livret).arg(m * d.livret),
                Police(15, true));
     }
 }

@@ -88,8 +88,8 @@ void DessinerLegende(QPainter& p, const QRectF& place, const std::array<int, NbE
         p.setPen(QPen(Trait, 0.5));
         p.drawRect(carre);
         DessinerSigne(p, EtatFait(etat), Signe(EtatFait(etat)), carre.adjusted(2, 2, -2, -2));
-        Ecrire(p, QRectF(carre.right() + 4, place.top(), largeur - 16, place.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               Textes::LegendeEtat(etat, parEtat[std::size_t(etat)]), Police(9));
+        Ecrire(p, QRectF(carre.right() + 4, place.top(), largeur - 16, place.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, Textes::LegendeEtat(etat, parEtat[std::size_t(etat)]), Police(9));
     }
 }
 
@@ -116,7 +116,8 @@ void DessinerChiffres(QPainter& p, const QRectF& place, const RapportEnfant& r)
         const QRectF ligne(place.left(), haut + 28 + l * HauteurLigneChiffres, place.width(), HauteurLigneChiffres);
         if (l % 2 == 0)
             p.fillRect(ligne, Ligne);
-        Ecrire(p, ligne.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Textes::LignesChiffres.at(l), Police(9));
+        Ecrire(p, ligne.adjusted(3, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Textes::LignesChiffres.at(l),
+               Police(9));
         for (std::size_t i = 0; i < valeurs.size(); ++i)
             Ecrire(p, QRectF(place.left() + libelle + qreal(i) * colonne, ligne.top(), colonne, ligne.height()),
                    Qt::AlignCenter, valeurs[i].at(l), Police(10, true));
@@ -144,7 +145,8 @@ void DessinerGraphe(QPainter& p, const QRectF& place, const Progression& progres
 {
     TeintesProgression teintes;
     teintes.titre = Titre;
-    DessinerProgression(p, place.adjusted(0, 0, 0, -14), progression, teintes, {Police(11, true), Police(8), Police(7)});
+    DessinerProgression(p, place.adjusted(0, 0, 0, -14), progression, teintes,
+                        {Police(11, true), Police(8), Police(7)});
     Ecrire(p, QRectF(place.left(), place.bottom() - 12, place.width(), 12), Qt::AlignCenter,
            progression.points.isEmpty() ? Textes::AucunEntrainement
                                         : Textes::SousTitreProgression(int(progression.points.size())),
