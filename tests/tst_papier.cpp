@@ -10,6 +10,7 @@
 #include "core/papier/PageClasse.h"
 #include "core/papier/Rapport.h"
 #include "ui/bilan/F_Bilan.h"
+#include "ui/classe/F_Classe.h"
 #include "ui/platform/Ressources.h"
 #include "ui/papier/DessinClasse.h"
 #include "ui/papier/DessinDiplome.h"
@@ -69,9 +70,9 @@ QByteArray Empreinte(const QString& fichier)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-void Enregistrer(const QList<Fait>& faits, const QDateTime& moment)
+void Enregistrer(const QList<Fait>& faits, const QDateTime& moment, const QString& connexion = "essai")
 {
-    MagasinResultats magasin("essai");
+    MagasinResultats magasin(connexion);
     QCOMPARE(magasin.EcrireResultats(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true), faits, moment),
              ProblemeBase::Aucun);
 }
@@ -467,6 +468,55 @@ private slots:
         };
         QCOMPARE(cliquer(0), QStringList{"D_Imprimer"});
         QCOMPARE(cliquer(1), QStringList());
+    }
+
+    // On the school's server (tests/ecole.sh), Wednesday 9 December: lea
+    // trained this week, tom only the week before. The class's page names
+    // both, then lea alone has her page. The server stopped: said, and no
+    // dialog.
+    void classeSurLeServeur()
+    {
+        if (!Magasin::SurServeur())
+            QSKIP("sur le serveur de l'école seulement : tests/ecole.sh");
+        DossierProgramme dossier;
+        for (const auto& [eleve, jour] : {std::pair{"lea", 8}, {"tom", 1}}) {
+            qputenv("PGUSER", eleve);
+            Enregistrer({{7, 3, Issue::Essai1, 1, 24}, {7, 8, Issue::Reponse, 3, 300}}, Le(12, jour, 16), eleve);
+        }
+        qputenv("PGUSER", "prof_a");
+        Repondeur repondeur;
+        HorlogeFactice horloge;
+        horloge.date = QDateTime(QDate(2026, 12, 9), QTime(10, 0), Qt::UTC);
+        F_Classe classe(&horloge);
+        QVERIFY(classe.Form_Load());
+        classe.show();
+        QVERIFY(QTest::qWaitForWindowActive(&classe));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* imprimer = classe.findChild<QToolButton*>("B_Imprimer");
+        QCOMPARE(QApplication::focusWidget(), imprimer);
+        QCOMPARE(imprimer->accessibleName(), u"Imprimer la classe et une page par élève"_s);
+        const QString pdf = dossier.chemin() + "/classe.pdf";
+        QString titre;
+        QCOMPARE(Dialogues([&] { QTest::keyClick(imprimer, Qt::Key_Space); },
+                           {{"D_Imprimer", [&](QDialog* d) { titre = d->windowTitle(); ImprimerDans(d, pdf); }}}),
+                 QStringList{"D_Imprimer"});
+        QCOMPARE(boites(repondeur.vus), QStringList());
+        QCOMPARE(titre, u"Imprimer la classe"_s);
+        QCOMPARE(Format(pdf), u"2 pages, A4, portrait"_s);
+        const QString texte = Texte(pdf);
+        VerifierTextes(texte, {"La classe cm1a", "Cette semaine, du 07/12/2026 au 09/12/2026", "lea 08/12/2026",
+                               "tom 01/12/2026 aucun entraînement sur la période", "8 x 7 (2 élèves)",
+                               "Bilan de lea au 09/12/2026", "à revoir : 1", "en cours : 1"});
+        QVERIFY(!texte.contains("Bilan de tom"));
+        QVERIFY(!texte.contains("zoe"));
+
+        const QStringList arret = {qEnvironmentVariable("PGVERSION"), "regress", "stop", "-m", "immediate"};
+        QCOMPARE(QProcess::execute("pg_ctlcluster", arret), 0);
+        const QStringList venus = Dialogues([&] { imprimer->click(); }, {{"D_Imprimer", [](QDialog*) {}}});
+        QCOMPARE(QProcess::execute("pg_ctlcluster", {arret[0], arret[1], "start"}), 0);
+        QCOMPARE(venus, QStringList());
+        QCOMPARE(repondeur.vus.size(), 1);
+        verifierPanne(repondeur.vus[0], {"ne répond pas", "Rien n'a été imprimé."});
     }
 };
 

@@ -640,7 +640,8 @@ SELECT "Multiplicateur", "DateHeure", "Issue", "Dixiemes" FROM "TFait" WHERE %1 
 )");
 
 // The statement for the pupil named, or for the user's own rows, and its
-// values with the pupil's name first wherever %1 asks for it.
+// values: a part for each %1, the values that follow it up to the next one,
+// each part after the pupil's name when %1 asks for it.
 struct RequetePapier
 {
     QString sql;
@@ -729,7 +730,7 @@ ProblemeBase MagasinResultats::LireHistoireAvant(const QString& eleve, int livre
 Lecture<QList<PointProgression>> MagasinResultats::LireDerniersEntrainements(const QString& eleve)
 {
     const RequetePapier lecture =
-        FiltrePapier(SqlDerniersEntrainements, eleve, {{}, {}, {NbEntrainementsProgression}, {}});
+        FiltrePapier(SqlDerniersEntrainements, eleve, {{}, {NbEntrainementsProgression}, {}});
     QSqlQuery requete;
     if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
         probleme != ProblemeBase::Aucun)
