@@ -9,6 +9,7 @@
 #include "core/papier/Diplome.h"
 #include "core/papier/PageClasse.h"
 #include "core/papier/Rapport.h"
+#include "core/platform/Compte.h"
 #include "ui/bilan/F_Bilan.h"
 #include "ui/classe/F_Classe.h"
 #include "ui/platform/Ressources.h"
@@ -468,6 +469,37 @@ private slots:
         };
         QCOMPARE(cliquer(0), QStringList{"D_Imprimer"});
         QCOMPARE(cliquer(1), QStringList());
+    }
+
+    // Table 3 from 1 to 9 automatisé the day before, 10 x 3 twice fast: a
+    // run of table 3 from 1 to 10, each right in 1 s, makes it automatisé.
+    // Congratulated once, after the save, and its diploma printed; a save
+    // that leaves it so says nothing more.
+    void felicitations()
+    {
+        Fenetre p({Oui, Oui, Oui, Oui});
+        QList<Fait> avant;
+        for (int m = 1; m <= 9; ++m)
+            avant += Fois(3, {3, m, Issue::Essai1, 1, 20});
+        Enregistrer(avant + Fois(2, {3, 10, Issue::Essai1, 1, 20}), QDateTime(QDate(2026, 3, 13), QTime(17, 0), Qt::UTC));
+        QVERIFY(p.ouvrir());
+        p.jouer({3}, true, false, QStringList(10, "10:="));
+        const QString pdf = p.dossier.chemin() + "/diplome.pdf";
+        QCOMPARE(Dialogues([&] { p.cliquer("B_Enregistrer"); },
+                           {{"D_Imprimer", [&](QDialog* d) { ImprimerDans(d, pdf); }}}),
+                 QStringList{"D_Imprimer"});
+        QCOMPARE(boites(p.repondeur.vus).mid(1),
+                 QStringList{"Bravo ! | question | Bravo ! La table de 3 est automatisée.\n\nVeux-tu imprimer son "
+                             "diplôme ? | Non/Oui | défaut Oui, échap Non"});
+        QCOMPARE(Format(pdf), u"1 page, A4, paysage"_s);
+        VerifierTextes(Texte(pdf), {"Diplôme de la table de 3", NomDuCompte(), "le 14/03/2026",
+                                    "les 10 multiplications de la table de 3"});
+        QCOMPARE(p.texte("L_NbQuestionTotal"), QString());
+
+        p.jouer({3}, true, false, {"10:="});
+        p.cliquer("B_Enregistrer");
+        QCOMPARE(p.repondeur.vus.size(), 3);
+        QCOMPARE(Magasin::lignes().size(), 3);
     }
 
     // On the school's server (tests/ecole.sh), Wednesday 9 December: lea

@@ -11,6 +11,7 @@
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
+#include "ui/papier/Felicitations.h"
 #include "ui/viewer/F_Consulter.h"
 
 #include <QCheckBox>
@@ -24,10 +25,15 @@ Resultats F_Calkado::RemplirResultats() const
 
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
+    // The grid before the save tells the tables that the save makes automatisé.
+    const Lecture<Bilan> avant = BaseDonnées.LireBilan();
+    const QDateTime maintenant = horlogeUtilisee.maintenant();
     const ProblemeBase probleme =
-        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits,
-                                    MomentEnregistrement(horlogeUtilisee.maintenant()));
+        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits, MomentEnregistrement(maintenant));
     SignalerProbleme(this, BaseDonnées.Expliquer(probleme, siEchec));
+    if (probleme == ProblemeBase::Aucun && avant)
+        FeliciterTables(this, BaseDonnées, avant.valeur, entrainement.faits, maintenant.date(),
+                        O_1a12->isChecked() ? NbMultiplicateurs : MultMaxCourt);
     return probleme == ProblemeBase::Aucun;
 }
 
