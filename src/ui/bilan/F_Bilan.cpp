@@ -29,7 +29,7 @@ namespace {
 
 constexpr int LargeurColonne = 60;
 constexpr int HauteurLigne = 32;
-constexpr int LargeurEnTete = 96;
+constexpr int LargeurEnTete = 112;   // room for a diploma's rosette
 
 // The current cell is framed, not filled: its state's colour stays seen.
 class DelegueFait : public QStyledItemDelegate

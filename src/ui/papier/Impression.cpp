@@ -19,16 +19,19 @@
 
 namespace {
 
-// The preview on the printer chosen; true once it printed.
-bool Apercu(QWidget* parent, QPrinter& imprimante, const Document& document, const QString& titre)
+// The preview on the printer chosen, which may print from there: it draws
+// the pages on its own printer first, then on the real one.
+IssueImpression Apercu(QWidget* parent, QPrinter& imprimante, const Document& document, const QString& titre)
 {
     QPrintPreviewDialog apercu(&imprimante, parent);
     apercu.setObjectName(QStringLiteral("D_Apercu"));
     apercu.setWindowTitle(titre);
     bool reussi = true;
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
-                     [&](QPrinter* support) { reussi = document.Imprimer(*support) && reussi; });
-    return apercu.exec() == QDialog::Accepted;
+                     [&](QPrinter* support) { reussi = document.Imprimer(*support); });
+    if (apercu.exec() != QDialog::Accepted)
+        return IssueImpression::Annule;
+    return reussi ? IssueImpression::Imprime : IssueImpression::Echec;
 }
 
 // A button to the preview beside the dialog's own: it accepts the dialog, so
@@ -87,6 +90,6 @@ IssueImpression ImprimerDocument(QWidget* parent, QPrinter& imprimante, const Do
     if (dialogue.exec() != QDialog::Accepted)
         return IssueImpression::Annule;
     if (apercu)
-        return Apercu(parent, imprimante, document, titre) ? IssueImpression::Imprime : IssueImpression::Annule;
+        return Apercu(parent, imprimante, document, titre);
     return document.Imprimer(imprimante) ? IssueImpression::Imprime : IssueImpression::Echec;
 }
