@@ -188,6 +188,8 @@ private slots:
         QVERIFY(lu);
         const QString pdf = dossier.chemin() + "/bilan.pdf";
         QVERIFY(DocumentRapport(lu.valeur).EcrirePdf(pdf));
+        // A file that cannot be written is said so, for the window to tell.
+        QVERIFY(!DocumentRapport(lu.valeur).EcrirePdf(dossier.chemin() + "/absent/bilan.pdf"));
         magasin.Fermer();
         QCOMPARE(Empreinte(dossier.base()), avant);
         QCOMPARE(Format(pdf), u"1 page, A4, portrait"_s);
