@@ -19,13 +19,12 @@
 
 namespace {
 
-// The preview on the printer chosen, which may print from there: it draws
-// the pages on its own printer first, then on the real one.
-IssueImpression Apercu(QWidget* parent, QPrinter& imprimante, const Document& document, const QString& titre)
+// The preview on the printer chosen, under Qt's own title, which may print
+// from there: it draws the pages on its own printer first, then on the real one.
+IssueImpression Apercu(QWidget* parent, QPrinter& imprimante, const Document& document)
 {
     QPrintPreviewDialog apercu(&imprimante, parent);
     apercu.setObjectName(QStringLiteral("D_Apercu"));
-    apercu.setWindowTitle(titre);
     bool reussi = true;
     QObject::connect(&apercu, &QPrintPreviewDialog::paintRequested, &apercu,
                      [&](QPrinter* support) { reussi = document.Imprimer(*support); });
@@ -90,6 +89,6 @@ IssueImpression ImprimerDocument(QWidget* parent, QPrinter& imprimante, const Do
     if (dialogue.exec() != QDialog::Accepted)
         return IssueImpression::Annule;
     if (apercu)
-        return Apercu(parent, imprimante, document, titre);
+        return Apercu(parent, imprimante, document);
     return document.Imprimer(imprimante) ? IssueImpression::Imprime : IssueImpression::Echec;
 }
