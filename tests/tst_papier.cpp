@@ -393,7 +393,7 @@ private slots:
                            {{"D_Imprimer", [](QDialog* d) { d->findChild<QPushButton*>("B_Apercu")->click(); }},
                             {"D_Apercu", apercu}}),
                  (QStringList{"D_Imprimer", "D_Apercu"}));
-        QCOMPARE(vus.last(), u"Aperçu avant impression"_s);
+        QCOMPARE(vus.last(), u"Aperçu avant impression: Bilan de Léa Martin au 2026-12-10"_s);
         QCOMPARE(pages, 1);
         bilan.done(QDialog::Accepted);
         QCOMPARE(Empreinte(dossier.base()), avant);
