@@ -6,6 +6,7 @@
 // in use, the facts with their saved training, old stores, a store made
 // read-only, rows another program wrote. The store's verbs on the file and on
 // the school's server are tst_magasin's.
+#include "Dates.h"
 #include "Magasin.h"
 #include "Outils.h"
 #include "core/platform/ConnexionSqlite.h"
@@ -26,7 +27,7 @@ Resultats resultats(std::initializer_list<int> tables)
 {
     Resultats r{};
     for (const int table : tables)
-        r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
+        r[std::size_t(table - 2)] = {{table + 3, table, 2, 1, table * 10}, true, 1};
     return r;
 }
 

@@ -60,7 +60,7 @@ void Enregistrer(const char* eleve, const QList<Fait>& faits, const QDateTime& m
 {
     qputenv("PGUSER", eleve);
     MagasinResultats magasin(eleve);
-    QCOMPARE(magasin.EcrireResultats(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true), faits, moment),
+    QCOMPARE(magasin.EcrireResultats(ResultatsDesComptes(ComptesDesFaits(faits), true, true), faits, moment),
              ProblemeBase::Aucun);
 }
 
@@ -82,7 +82,7 @@ private slots:
     void droits()
     {
         DossierProgramme dossier;
-        const Resultats r = ResultatsDesCompteurs(CompteursDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true);
+        const Resultats r = ResultatsDesComptes(ComptesDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true);
         for (const char* eleve : {"lea", "zoe"}) {
             qputenv("PGUSER", eleve);
             MagasinResultats magasin(eleve);

@@ -74,7 +74,7 @@ QByteArray Empreinte(const QString& fichier)
 void Enregistrer(const QList<Fait>& faits, const QDateTime& moment, const QString& connexion = "essai")
 {
     MagasinResultats magasin(connexion);
-    QCOMPARE(magasin.EcrireResultats(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true), faits, moment),
+    QCOMPARE(magasin.EcrireResultats(ResultatsDesComptes(ComptesDesFaits(faits), true, true), faits, moment),
              ProblemeBase::Aucun);
 }
 
@@ -301,7 +301,7 @@ private slots:
         const QList<Fait> tom = {{7, 8, Issue::Reponse, 3, 250}, {6, 6, Issue::Essai2, 2, 80}};
         for (const auto& [nom, faits] : {std::pair{"lea", lea}, {"tom", tom}, {"zoe", QList<Fait>{}}}) {
             EleveClasse eleve{nom, "cm1a", faits.isEmpty() ? "" : "2026-12-08 16:30:00"};
-            eleve.Ajouter(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true));
+            eleve.Ajouter(ResultatsDesComptes(ComptesDesFaits(faits), true, true));
             classe.classe.eleves.append(eleve);
             LecturesRapport lu;
             lu.bilan.Ajouter(faits, QDate(2026, 12, 8));

@@ -89,7 +89,7 @@ void DessinerLegende(QPainter& p, const QRectF& place, const std::array<int, NbE
         p.drawRect(carre);
         DessinerSigne(p, EtatFait(etat), Signe(EtatFait(etat)), carre.adjusted(2, 2, -2, -2));
         Ecrire(p, QRectF(carre.right() + 4, place.top(), largeur - 16, place.height()),
-               Qt::AlignLeft | Qt::AlignVCenter, Textes::LegendeEtat(etat, parEtat[std::size_t(etat)]), Police(9));
+               Qt::AlignLeft | Qt::AlignVCenter, Textes::LegendeEtat(NomEtatFait(EtatFait(etat)), parEtat[std::size_t(etat)]), Police(9));
     }
 }
 
@@ -136,7 +136,7 @@ void DessinerAReviser(QPainter& p, const QRectF& place, const QList<FaitAReviser
         const QRectF ligne(place.left(), haut + qreal(i) * HauteurLigneFait, place.width(), HauteurLigneFait);
         DessinerSigne(p, f.etat, Signe(f.etat), QRectF(ligne.left(), ligne.center().y() - 4, 8, 8));
         Ecrire(p, ligne.adjusted(12, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-               Textes::FaitAReviser(f.multiplicateur, f.livret, NomEtat(f.etat)), Police(9));
+               Textes::FaitAReviser(f.multiplicateur, f.livret, NomEtatFait(f.etat)), Police(9));
     }
 }
 

@@ -48,11 +48,6 @@ QFont PoliceTitre(int points)
     return police;
 }
 
-QString NomEtat(EtatFait etat)
-{
-    return Textes::EtatsFait.value(int(etat));
-}
-
 QColor Fond(EtatFait etat)
 {
     switch (etat) {

@@ -36,9 +36,6 @@ inline const QColor Discret(0x55, 0x55, 0x55);    // notes and the foot of the p
 inline const QColor Trait(0x99, 0x99, 0x99);      // the cells' borders
 inline const QColor Ligne(0xEE, 0xEE, 0xEE);      // every other row of a table
 
-// A state in words: "jamais vu", "à revoir"...
-QString NomEtat(EtatFait etat);
-
 // A state's pale fill, and the colour of its sign.
 QColor Fond(EtatFait etat);
 QColor Signe(EtatFait etat);
