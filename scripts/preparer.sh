@@ -13,10 +13,11 @@ construction=${1:-build}
 shift || true
 
 # dpkg-dev and file make the Debian package (dpkg-buildflags, dpkg-shlibdeps);
-# Qt's PostgreSQL driver reaches the school's server.
+# Qt's PostgreSQL driver reaches the school's server, with libpq's own
+# headers for what the driver does not tell.
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-         libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n dpkg-dev file)
+         libqt6sql6-sqlite libqt6sql6-psql libpq-dev qt6-translations-l10n dpkg-dev file)
 # The tests: a real X server, the tools that make and judge the Debian package
 # and the sources' licences, clang for the fuzz targets, the X libraries the
 # benchmarks watch the display with, and GTK's platform theme with a bus for

@@ -87,7 +87,7 @@ DossierProgramme::DossierProgramme(bool avecProgramme, bool avecBase)
             qFatal("Impossible d'écrire la configuration");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.filePath(QStringLiteral("configuration"))));
         if (avecBase)
-            Magasin::executer({QStringLiteral("DELETE FROM %T"), QStringLiteral("DELETE FROM %F")});
+            Magasin::vider();
     }
 }
 

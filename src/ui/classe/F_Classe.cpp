@@ -149,6 +149,7 @@ bool F_Classe::Form_Load()
                                Textes::ClassePasEnseignant(enseignant.valeur.compte)});
         return false;
     }
+    L_Titre_Principal->setTextFormat(Qt::PlainText);   // the classes' names as written, whatever they hold
     L_Titre_Principal->setText(Textes::TitreClasse(enseignant.valeur.classes));
     if (!Charger(Textes::BaseClasseDemarrage))
         return false;
