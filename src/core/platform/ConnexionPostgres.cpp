@@ -78,6 +78,10 @@ QString EtatConnexion(const ConfigurationServeur& c)
     }
     if (etat == PGRES_POLLING_OK)
         return QStringLiteral("00000");
+    // The server asked for a password that the user does not have (none in
+    // their ~/.pgpass): libpq gave up without asking the server more.
+    if (PQconnectionNeedsPassword(essai.get()))
+        return QStringLiteral("28P01");
     // "FATAL:  28P01" in the server's language for its severity; the code last.
     static const QRegularExpression code(QStringLiteral(R"(:\s+([0-9A-Z]{5})\s*$)"));
     return code.match(QString::fromUtf8(PQerrorMessage(essai.get())).trimmed()).captured(1);

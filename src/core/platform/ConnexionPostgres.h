@@ -20,7 +20,7 @@ public:
     // The time limits of every statement: a lock waited for a moment at a
     // first try (AttenteMs at the second), and a statement.
     static constexpr int MomentVerrouMs = 200;
-    static constexpr int LimiteInstructionMs = 4000;
+    static constexpr int LimiteInstructionMs = 3500;
 
     ConnexionPostgres(QString nomConnexion, ConfigurationServeur configuration, Verification controle);
     ~ConnexionPostgres() override;

@@ -101,12 +101,13 @@ FROM (SELECT 1) AS u LEFT JOIN calkado_classes_enseignees() AS c("Classe") ON TR
 ORDER BY 2
 )");
 
-// The rows and facts that a real Calkado writes, up to the server's day after
-// tomorrow: anything else (kept from before the server's rules, or from a
-// clock far ahead) is not shown. %1 is the table's alias.
+// The rows and facts that a real Calkado writes, dated before the day given
+// (the day after tomorrow, for the clocks that run ahead): anything else,
+// kept from before the server had its rules or from a clock far ahead, is
+// not shown. %1 is the table's alias, %2 the day's parameter.
 const QString LignePossible = QStringLiteral(R"(
 %1."DateHeure" ~ '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$'
-AND %1."DateHeure" BETWEEN '1970' AND to_char(CURRENT_DATE + 2, 'YYYY-MM-DD')
+AND %1."DateHeure" BETWEEN '1970' AND %2
 AND %1."NumLivret" BETWEEN 2 AND 12 AND %1."Multiplicateur1a12" IN (0, 1) AND %1."Aléatoire" IN (0, 1)
 AND %1."NbQuestionParLivret" >= 1 AND %1."NbQuestionEssai1" >= 0 AND %1."NbQuestionEssai2" >= 0
 AND %1."NbQuestionRéponse" >= 0 AND %1."TempsTotalEssai1" >= 0
@@ -114,7 +115,7 @@ AND %1."NbQuestionEssai1"::bigint + %1."NbQuestionEssai2" + %1."NbQuestionRépon
 )");
 const QString FaitPossible = QStringLiteral(R"(
 "DateHeure" ~ '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$'
-AND "DateHeure" BETWEEN '1970' AND to_char(CURRENT_DATE + 2, 'YYYY-MM-DD')
+AND "DateHeure" BETWEEN '1970' AND CAST(? AS TEXT)
 AND "Issue" BETWEEN 1 AND 3 AND "Dixiemes" >= 0
 )");
 
@@ -131,7 +132,8 @@ SELECT e."Eleve", e."Classes", (SELECT MAX(d."DateHeure") FROM "TCalkado" AS d W
 FROM "Eleves" AS e
 LEFT JOIN "TCalkado" AS t ON t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
 ORDER BY e."Classes", e."Eleve", t."DateHeure", t."Id"
-)").arg(LignePossible.arg(QStringLiteral("d")), LignePossible.arg(QStringLiteral("t")));
+)").arg(LignePossible.arg(QStringLiteral("d"), QStringLiteral("CAST(? AS TEXT)")),
+        LignePossible.arg(QStringLiteral("t"), QStringLiteral("CAST(? AS TEXT)")));
 
 // The last settlings of every fact of each of their pupils, each fact's
 // straight from its index, oldest first.
@@ -195,6 +197,12 @@ SELECT e."Id", e."DateHeure", CASE WHEN e."Id" = (SELECT "Id" FROM "Choisi") THE
 FROM "Entrainements" AS e LEFT JOIN "Lignes" AS l ON l."DateHeure" = e."DateHeure" AND l."Rang" = 1
 ORDER BY e."Id"
 )");
+
+// The stored dates and times before the day after tomorrow.
+QString Surlendemain(const QDate& aujourdhui)
+{
+    return TexteBase(QDateTime(aujourdhui.addDays(2), QTime(0, 0), Qt::UTC));
+}
 
 // The statement for the pupil's own rows, where %1 stands.
 QString PourEleve(const QString& sql, const Connexion& connexion)
@@ -609,11 +617,13 @@ Lecture<Enseignant> MagasinResultats::LireEnseignant()
     return {enseignant, ProblemeBase::Aucun};
 }
 
-Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis)
+Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis, const QDate& aujourdhui)
 {
     QSqlQuery requete;
     const QVariant debut = depuis.isValid() ? QVariant(TexteBase(QDateTime(depuis, QTime(0, 0), Qt::UTC))) : QVariant();
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlClasse, {debut}); probleme != ProblemeBase::Aucun)
+    const QString fin = Surlendemain(aujourdhui);
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlClasse, {fin, debut, fin});
+        probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<EleveClasse> eleves;
     QString date;   // of the saved training being read
@@ -638,12 +648,13 @@ Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis)
     return {eleves, ProblemeBase::Aucun};
 }
 
-Lecture<QList<Bilan>> MagasinResultats::LireBilansClasse()
+Lecture<QList<Bilan>> MagasinResultats::LireBilansClasse(const QDate& aujourdhui)
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme = connexion->Executer(
             requete, SqlFaitsClasse,
-            {PremierLivret, PremierLivret + NbLivrets - 1, NbMultiplicateurs, HistoireFait::Gardes});
+            {PremierLivret, PremierLivret + NbLivrets - 1, NbMultiplicateurs, Surlendemain(aujourdhui),
+             HistoireFait::Gardes});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<Bilan> bilans;
