@@ -13,6 +13,7 @@
 #include "core/results/DateHeure.h"
 #include "core/results/MagasinResultats.h"
 #include "ui/classe/F_Classe.h"
+#include "ui/classe/ModeleClasse.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,6 +51,10 @@ QString LigneFait(const QString& valeurs)
 QString cellule(const QTableView* vue, int ligne, int colonne, int role = Qt::DisplayRole)
 {
     return vue->model()->index(ligne, colonne).data(role).toString();
+}
+QString cellule(const ModeleClasse& modele, int colonne, int role = Qt::DisplayRole)
+{
+    return modele.index(0, colonne).data(role).toString();
 }
 
 // A tooltip as Qt shows it: rich text when it looks like it.
@@ -361,6 +366,19 @@ private slots:
 
         verifierBilanEleve(eleves);
         verifierExport(f, dossier, repondeur);
+    }
+
+    // The view shows the names of pupils and classes as written, never as
+    // markup, and no date where there is none.
+    void textesEnClair()
+    {
+        ModeleClasse modele;
+        modele.Afficher({{"<b>lea</b>", "<i>cm1a</i>", "<img src='file:///etc/passwd'>", {}}});
+        const auto bulle = [&](int colonne) { return Affiche(cellule(modele, colonne, Qt::ToolTipRole)); };
+        QCOMPARE(bulle(0), u"<b>lea</b>"_s);
+        QCOMPARE(bulle(1), u"<i>cm1a</i>"_s);
+        QCOMPARE(bulle(2) + cellule(modele, 2), QString());
+        QCOMPARE(bulle(8), u"<b>lea</b>, table de 7 : aucune question"_s);
     }
 
     // Not for a pupil, nor without the school's server.

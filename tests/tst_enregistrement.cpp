@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QSemaphore>
+#include <QTemporaryDir>
 #include <QSqlQuery>
 #include <optional>
 #include <thread>
@@ -252,8 +253,9 @@ private slots:
         QCOMPARE(Magasin::lignes(), enregistrees({"1|1|7|1|1|12000|0|0"}));
     }
 
-    // A store unusable at start-up (missing, a text file or a link that loops in its place) is
-    // told once as the window comes up; the child trains all the same, and a
+    // A store unusable at start-up (missing, a text file or a link that loops in its place, a
+    // store of a version no Calkado writes or with a table of another program where the
+    // facts go) is told once as the window comes up; the child trains all the same, and a
     // save or a consultation tells it again, never making or writing it. At a
     // save, a fault writes no row and keeps the results on screen; only a
     // store held by another program is waited for. The cause gone, saving works.
@@ -263,6 +265,8 @@ private slots:
         QTest::newRow("absent") << "introuvable";
         QTest::newRow("fichier texte") << "n'est pas un fichier de résultats";
         QTest::newRow("lien qui boucle") << "ne peut pas être lu";
+        QTest::newRow("version négative") << "n'est pas un fichier de résultats";
+        QTest::newRow("TFait étranger") << "n'est pas un fichier de résultats";
         QTest::newRow("lecture seule") << "lecture seule";
         QTest::newRow("bloqué") << "bloqué par un autre programme";
         QTest::newRow("disque plein") << "disque est plein";
@@ -272,13 +276,20 @@ private slots:
     {
         QFETCH(QString, cause);
         const QString panne = QTest::currentDataTag();
-        const bool demarrage = QStringList{"absent", "fichier texte", "lien qui boucle"}.contains(panne);
+        const bool demarrage =
+            QStringList{"absent", "fichier texte", "lien qui boucle", "version négative", "TFait étranger"}.contains(panne);
         Fenetre p({Oui}, !demarrage);
         p.hasard.suite = questions({{2, 1}, {3, 2}, {4, 3}});
         if (QFile texte(Magasin::Fichier); panne == "fichier texte")
             QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
         else if (panne == "lien qui boucle")
             QVERIFY(QFile::link(Magasin::Fichier, Magasin::Fichier));
+        else if (panne == "version négative" || panne == "TFait étranger") {
+            QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
+            Magasin::executer(panne == "version négative" ? QStringList{"PRAGMA user_version = -1"}
+                                                           : QStringList{"DROP TABLE %F", "CREATE TABLE %F (\"x\" TEXT)",
+                                                                         "PRAGMA user_version = 0"});
+        }
         const auto contenu = [] {
             QFile f(Magasin::Fichier);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
@@ -337,6 +348,28 @@ private slots:
         QCOMPARE(Magasin::lignes(), (demarrage ? QStringList() : QStringList{Ancienne})
                                         + enregistrees({"1|1|3|1|1|5|0|0", "1|1|7|1|1|6|0|0", "1|1|9|1|1|7|0|0"}));
         verifierEfface(p, "1-12 ; aléatoire");
+    }
+
+    // A configuration file that cannot be understood is told once as the
+    // window comes up, and again by a save, which writes nothing anywhere.
+    void configurationIncomprise()
+    {
+        QTemporaryDir systeme;
+        QFile configuration(systeme.filePath("calkado.conf"));
+        QVERIFY(configuration.open(QIODevice::WriteOnly) && configuration.write("[serveur]\nport=abc\n") > 0);
+        configuration.close();
+        qputenv("CALKADO_CONFIGURATION_SYSTEME", QFile::encodeName(configuration.fileName()));
+        Fenetre p({Oui});
+        qunsetenv("CALKADO_CONFIGURATION_SYSTEME");
+        p.hasard.suite = questions({{2, 1}});
+        QVERIFY(p.ouvrir());
+        QCOMPARE(p.repondeur.vus.size(), 1);
+        verifierPanne(p.repondeur.vus[0], {configuration.fileName(), "le port « abc »"});
+        p.jouer({3}, false, true, {"5:="});
+        p.cliquer("B_Enregistrer");
+        QCOMPARE(p.repondeur.vus.size(), 3);
+        verifierPanne(p.repondeur.vus[2], {configuration.fileName(), NonEnregistres});
+        QVERIFY(Magasin::lignes().isEmpty());
     }
 };
 

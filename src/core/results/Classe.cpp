@@ -115,7 +115,8 @@ QByteArray CsvClasse(const QList<EleveClasse>& eleves, const QDate& depuis)
     QString texte = Ligne(Textes::ColonnesCsv);
     const QString debut = depuis.isValid() ? TexteJour(depuis, francais) : QString();
     for (const EleveClasse& e : eleves) {
-        const QString dernier = e.dernier.isEmpty() ? QString() : ElementListe(e.dernier, francais);
+        const QDateTime moment = LireTexteBase(e.dernier);   // what is not a date is left out
+        const QString dernier = moment.isValid() ? TexteDateHeure(moment, francais) : QString();
         for (int i = 0; i < NbLivrets; ++i) {
             const TotauxResultats& t = e.livrets[std::size_t(i)];
             const std::optional<double> temps = TempsMoyen(t.temps, t.essai1);

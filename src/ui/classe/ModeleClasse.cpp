@@ -43,7 +43,9 @@ QString ModeleClasse::detail(const EleveClasse& eleve, int colonne) const
 {
     if (colonne >= PremiereColonneLivret)
         return DetailCelluleClasse(eleve, colonne - PremiereColonneLivret + PremierLivret);
-    return colonne == 2 && !eleve.dernier.isEmpty() ? ElementListe(eleve.dernier) : texte(eleve, colonne);
+    // A last saved training is shown with its time; what is not a date, not at all.
+    const QDateTime dernier = LireTexteBase(eleve.dernier);
+    return colonne == 2 && dernier.isValid() ? TexteDateHeure(dernier) : texte(eleve, colonne);
 }
 
 QVariant ModeleClasse::data(const QModelIndex& index, int role) const
