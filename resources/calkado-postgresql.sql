@@ -299,10 +299,12 @@ BEGIN
                                          'enseignant_lecture'] LOOP
             EXECUTE format('DROP POLICY IF EXISTS %I ON public.%I', politique, t);
         END LOOP;
+        -- the pupil's name as text of the column's collation (a name's is
+        -- "C"), so that the index on the pupil answers
         EXECUTE format('CREATE POLICY eleve_lecture ON public.%I FOR SELECT TO calkado_eleves '
-                       'USING ("Eleve" = session_user)', t);
+                       'USING ("Eleve" = CAST(session_user AS text) COLLATE "default")', t);
         EXECUTE format('CREATE POLICY eleve_ajout ON public.%I FOR INSERT TO calkado_eleves '
-                       'WITH CHECK ("Eleve" = session_user)', t);
+                       'WITH CHECK ("Eleve" = CAST(session_user AS text) COLLATE "default")', t);
         EXECUTE format('CREATE POLICY enseignant_lecture ON public.%I FOR SELECT TO calkado_enseignants '
                        'USING ("Eleve" IN (SELECT l."Eleve" FROM public.calkado_eleves_lisibles() AS l))', t);
         EXECUTE format('REVOKE ALL ON public.%I FROM PUBLIC, calkado_eleves, calkado_enseignants', t);

@@ -4,8 +4,9 @@
 
 # Builds the program and its benchmarks in Release mode, then prints the
 # table of figures (on a virtual X display of 1280 x 1024). Steps may be
-# named: démarrage réponses visionneuse chronomètre classe. The class's
-# step runs on a PostgreSQL server made for it, as the tests' is.
+# named: démarrage réponses visionneuse chronomètre classe année. The
+# school's steps (classe, année) run on a PostgreSQL server made for them, as
+# the tests' is.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 cd "$racine"
@@ -14,11 +15,14 @@ export CALKADO_TESTS=1
 scripts/preparer.sh build-mesures -DCMAKE_BUILD_TYPE=Release -DCALKADO_MESURES=ON
 mesures=(xvfb-run -a -s "-screen 0 1280x1024x24" build-mesures/calkado-mesures)
 etapes=("$@")
-[ ${#etapes[@]} -gt 0 ] || etapes=(démarrage réponses visionneuse chronomètre classe)
+[ ${#etapes[@]} -gt 0 ] || etapes=(démarrage réponses visionneuse chronomètre classe année)
 locales=()
-classe=0
+ecole=()
 for e in "${etapes[@]}"; do
-    if [ "$e" = classe ]; then classe=1; else locales+=("$e"); fi
+    case "$e" in
+        classe|année) ecole+=("$e") ;;
+        *) locales+=("$e") ;;
+    esac
 done
 [ ${#locales[@]} -eq 0 ] || "${mesures[@]}" "${locales[@]}"
-[ $classe -eq 0 ] || tests/ecole.sh resources/calkado-postgresql.sql "${mesures[@]}" classe
+[ ${#ecole[@]} -eq 0 ] || tests/ecole.sh resources/calkado-postgresql.sql "${mesures[@]}" "${ecole[@]}"

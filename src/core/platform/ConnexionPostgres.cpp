@@ -119,9 +119,10 @@ ProblemeBase ConnexionPostgres::Connecter(const QString& nomQt)
     // A server that accepts and never answers is given up; a network cut
     // while a statement runs is noticed within seconds (keepalives, and the
     // time unacknowledged data may wait); a lock or a statement that would
-    // hold the window longer is cancelled by the server itself.
+    // hold the window longer is cancelled by the server itself. The queries
+    // are small: compiling them (JIT) would take longer than running them.
     QString options = QStringLiteral("connect_timeout=%1;keepalives_idle=2;keepalives_interval=1;keepalives_count=2;"
-                                     "tcp_user_timeout=%2;options='-c lock_timeout=%3 -c statement_timeout=%4'")
+                                     "tcp_user_timeout=%2;options='-c lock_timeout=%3 -c statement_timeout=%4 -c jit=off'")
                           .arg(DelaiConnexionS)
                           .arg(LimiteInstructionMs)
                           .arg(MomentVerrouMs)

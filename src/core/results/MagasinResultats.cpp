@@ -80,9 +80,10 @@ WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ?
   AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
 )");
 
-// The pupil's own rows: on the school's server, the user's; a file holds one
-// child's only.
-const QString FiltreServeur = QStringLiteral(R"("Eleve" = SESSION_USER)");
+// The pupil's own rows: on the school's server, the user's (as text of the
+// column's collation: a name's is "C", which the index on the pupil would
+// not serve); a file holds one child's only.
+const QString FiltreServeur = QStringLiteral(R"("Eleve" = CAST(SESSION_USER AS TEXT) COLLATE "default")");
 const QString FiltreFichier = QStringLiteral("1 = 1");
 // A pupil's rows, as a teacher reads them.
 const QString FiltreEleve = QStringLiteral(R"("Eleve" = ?)");
@@ -121,16 +122,21 @@ AND "Issue" BETWEEN 1 AND 3 AND "Dixiemes" >= 0
 
 // Their pupils, each once, with the date of their last saved training, then
 // the rows of their saved trainings from the day given on, grouped by saved
-// training.
+// training; each pupil's straight from the index on the pupil (OFFSET 0
+// keeps the planner from joining the whole table instead).
 const QString SqlClasse = QStringLiteral(R"(
 WITH "Eleves" AS (
     SELECT "Eleve", string_agg("Classe", ', ' ORDER BY "Classe") AS "Classes"
     FROM calkado_eleves_lisibles() GROUP BY "Eleve")
-SELECT e."Eleve", e."Classes", (SELECT MAX(d."DateHeure") FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve" AND %1),
+SELECT e."Eleve", e."Classes", d."Dernier",
        t."DateHeure", t."NumLivret", t."Multiplicateur1a12", t."Aléatoire", t."NbQuestionParLivret",
        t."NbQuestionEssai1", t."TempsTotalEssai1", t."NbQuestionEssai2", t."NbQuestionRéponse"
 FROM "Eleves" AS e
-LEFT JOIN "TCalkado" AS t ON t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
+CROSS JOIN LATERAL (
+    SELECT MAX(d."DateHeure") AS "Dernier" FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve" AND %1) AS d
+LEFT JOIN LATERAL (
+    SELECT * FROM "TCalkado" AS t WHERE t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
+    OFFSET 0) AS t ON TRUE
 ORDER BY e."Classes", e."Eleve", t."DateHeure", t."Id"
 )").arg(LignePossible.arg(QStringLiteral("d"), QStringLiteral("CAST(? AS TEXT)")),
         LignePossible.arg(QStringLiteral("t"), QStringLiteral("CAST(? AS TEXT)")));
