@@ -149,7 +149,11 @@ void MesurerAnnee(Rapport& rapport)
     }
     DossierProgramme dossier;
     PreparerComptes(dossier.chemin());
-    Administrer({SqlAnnee, QStringLiteral("VACUUM ANALYZE")});
+    // A server that has its year already (this step run again on it) keeps it.
+    QStringList rempli;
+    Administrer({QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "Eleve" = 'eleve299'))")}, &rempli);
+    if (rempli != QStringList{QStringLiteral("true")})
+        Administrer({SqlAnnee, QStringLiteral("VACUUM ANALYZE")});
     Figures f;
     MesurerEleve(f);
     MesurerEnseignant(f);

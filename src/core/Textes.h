@@ -263,52 +263,26 @@ inline const QString BaseDisquePlein = QStringLiteral(
 inline const QString EntrainementIntrouvable = QStringLiteral(
     "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
     "sans doute supprimé.");
-// The same faults of the school's server, the server named.
-inline QString ServeurAbsent(const QString& serveur)
-{
-    return QStringLiteral("Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé.")
-        .arg(serveur);
-}
-inline QString ServeurInaccessible(const QString& serveur)
-{
-    return QStringLiteral("Le serveur des résultats (%1) refuse ce compte : il n'y est pas connu, son mot de passe "
-                          "n'est pas le bon, ou il n'y a pas les droits de Calkado.")
-        .arg(serveur);
-}
-inline QString ServeurPasUneBase(const QString& serveur)
-{
-    return QStringLiteral("La base du serveur des résultats (%1) n'existe pas, ou n'est pas une base de Calkado à "
-                          "jour : le script d'installation de l'école n'y a pas été passé.")
-        .arg(serveur);
-}
-inline QString ServeurLectureSeule(const QString& serveur)
-{
-    return QStringLiteral("Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit.")
-        .arg(serveur);
-}
-inline QString ServeurOccupe(const QString& serveur)
-{
-    return QStringLiteral("Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment.")
-        .arg(serveur);
-}
-inline QString ServeurDisquePlein(const QString& serveur)
-{
-    return QStringLiteral("Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école.")
-        .arg(serveur);
-}
-inline QString ServeurEntrainementIntrouvable(const QString& serveur)
-{
-    return QStringLiteral("Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été "
-                          "supprimé ailleurs.")
-        .arg(serveur);
-}
-inline QString ServeurRefuse(const QString& serveur)
-{
-    return QStringLiteral("Le serveur des résultats (%1) refuse ces résultats : ils ne sont pas de ceux qu'écrit "
-                          "Calkado, ou ce compte en a déjà enregistré aujourd'hui bien plus qu'un élève. Prévenez "
-                          "l'administrateur de l'école.")
-        .arg(serveur);
-}
+// The same faults of the school's server, where %1 names it.
+inline const QString ServeurAbsent = QStringLiteral(
+    "Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé.");
+inline const QString ServeurInaccessible = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ce compte : il n'y est pas connu, son mot de passe n'est pas le bon, "
+    "ou il n'y a pas les droits de Calkado.");
+inline const QString ServeurPasUneBase = QStringLiteral(
+    "La base du serveur des résultats (%1) n'existe pas, ou n'est pas une base de Calkado à jour : le script "
+    "d'installation de l'école n'y a pas été passé.");
+inline const QString ServeurLectureSeule = QStringLiteral(
+    "Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit.");
+inline const QString ServeurOccupe = QStringLiteral(
+    "Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment.");
+inline const QString ServeurDisquePlein = QStringLiteral(
+    "Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école.");
+inline const QString ServeurEntrainementIntrouvable = QStringLiteral(
+    "Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été supprimé ailleurs.");
+inline const QString ServeurRefuse = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ces résultats : ils ne sont pas de ceux qu'écrit Calkado, ou ce compte "
+    "en a déjà enregistré aujourd'hui bien plus qu'un élève. Prévenez l'administrateur de l'école.");
 // The configuration file that names the server, when it cannot be read or
 // understood: the file, then why.
 inline QString ConfigurationIncomprise(const QString& fichier, const QString& raison)

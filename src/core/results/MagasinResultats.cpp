@@ -112,6 +112,7 @@ AND %1."DateHeure" BETWEEN '1970' AND %2
 AND %1."NumLivret" BETWEEN 2 AND 12 AND %1."Multiplicateur1a12" IN (0, 1) AND %1."Aléatoire" IN (0, 1)
 AND %1."NbQuestionParLivret" >= 1 AND %1."NbQuestionEssai1" >= 0 AND %1."NbQuestionEssai2" >= 0
 AND %1."NbQuestionRéponse" >= 0 AND %1."TempsTotalEssai1" >= 0
+AND (%1."NbQuestionEssai1" > 0 OR %1."TempsTotalEssai1" = 0)
 AND %1."NbQuestionEssai1"::bigint + %1."NbQuestionEssai2" + %1."NbQuestionRéponse" = %1."NbQuestionParLivret"
 )");
 const QString FaitPossible = QStringLiteral(R"(
@@ -120,24 +121,29 @@ AND "DateHeure" BETWEEN '1970' AND CAST(? AS TEXT)
 AND "Issue" BETWEEN 1 AND 3 AND "Dixiemes" >= 0
 )");
 
-// Their pupils, each once, with the date of their last saved training, then
-// the rows of their saved trainings from the day given on, grouped by saved
-// training; each pupil's straight from the index on the pupil (OFFSET 0
-// keeps the planner from joining the whole table instead).
+// Their pupils, each once, with the date of their last saved training and
+// the sums, table by table, of their saved trainings from the day given on
+// (when two rows of one saved training carry the same table, the one added
+// later counts), in the columns LireLigne reads; each pupil's rows straight
+// from the index on the pupil, summed by the server.
 const QString SqlClasse = QStringLiteral(R"(
 WITH "Eleves" AS (
     SELECT "Eleve", string_agg("Classe", ', ' ORDER BY "Classe") AS "Classes"
     FROM calkado_eleves_lisibles() GROUP BY "Eleve")
-SELECT e."Eleve", e."Classes", d."Dernier",
-       t."DateHeure", t."NumLivret", t."Multiplicateur1a12", t."Aléatoire", t."NbQuestionParLivret",
-       t."NbQuestionEssai1", t."TempsTotalEssai1", t."NbQuestionEssai2", t."NbQuestionRéponse"
+SELECT e."Eleve", e."Classes", d."Dernier", s."NumLivret", 0, 0, s."Questions", s."Essai1", s."Temps", s."Essai2",
+       s."Reponse"
 FROM "Eleves" AS e
 CROSS JOIN LATERAL (
     SELECT MAX(d."DateHeure") AS "Dernier" FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve" AND %1) AS d
 LEFT JOIN LATERAL (
-    SELECT * FROM "TCalkado" AS t WHERE t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
-    OFFSET 0) AS t ON TRUE
-ORDER BY e."Classes", e."Eleve", t."DateHeure", t."Id"
+    SELECT r."NumLivret", SUM(r."NbQuestionParLivret") AS "Questions", SUM(r."NbQuestionEssai1") AS "Essai1",
+           SUM(r."TempsTotalEssai1") AS "Temps", SUM(r."NbQuestionEssai2") AS "Essai2",
+           SUM(r."NbQuestionRéponse") AS "Reponse"
+    FROM (SELECT DISTINCT ON (t."DateHeure", t."NumLivret") t.*
+          FROM "TCalkado" AS t WHERE t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
+          ORDER BY t."DateHeure", t."NumLivret", t."Id" DESC) AS r
+    GROUP BY r."NumLivret") AS s ON TRUE
+ORDER BY e."Classes", e."Eleve", s."NumLivret"
 )").arg(LignePossible.arg(QStringLiteral("d"), QStringLiteral("CAST(? AS TEXT)")),
         LignePossible.arg(QStringLiteral("t"), QStringLiteral("CAST(? AS TEXT)")));
 
@@ -282,21 +288,21 @@ QString CauseFichier(ProblemeBase probleme)
 // What went wrong with the school's server, or with the file that names it.
 QString CauseServeur(ProblemeBase probleme, const ConfigurationServeur& configuration)
 {
-    const QString serveur = configuration.description();
+    const QString* cause = &Textes::ServeurInaccessible;
     switch (probleme) {
     case ProblemeBase::Aucun: return {};
-    case ProblemeBase::Absent: return Textes::ServeurAbsent(serveur);
-    case ProblemeBase::Inaccessible: return Textes::ServeurInaccessible(serveur);
-    case ProblemeBase::PasUneBase: return Textes::ServeurPasUneBase(serveur);
-    case ProblemeBase::LectureSeule: return Textes::ServeurLectureSeule(serveur);
-    case ProblemeBase::Verrouille: return Textes::ServeurOccupe(serveur);
-    case ProblemeBase::DisquePlein: return Textes::ServeurDisquePlein(serveur);
-    case ProblemeBase::Introuvable: return Textes::ServeurEntrainementIntrouvable(serveur);
-    case ProblemeBase::Refuse: return Textes::ServeurRefuse(serveur);
+    case ProblemeBase::Absent: cause = &Textes::ServeurAbsent; break;
+    case ProblemeBase::Inaccessible: cause = &Textes::ServeurInaccessible; break;
+    case ProblemeBase::PasUneBase: cause = &Textes::ServeurPasUneBase; break;
+    case ProblemeBase::LectureSeule: cause = &Textes::ServeurLectureSeule; break;
+    case ProblemeBase::Verrouille: cause = &Textes::ServeurOccupe; break;
+    case ProblemeBase::DisquePlein: cause = &Textes::ServeurDisquePlein; break;
+    case ProblemeBase::Introuvable: cause = &Textes::ServeurEntrainementIntrouvable; break;
+    case ProblemeBase::Refuse: cause = &Textes::ServeurRefuse; break;
     case ProblemeBase::Configuration:
         return Textes::ConfigurationIncomprise(configuration.fichierIllisible, configuration.raison);
     }
-    return Textes::ServeurInaccessible(serveur);
+    return cause->arg(configuration.description());
 }
 
 // The schema the program makes and brings stores up to.
@@ -632,23 +638,18 @@ Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis, co
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<EleveClasse> eleves;
-    QString date;   // of the saved training being read
-    Resultats resultats{};
+    Resultats resultats{};   // the sums of the pupil being read
     const auto finir = [&] {
-        if (!date.isEmpty())
+        if (!eleves.isEmpty())
             eleves.last().Ajouter(resultats);
         RazResultats(resultats);
-        date.clear();
     };
     while (requete.next()) {
         if (eleves.isEmpty() || eleves.constLast().eleve != requete.value(0).toString()) {
             finir();
             eleves.append({requete.value(0).toString(), requete.value(1).toString(), requete.value(2).toString()});
         }
-        if (requete.value(3).toString() != date)
-            finir();
-        date = requete.value(3).toString();
-        LireLigne(requete, 4, resultats);
+        LireLigne(requete, 3, resultats);
     }
     finir();
     return {eleves, ProblemeBase::Aucun};
