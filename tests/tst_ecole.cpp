@@ -128,7 +128,8 @@ private slots:
     // What each role gets of what it tries, with psql as anyone can: its own
     // rows for a pupil, its classes' pupils' for a teacher, and nothing else;
     // never a temporary object, a lock that holds the class, the class's
-    // composition, nor a row that Calkado would not write. With the
+    // composition, a row that Calkado would not write, nor more rows in a
+    // day than a child ever saves. With the
     // TEMPORARY right given all the same, nothing of it reaches the server's
     // functions.
     void attaques_data();
@@ -318,9 +319,10 @@ private slots:
     // Classes whose names share their first 60 bytes, each with a pupil and a
     // teacher: each teacher reads their own pupil only, and no role tells a
     // class. The administrator's commands run twice change nothing more, and
-    // refuse an account that is not of their kind or too long a name.
-    void nomsLongs_data();
-    void nomsLongs();
+    // refuse an account that is not of their kind or too long a name. Every
+    // function of the script runs with its own search path.
+    void administration_data();
+    void administration();
 
     // The teacher's view of the class on Wednesday 9 December: lea and tom
     // in cm1a, zoe in cm2 whom prof_a does not see.
@@ -533,6 +535,13 @@ void TestEcole::attaques_data()
     ligne("élève : 30 février", "'2026-02-30 10:00:00', 1, 1, 7, 2, 1, 10, 1, 0");
     ligne("élève : formule", "'=HYPERLINK(\"x\")', 1, 1, 7, 2, 1, 10, 1, 0");
     ligne("élève : HTML", "'<img src=\"file:///etc/passwd\">', 1, 1, 7, 2, 1, 10, 1, 0");
+    QTest::newRow("élève : 1 001 lignes en un jour") << "tom" << false
+        << uR"(INSERT INTO "TCalkado" ()"_s + Colonnes + ") SELECT " + juste + " FROM generate_series(1, 1001)"
+        << "refusé";
+    QTest::newRow("élève : 20 001 faits en un jour") << "tom" << false
+        << uR"(INSERT INTO "TFait" ()"_s + ColonnesFaits + ") SELECT '2026-12-02 10:00:00', 7, 3, 1, 1, 10 "
+           "FROM generate_series(1, 20001)"
+        << "refusé";
     fait("élève : multiplicateur 99", "'2026-12-02 10:00:00', 7, 99, 1, 1, 10");
     fait("élève : issue 7", "'2026-12-02 10:00:00', 7, 3, 7, 1, 10");
     fait("élève : essais impossibles", "'2026-12-02 10:00:00', 7, 3, 3, 1, 10");
@@ -636,7 +645,7 @@ void TestEcole::refus()
     QVERIFY2(magasin.Expliquer(probleme, {}).contains(message), qPrintable(magasin.Expliquer(probleme, {})));
 }
 
-void TestEcole::nomsLongs_data()
+void TestEcole::administration_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("attendu");
@@ -656,9 +665,12 @@ void TestEcole::nomsLongs_data()
     QTest::newRow("un nom de 64 octets") << "SELECT calkado_ajouter_eleve('cm1a', repeat('x', 64))" << "refusé";
     QTest::newRow("une classe sans nom") << "SELECT calkado_ajouter_eleve(' ', 'eleve_c')" << "refusé";
     QTest::newRow("aucun rôle de classe") << "SELECT COUNT(*) FROM pg_roles WHERE rolname LIKE '%é%'" << "0";
+    QTest::newRow("des fonctions à leur chemin") << "SELECT COUNT(*) FROM pg_proc WHERE proname LIKE 'calkado%' AND "
+                                                    "proconfig IS DISTINCT FROM '{\"search_path=pg_catalog, pg_temp\"}'"
+                                                 << "0";
 }
 
-void TestEcole::nomsLongs()
+void TestEcole::administration()
 {
     QFETCH(QString, sql);
     QFETCH(QString, attendu);

@@ -111,7 +111,10 @@ ProblemeBase Connexion::Executer(QSqlQuery& requete, const QString& sql, const Q
 {
     return Utiliser([&](QSqlDatabase& base) {
         requete = QSqlQuery(base);
-        requete.setForwardOnly(true);
+        // Qt's PostgreSQL driver reads a forward-only result row by row, each
+        // its own allocations: a server's result is read whole, a file's as
+        // it goes.
+        requete.setForwardOnly(!serveur());
         bool reussi = requete.prepare(sql);
         for (const QVariant& valeur : valeurs)
             requete.addBindValue(valeur);

@@ -105,10 +105,11 @@ ORDER BY 2
 // The rows and facts that a real Calkado writes, dated before the day given
 // (the day after tomorrow, for the clocks that run ahead): anything else,
 // kept from before the server had its rules or from a clock far ahead, is
-// not shown. %1 is the table's alias, %2 the day's parameter.
+// not shown. %1 is the table's alias, %2 the day's parameter. (The date's
+// length and range alone: its exact form, which the server's rules check
+// for every new row, would cost a pattern a row.)
 const QString LignePossible = QStringLiteral(R"(
-%1."DateHeure" ~ '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$'
-AND %1."DateHeure" BETWEEN '1970' AND %2
+LENGTH(%1."DateHeure") = 19 AND %1."DateHeure" BETWEEN '1970' AND %2
 AND %1."NumLivret" BETWEEN 2 AND 12 AND %1."Multiplicateur1a12" IN (0, 1) AND %1."Aléatoire" IN (0, 1)
 AND %1."NbQuestionParLivret" >= 1 AND %1."NbQuestionEssai1" >= 0 AND %1."NbQuestionEssai2" >= 0
 AND %1."NbQuestionRéponse" >= 0 AND %1."TempsTotalEssai1" >= 0
@@ -116,16 +117,14 @@ AND (%1."NbQuestionEssai1" > 0 OR %1."TempsTotalEssai1" = 0)
 AND %1."NbQuestionEssai1"::bigint + %1."NbQuestionEssai2" + %1."NbQuestionRéponse" = %1."NbQuestionParLivret"
 )");
 const QString FaitPossible = QStringLiteral(R"(
-"DateHeure" ~ '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$'
-AND "DateHeure" BETWEEN '1970' AND CAST(? AS TEXT)
+LENGTH("DateHeure") = 19 AND "DateHeure" BETWEEN '1970' AND CAST(? AS TEXT)
 AND "Issue" BETWEEN 1 AND 3 AND "Dixiemes" >= 0
 )");
 
 // Their pupils, each once, with the date of their last saved training and
-// the sums, table by table, of their saved trainings from the day given on
-// (when two rows of one saved training carry the same table, the one added
-// later counts), in the columns LireLigne reads; each pupil's rows straight
-// from the index on the pupil, summed by the server.
+// the sums, table by table, of their saved trainings from the day given on,
+// in the columns LireLigne reads; each pupil's rows straight from the index
+// on the pupil, summed by the server.
 const QString SqlClasse = QStringLiteral(R"(
 WITH "Eleves" AS (
     SELECT "Eleve", string_agg("Classe", ', ' ORDER BY "Classe") AS "Classes"
@@ -139,13 +138,11 @@ LEFT JOIN LATERAL (
     SELECT r."NumLivret", SUM(r."NbQuestionParLivret") AS "Questions", SUM(r."NbQuestionEssai1") AS "Essai1",
            SUM(r."TempsTotalEssai1") AS "Temps", SUM(r."NbQuestionEssai2") AS "Essai2",
            SUM(r."NbQuestionRéponse") AS "Reponse"
-    FROM (SELECT DISTINCT ON (t."DateHeure", t."NumLivret") t.*
-          FROM "TCalkado" AS t WHERE t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '') AND %2
-          ORDER BY t."DateHeure", t."NumLivret", t."Id" DESC) AS r
+    FROM "TCalkado" AS r WHERE r."Eleve" = e."Eleve" AND r."DateHeure" >= COALESCE(?, '') AND %2
     GROUP BY r."NumLivret") AS s ON TRUE
 ORDER BY e."Classes", e."Eleve", s."NumLivret"
 )").arg(LignePossible.arg(QStringLiteral("d"), QStringLiteral("CAST(? AS TEXT)")),
-        LignePossible.arg(QStringLiteral("t"), QStringLiteral("CAST(? AS TEXT)")));
+        LignePossible.arg(QStringLiteral("r"), QStringLiteral("CAST(? AS TEXT)")));
 
 // The last settlings of every fact of each of their pupils, each fact's
 // straight from its index, oldest first.
