@@ -5,6 +5,7 @@
 #include "ui/classe/F_Classe.h"
 #include "ui/mainwindow/F_Calkado.h"
 #include "ui/platform/Ressources.h"
+#include "ui/platform/StyleContraste.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.calkado.calkado"));
     ChargerPolices();
     ChargerTraductionsQt();
+    InstallerStyle();
     // The start-up checks end the program at once when it cannot run here.
     return demande.classe ? Ouvrir<F_Classe>() : Ouvrir<F_Calkado>();
 }

@@ -7,6 +7,7 @@
 #include "core/Textes.h"
 #include "core/platform/ConnexionSqlite.h"
 #include "ui/platform/Ressources.h"
+#include "ui/platform/StyleContraste.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -111,5 +112,6 @@ void PreparerFenetres(const char* fuseau)
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     ChargerPolices();
+    InstallerStyle();
     qputenv("TZ", fuseau);
 }

@@ -79,6 +79,6 @@ private:
 void EcrireConfiguration(const QString& texte);
 
 // For a test program that shows windows: French as the machine's language,
-// the fonts shipped with the program, and the time zone given (a POSIX rule,
+// the fonts shipped with the program, its style, and the time zone given (a POSIX rule,
 // which needs no time zone database), whatever this machine uses.
 void PreparerFenetres(const char* fuseau = "CET-1CEST,M3.5.0,M10.5.0/3");

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::array<int, 6> JoursParBoite = {0, 1, 3, 7, 14, 30};
 constexpr int BoiteMax = 5;
-constexpr int Automatique = 30;   // tenths of a second
 constexpr int SerieAcquise = 3;
 
 int Index(int livret, int multiplicateur)
@@ -50,7 +49,7 @@ SituationFait Evaluer(const HistoireFait& histoire)
     bool rapides = true;
     for (auto r = premier; r != histoire.derniers.cend(); ++r) {
         dixiemes += r->dixiemes;
-        rapides = rapides && r->dixiemes <= Automatique;
+        rapides = rapides && r->dixiemes <= DixiemesAutomatique;
     }
     s.tempsMoyen = TempsMoyen(dixiemes, histoire.derniers.cend() - premier);
     s.etat = s.serie < SerieAcquise ? EtatFait::EnCours : rapides ? EtatFait::Automatise : EtatFait::Acquis;

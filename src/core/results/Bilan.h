@@ -18,7 +18,6 @@
 #include <array>
 #include <optional>
 
-inline constexpr int NbMultiplicateurs = 12;
 inline constexpr int NbFaits = NbLivrets * NbMultiplicateurs;
 
 enum class EtatFait {

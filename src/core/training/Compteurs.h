@@ -11,6 +11,7 @@
 
 inline constexpr int NbLivrets = 11;
 inline constexpr int PremierLivret = 2;
+inline constexpr int NbMultiplicateurs = 12;   // multipliers 1 to 12
 
 // Which of the tables 2 to 12 are ticked, by table index.
 using Coches = std::array<bool, NbLivrets>;

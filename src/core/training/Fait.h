@@ -20,6 +20,9 @@ struct Question
     bool operator==(const Question&) const = default;
 };
 
+// A right first try within this time, in tenths of a second, is automatic.
+inline constexpr qint32 DixiemesAutomatique = 30;
+
 // How a question was settled; the values are those the results file keeps.
 enum class Issue {
     Essai1 = 1,    // right at the first try

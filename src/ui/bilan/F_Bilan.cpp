@@ -75,6 +75,7 @@ void F_Bilan::CreerControles()
     T_Faits->setFont(Police(12));
     T_Faits->setSelectionMode(QAbstractItemView::SingleSelection);
     T_Faits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    T_Faits->setTabKeyNavigation(false);   // the arrows go from cell to cell, Tab to « Fermer »
     T_Faits->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     T_Faits->horizontalHeader()->setDefaultSectionSize(LargeurColonne);
     T_Faits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

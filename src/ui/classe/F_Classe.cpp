@@ -73,6 +73,7 @@ void F_Classe::CreerControles()
     T_Eleves->setSelectionBehavior(QAbstractItemView::SelectRows);
     T_Eleves->setSelectionMode(QAbstractItemView::SingleSelection);
     T_Eleves->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    T_Eleves->setTabKeyNavigation(false);   // the arrows go from pupil to pupil, Tab to the buttons
     T_Eleves->setWordWrap(true);
     T_Eleves->verticalHeader()->hide();
     T_Eleves->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

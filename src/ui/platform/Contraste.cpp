@@ -43,15 +43,26 @@ double ContrasteRequis(const QFont& police)
 
 QColor CouleurLisible(const QColor& couleur, const QColor& fond, double minimum)
 {
-    if (Contraste(couleur, fond) >= minimum)
+    return CouleurLisible(couleur, {fond}, minimum);
+}
+
+QColor CouleurLisible(const QColor& couleur, std::initializer_list<QColor> fonds, double minimum)
+{
+    const auto atteint = [&](const QColor& c) {
+        return std::all_of(fonds.begin(), fonds.end(), [&](const QColor& fond) { return Contraste(c, fond) >= minimum; });
+    };
+    if (atteint(couleur))
         return couleur;
-    // Lightness in small steps towards white on a dark background, towards
-    // black on a light one; the hue and saturation stay.
-    const bool eclaircir = Luminance(fond) < 0.18;
+    // Lightness in small steps towards white on dark backgrounds, towards
+    // black on light ones; the hue and saturation stay.
+    double moyenne = 0;
+    for (const QColor& fond : fonds)
+        moyenne += Luminance(fond) / double(fonds.size());
+    const bool eclaircir = moyenne < 0.18;
     const float teinte = couleur.hslHueF(), saturation = couleur.hslSaturationF();
     float clarte = couleur.lightnessF();
     QColor lisible = couleur;
-    while (Contraste(lisible, fond) < minimum && (eclaircir ? clarte < 1 : clarte > 0)) {
+    while (!atteint(lisible) && (eclaircir ? clarte < 1 : clarte > 0)) {
         clarte = std::clamp(clarte + (eclaircir ? 0.01f : -0.01f), 0.f, 1.f);
         lisible = QColor(QColor::fromHslF(teinte, saturation, clarte).rgb());   // as drawn, 8 bits a channel
     }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <initializer_list>
 
 class QFont;
 class QPalette;
@@ -25,6 +26,9 @@ double ContrasteRequis(const QFont& police);
 // darkened on a light one just enough to reach the contrast asked for; the
 // colour itself when it already does.
 QColor CouleurLisible(const QColor& couleur, const QColor& fond, double minimum);
+// The same against every background given, lightened when they are dark on
+// the whole; as far as it goes when no colour of that hue reaches them all.
+QColor CouleurLisible(const QColor& couleur, std::initializer_list<QColor> fonds, double minimum);
 
 class QWidget;
 
