@@ -115,6 +115,17 @@ public:
     int port = 0;
 };
 
+// Lea on Tuesday 1 and 8 December, tom and zoe on the 8th; nothing else.
+void TroisSemaines()
+{
+    Administrer({R"(DELETE FROM "TCalkado")", R"(DELETE FROM "TFait")"});
+    const QDateTime mardi(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC);
+    Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 16}}, mardi.addDays(-7));
+    Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 24}, {7, 8, Issue::Reponse, 3, 300}}, mardi);
+    Enregistrer("tom", {{7, 8, Issue::Reponse, 3, 250}, {6, 6, Issue::Essai2, 2, 80}}, mardi);
+    Enregistrer("zoe", {{9, 9, Issue::Reponse, 3, 90}}, mardi);
+}
+
 } // namespace
 
 class TestEcole : public QObject
@@ -329,13 +340,7 @@ private slots:
     void vueClasse()
     {
         DossierProgramme dossier;
-        Administrer({R"(DELETE FROM "TCalkado")", R"(DELETE FROM "TFait")"});
-        const QDateTime mardi(QDate(2026, 12, 8), QTime(16, 30), Qt::UTC);
-        Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 16}}, QDateTime(QDate(2026, 12, 1), QTime(16, 30), Qt::UTC));
-        Enregistrer("lea", {{7, 3, Issue::Essai1, 1, 24}, {7, 8, Issue::Reponse, 3, 300}}, mardi);
-        Enregistrer("tom", {{7, 8, Issue::Reponse, 3, 250}, {6, 6, Issue::Essai2, 2, 80}}, mardi);
-        Enregistrer("zoe", {{9, 9, Issue::Reponse, 3, 90}}, mardi);
-
+        TroisSemaines();
         qputenv("PGUSER", "prof_a");
         Repondeur repondeur;
         HorlogeFactice horloge;
@@ -475,101 +480,128 @@ private:
     }
 };
 
+namespace {
+
+// One try of the attacks' table: by whom, with the TEMPORARY right given or
+// not, what, and what it gives.
+void Attaque(const char* tag, const char* role, const QString& sql, const QString& attendu, bool temporaire = false)
+{
+    QTest::newRow(tag) << QString::fromUtf8(role) << temporaire << sql << attendu;
+}
+
+const QString Juste = u"'2026-12-02 10:00:00', 1, 1, 7, 2, 1, 10, 1, 0"_s;
+const QString Lus = uR"(SELECT STRING_AGG(DISTINCT "Eleve", ',') FROM "TCalkado")"_s;
+const QString VueRoles = u"CREATE TEMP VIEW pg_roles AS SELECT * FROM pg_catalog.pg_roles; "_s + Lus;
+const QString Verrou = uR"(BEGIN; LOCK TABLE "TCalkado" IN ACCESS EXCLUSIVE MODE)"_s;
+
+// Tom, lea's classmate, as curious as a child with psql.
+void AttaquesEleve()
+{
+    Attaque("élève : ses lignes", "lea", Lus, "lea");
+    Attaque("élève : celles des autres", "tom", R"(SELECT COUNT(*) FROM "TCalkado")", "0");
+    Attaque("élève : leurs faits", "tom", R"(SELECT COUNT(*) FROM "TFait")", "0");
+    Attaque("élève : pg_roles temporaire", "tom", VueRoles, "refusé");
+    Attaque("élève : TFait temporaire", "tom", R"(CREATE TEMP TABLE "TFait" (x int))", "refusé");
+    Attaque("élève : verrou de la table", "tom", Verrou, "refusé");
+    Attaque("élève : verrou partagé des faits", "tom", R"(BEGIN; LOCK TABLE "TFait" IN SHARE MODE)", "refusé");
+    Attaque("élève : verrou des enregistrements de lea", "tom",
+            R"(SELECT 1 FROM calkado_verrous WHERE "Eleve" = 'lea' FOR UPDATE)", "refusé");
+    Attaque("élève : supprimer", "tom", R"(DELETE FROM "TCalkado")", "refusé");
+    Attaque("élève : supprimer des faits", "tom", R"(DELETE FROM "TFait")", "refusé");
+    Attaque("élève : vider", "tom", R"(TRUNCATE "TFait")", "refusé");
+    Attaque("élève : changer", "tom", R"(UPDATE "TCalkado" SET "NumLivret" = 8)", "refusé");
+    Attaque("élève : supprimer l'entraînement de lea", "tom",
+            "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00')", "0");
+    Attaque("élève : les classes", "tom", "SELECT COUNT(*) FROM calkado_membres", "refusé");
+    Attaque("élève : les élèves d'une classe", "tom", "SELECT * FROM calkado_eleves_lisibles()", "refusé");
+    Attaque("élève : ses classes", "tom", "SELECT COUNT(*) FROM calkado_classes_enseignees()", "0");
+    Attaque("élève : des rôles sans classe", "tom",
+            "SELECT STRING_AGG(rolname, ',' ORDER BY rolname) FROM pg_roles WHERE rolname LIKE 'calkado%'",
+            "calkado_eleves,calkado_enseignants");
+    Attaque("élève : au nom de lea", "tom",
+            uR"(INSERT INTO "TCalkado" ()"_s + Colonnes + R"(, "Eleve") VALUES ()" + Juste + ", 'lea')", "refusé");
+    Attaque("élève : sa clé", "tom",
+            uR"(INSERT INTO "TCalkado" OVERRIDING SYSTEM VALUE ("Id", )"_s + Colonnes + ") VALUES (99, " + Juste + ")",
+            "refusé");
+    Attaque("élève : sous un autre rôle", "tom", "SET ROLE calkado_eleves; " + Ligne(Juste) + R"( RETURNING "Eleve")",
+            "tom");
+    Attaque("élève : une ligne juste", "tom", Ligne(Juste), "1");
+}
+
+// Rows that Calkado never writes, and more of them in a day than a child saves.
+void LignesImpossibles()
+{
+    const char* lignes[][2] = {
+        {"élève : compte négatif", "'2026-12-02 10:00:00', 1, 1, 7, 2, -1, 10, 3, 0"},
+        {"élève : comptes incohérents", "'2026-12-02 10:00:00', 1, 1, 7, 2, 2, 10, 1, 0"},
+        {"élève : temps négatif", "'2026-12-02 10:00:00', 1, 1, 7, 2, 1, -14, 1, 0"},
+        {"élève : temps sans réussite", "'2026-12-02 10:00:00', 1, 1, 7, 2, 0, 10, 2, 0"},
+        {"élève : table 13", "'2026-12-02 10:00:00', 1, 1, 13, 2, 1, 10, 1, 0"},
+        {"élève : table 0", "'2026-12-02 10:00:00', 1, 1, 0, 2, 1, 10, 1, 0"},
+        {"élève : option 2", "'2026-12-02 10:00:00', 2, 1, 7, 2, 1, 10, 1, 0"},
+        {"élève : an 9999", "'9999-12-31 23:59:59', 1, 1, 7, 2, 1, 10, 1, 0"},
+        {"élève : 30 février", "'2026-02-30 10:00:00', 1, 1, 7, 2, 1, 10, 1, 0"},
+        {"élève : formule", "'=HYPERLINK(\"x\")', 1, 1, 7, 2, 1, 10, 1, 0"},
+        {"élève : HTML", "'<img src=\"file:///etc/passwd\">', 1, 1, 7, 2, 1, 10, 1, 0"}};
+    for (const auto& [tag, valeurs] : lignes)
+        Attaque(tag, "tom", Ligne(valeurs), "refusé");
+    const char* faits[][2] = {{"élève : multiplicateur 99", "'2026-12-02 10:00:00', 7, 99, 1, 1, 10"},
+                              {"élève : issue 7", "'2026-12-02 10:00:00', 7, 3, 7, 1, 10"},
+                              {"élève : essais impossibles", "'2026-12-02 10:00:00', 7, 3, 3, 1, 10"},
+                              {"élève : dixièmes négatifs", "'2026-12-02 10:00:00', 7, 3, 1, 1, -5"}};
+    for (const auto& [tag, valeurs] : faits)
+        Attaque(tag, "tom", LigneFait(valeurs), "refusé");
+    Attaque("élève : 1 001 lignes en un jour", "tom",
+            uR"(INSERT INTO "TCalkado" ()"_s + Colonnes + ") SELECT " + Juste + " FROM generate_series(1, 1001)",
+            "refusé");
+    Attaque("élève : 20 001 faits en un jour", "tom",
+            uR"(INSERT INTO "TFait" ()"_s + ColonnesFaits
+                + ") SELECT '2026-12-02 10:00:00', 7, 3, 1, 1, 10 FROM generate_series(1, 20001)",
+            "refusé");
+}
+
+// Prof_a, lea's teacher, and prof_b, zoe's.
+void AttaquesEnseignant()
+{
+    Attaque("enseignant : ses élèves", "prof_a", Lus, "lea");
+    Attaque("enseignant : leurs faits", "prof_a", R"(SELECT COUNT(*) FROM "TFait")", "1");
+    Attaque("enseignant : une autre classe", "prof_b", Lus, "zoe");
+    Attaque("enseignant : pg_roles temporaire", "prof_a", VueRoles, "refusé");
+    Attaque("enseignant : verrou de la table", "prof_a", Verrou, "refusé");
+    Attaque("enseignant : écrire", "prof_a", Ligne(Juste), "refusé");
+    Attaque("enseignant : supprimer", "prof_a", R"(DELETE FROM "TCalkado")", "refusé");
+    Attaque("enseignant : supprimer par la fonction", "prof_a",
+            "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00')", "refusé");
+    Attaque("enseignant : les classes", "prof_a", "SELECT COUNT(*) FROM calkado_membres", "refusé");
+}
+
+// The TEMPORARY right given all the same: the server's functions and rules
+// never read what a session puts in its temporary schema.
+void AttaquesTemporaires()
+{
+    Attaque("temporaire : pg_roles", "tom", VueRoles, "", true);
+    Attaque("temporaire : calkado_membres", "prof_a",
+            R"(CREATE TEMP TABLE calkado_membres AS SELECT 1 AS "Cle", 'zoe'::text AS "Role", false AS "Enseignant"
+               UNION ALL SELECT 1, 'prof_a', true; )" + Lus,
+            "lea", true);
+    Attaque("temporaire : TFait", "lea",
+            uR"(CREATE TEMP TABLE "TFait" (LIKE public."TFait"); )"_s
+                + "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00'); SELECT COUNT(*) FROM public.\"TFait\"",
+            "0", true);
+}
+
+} // namespace
+
 void TestEcole::attaques_data()
 {
     QTest::addColumn<QString>("role");
     QTest::addColumn<bool>("temporaire");
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("attendu");
-    const QString juste = "'2026-12-02 10:00:00', 1, 1, 7, 2, 1, 10, 1, 0";
-    const auto ligne = [&](const char* tag, const QString& valeurs) {
-        QTest::newRow(tag) << "tom" << false << Ligne(valeurs) << "refusé";
-    };
-    const auto fait = [&](const char* tag, const QString& valeurs) {
-        QTest::newRow(tag) << "tom" << false << LigneFait(valeurs) << "refusé";
-    };
-    const QString lea = uR"(SELECT STRING_AGG(DISTINCT "Eleve", ',') FROM "TCalkado")"_s;
-    // A pupil, tom, lea's classmate.
-    QTest::newRow("élève : ses lignes") << "lea" << false << lea << "lea";
-    QTest::newRow("élève : celles des autres") << "tom" << false << R"(SELECT COUNT(*) FROM "TCalkado")" << "0";
-    QTest::newRow("élève : leurs faits") << "tom" << false << R"(SELECT COUNT(*) FROM "TFait")" << "0";
-    QTest::newRow("élève : pg_roles temporaire") << "tom" << false
-        << "CREATE TEMP VIEW pg_roles AS SELECT * FROM pg_catalog.pg_roles; " + lea << "refusé";
-    QTest::newRow("élève : TFait temporaire") << "tom" << false << R"(CREATE TEMP TABLE "TFait" (x int))" << "refusé";
-    QTest::newRow("élève : verrou de la table") << "tom" << false
-        << R"(BEGIN; LOCK TABLE "TCalkado" IN ACCESS EXCLUSIVE MODE)" << "refusé";
-    QTest::newRow("élève : verrou partagé des faits") << "tom" << false << R"(BEGIN; LOCK TABLE "TFait" IN SHARE MODE)"
-                                                     << "refusé";
-    QTest::newRow("élève : verrou des enregistrements de lea") << "tom" << false
-        << R"(SELECT 1 FROM calkado_verrous WHERE "Eleve" = 'lea' FOR UPDATE)" << "refusé";
-    QTest::newRow("élève : supprimer") << "tom" << false << R"(DELETE FROM "TCalkado")" << "refusé";
-    QTest::newRow("élève : supprimer des faits") << "tom" << false << R"(DELETE FROM "TFait")" << "refusé";
-    QTest::newRow("élève : vider") << "tom" << false << R"(TRUNCATE "TFait")" << "refusé";
-    QTest::newRow("élève : changer") << "tom" << false << R"(UPDATE "TCalkado" SET "NumLivret" = 8)" << "refusé";
-    QTest::newRow("élève : supprimer l'entraînement de lea") << "tom" << false
-        << "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00')" << "0";
-    QTest::newRow("élève : les classes") << "tom" << false << "SELECT COUNT(*) FROM calkado_membres" << "refusé";
-    QTest::newRow("élève : les élèves d'une classe") << "tom" << false << "SELECT * FROM calkado_eleves_lisibles()"
-                                                    << "refusé";
-    QTest::newRow("élève : ses classes") << "tom" << false << "SELECT COUNT(*) FROM calkado_classes_enseignees()"
-                                        << "0";
-    QTest::newRow("élève : des rôles sans classe") << "tom" << false
-        << "SELECT STRING_AGG(rolname, ',' ORDER BY rolname) FROM pg_roles WHERE rolname LIKE 'calkado%'"
-        << "calkado_eleves,calkado_enseignants";
-    QTest::newRow("élève : au nom de lea") << "tom" << false
-        << uR"(INSERT INTO "TCalkado" ()"_s + Colonnes + R"(, "Eleve") VALUES ()" + juste + ", 'lea')" << "refusé";
-    QTest::newRow("élève : sa clé") << "tom" << false
-        << uR"(INSERT INTO "TCalkado" OVERRIDING SYSTEM VALUE ("Id", )"_s + Colonnes + ") VALUES (99, " + juste + ")"
-        << "refusé";
-    QTest::newRow("élève : sous un autre rôle") << "tom" << false
-        << "SET ROLE calkado_eleves; " + Ligne(juste) + R"( RETURNING "Eleve")" << "tom";
-    QTest::newRow("élève : une ligne juste") << "tom" << false << Ligne(juste) << "1";
-    ligne("élève : compte négatif", "'2026-12-02 10:00:00', 1, 1, 7, 2, -1, 10, 3, 0");
-    ligne("élève : comptes incohérents", "'2026-12-02 10:00:00', 1, 1, 7, 2, 2, 10, 1, 0");
-    ligne("élève : temps négatif", "'2026-12-02 10:00:00', 1, 1, 7, 2, 1, -14, 1, 0");
-    ligne("élève : temps sans réussite", "'2026-12-02 10:00:00', 1, 1, 7, 2, 0, 10, 2, 0");
-    ligne("élève : table 13", "'2026-12-02 10:00:00', 1, 1, 13, 2, 1, 10, 1, 0");
-    ligne("élève : table 0", "'2026-12-02 10:00:00', 1, 1, 0, 2, 1, 10, 1, 0");
-    ligne("élève : option 2", "'2026-12-02 10:00:00', 2, 1, 7, 2, 1, 10, 1, 0");
-    ligne("élève : an 9999", "'9999-12-31 23:59:59', 1, 1, 7, 2, 1, 10, 1, 0");
-    ligne("élève : 30 février", "'2026-02-30 10:00:00', 1, 1, 7, 2, 1, 10, 1, 0");
-    ligne("élève : formule", "'=HYPERLINK(\"x\")', 1, 1, 7, 2, 1, 10, 1, 0");
-    ligne("élève : HTML", "'<img src=\"file:///etc/passwd\">', 1, 1, 7, 2, 1, 10, 1, 0");
-    QTest::newRow("élève : 1 001 lignes en un jour") << "tom" << false
-        << uR"(INSERT INTO "TCalkado" ()"_s + Colonnes + ") SELECT " + juste + " FROM generate_series(1, 1001)"
-        << "refusé";
-    QTest::newRow("élève : 20 001 faits en un jour") << "tom" << false
-        << uR"(INSERT INTO "TFait" ()"_s + ColonnesFaits + ") SELECT '2026-12-02 10:00:00', 7, 3, 1, 1, 10 "
-           "FROM generate_series(1, 20001)"
-        << "refusé";
-    fait("élève : multiplicateur 99", "'2026-12-02 10:00:00', 7, 99, 1, 1, 10");
-    fait("élève : issue 7", "'2026-12-02 10:00:00', 7, 3, 7, 1, 10");
-    fait("élève : essais impossibles", "'2026-12-02 10:00:00', 7, 3, 3, 1, 10");
-    fait("élève : dixièmes négatifs", "'2026-12-02 10:00:00', 7, 3, 1, 1, -5");
-    // A teacher, prof_a, of lea's class.
-    QTest::newRow("enseignant : ses élèves") << "prof_a" << false << lea << "lea";
-    QTest::newRow("enseignant : leurs faits") << "prof_a" << false << R"(SELECT COUNT(*) FROM "TFait")" << "1";
-    QTest::newRow("enseignant : une autre classe") << "prof_b" << false << lea << "zoe";
-    QTest::newRow("enseignant : pg_roles temporaire") << "prof_a" << false
-        << "CREATE TEMP VIEW pg_roles AS SELECT * FROM pg_catalog.pg_roles; " + lea << "refusé";
-    QTest::newRow("enseignant : verrou de la table") << "prof_a" << false
-        << R"(BEGIN; LOCK TABLE "TCalkado" IN ACCESS EXCLUSIVE MODE)" << "refusé";
-    QTest::newRow("enseignant : écrire") << "prof_a" << false << Ligne(juste) << "refusé";
-    QTest::newRow("enseignant : supprimer") << "prof_a" << false << R"(DELETE FROM "TCalkado")" << "refusé";
-    QTest::newRow("enseignant : supprimer par la fonction") << "prof_a" << false
-        << "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00')" << "refusé";
-    QTest::newRow("enseignant : les classes") << "prof_a" << false << "SELECT COUNT(*) FROM calkado_membres" << "refusé";
-    // The TEMPORARY right given all the same: the server's functions and
-    // rules never read what a session puts in its temporary schema.
-    QTest::newRow("temporaire : pg_roles") << "tom" << true
-        << "CREATE TEMP VIEW pg_roles AS SELECT * FROM pg_catalog.pg_roles; " + lea << "";
-    QTest::newRow("temporaire : calkado_membres") << "prof_a" << true
-        << R"(CREATE TEMP TABLE calkado_membres AS SELECT 1 AS "Cle", 'zoe'::text AS "Role", false AS "Enseignant"
-              UNION ALL SELECT 1, 'prof_a', true; )" + lea << "lea";
-    QTest::newRow("temporaire : TFait") << "lea" << true
-        << uR"(CREATE TEMP TABLE "TFait" (LIKE public."TFait"); )"_s
-           + "SELECT calkado_supprimer_entrainement('2026-12-01 10:00:00'); SELECT COUNT(*) FROM public.\"TFait\""
-        << "0";
+    AttaquesEleve();
+    LignesImpossibles();
+    AttaquesEnseignant();
+    AttaquesTemporaires();
 }
 
 void TestEcole::attente_data()

@@ -104,6 +104,24 @@ private:
     std::thread fil;
 };
 
+// What stands at the store's name before the window opens, for the faults
+// found at start-up: a text file, a link that loops, a store of a negative
+// version, a store of version 0 with a table of another program where the
+// facts go.
+void MettreEnPanne(const QString& panne)
+{
+    if (QFile texte(Magasin::Fichier); panne == "fichier texte")
+        QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
+    else if (panne == "lien qui boucle")
+        QVERIFY(QFile::link(Magasin::Fichier, Magasin::Fichier));
+    else if (panne == "version négative" || panne == "TFait étranger") {
+        QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
+        Magasin::executer(panne == "version négative"
+                              ? QStringList{"PRAGMA user_version = -1"}
+                              : QStringList{"DROP TABLE %F", "CREATE TABLE %F (\"x\" TEXT)", "PRAGMA user_version = 0"});
+    }
+}
+
 // Clicks Quitter with the event loop running, as in the program: 0 when the
 // program ended, 1 when it still ran a moment after the answers.
 int quitterParLeBouton(Fenetre& p)
@@ -280,16 +298,7 @@ private slots:
             QStringList{"absent", "fichier texte", "lien qui boucle", "version négative", "TFait étranger"}.contains(panne);
         Fenetre p({Oui}, !demarrage);
         p.hasard.suite = questions({{2, 1}, {3, 2}, {4, 3}});
-        if (QFile texte(Magasin::Fichier); panne == "fichier texte")
-            QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
-        else if (panne == "lien qui boucle")
-            QVERIFY(QFile::link(Magasin::Fichier, Magasin::Fichier));
-        else if (panne == "version négative" || panne == "TFait étranger") {
-            QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
-            Magasin::executer(panne == "version négative" ? QStringList{"PRAGMA user_version = -1"}
-                                                           : QStringList{"DROP TABLE %F", "CREATE TABLE %F (\"x\" TEXT)",
-                                                                         "PRAGMA user_version = 0"});
-        }
+        MettreEnPanne(panne);
         const auto contenu = [] {
             QFile f(Magasin::Fichier);
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
