@@ -19,6 +19,7 @@
 #include <QSqlQuery>
 #include <QTest>
 #include <QToolButton>
+#include <array>
 
 namespace {
 
@@ -27,11 +28,27 @@ struct Figures
     Serie ouverture, affichage, graphe, suppression, enregistrement, bilan;
 };
 
-Figures Mesurer(int entrainements)
+// Saved trainings deleted in the viewer, each timed from the "Oui".
+void MesurerSuppressions(F_Consulter& visionneuse, Figures& f)
 {
-    DossierProgramme dossier;
-    RemplirEntrainements(dossier.base(), entrainements);
-    Figures f;
+    Repondeur repondeur;
+    repondeur.choix = OuiSinonOk;
+    auto* liste = visionneuse.findChild<QListWidget*>(QStringLiteral("L_Date"));
+    auto* supprimer = visionneuse.findChild<QToolButton*>(QStringLiteral("B_Supprimer"));
+    for (int i = 0; i < 20; ++i) {
+        const int avant = liste->count();
+        supprimer->click();
+        QCoreApplication::processEvents();
+        f.suppression.valeurs.push_back(MillisecondesDepuis(repondeur.reponse));
+        if (liste->count() != avant - 1)
+            qFatal("La suppression n'a pas eu lieu");
+    }
+}
+
+// Opening the viewer ten times, then in one viewer: another saved training
+// shown, the chart redrawn, saved trainings deleted.
+void MesurerVisionneuse(Figures& f)
+{
     for (int i = 0; i < 10; ++i) {
         F_Consulter visionneuse;
         f.ouverture.valeurs.push_back(Chronometrer([&] {
@@ -41,7 +58,6 @@ Figures Mesurer(int entrainements)
         }));
         visionneuse.done(QDialog::Accepted);
     }
-
     F_Consulter visionneuse;
     visionneuse.Form_Load();
     visionneuse.show();
@@ -56,20 +72,16 @@ Figures Mesurer(int entrainements)
         graphe->ChoisirLivret(i % 2 ? 7 : TousLesLivrets);
         f.graphe.valeurs.push_back(Chronometrer([&] { graphe->Redessiner(); }));
     }
-
-    Repondeur repondeur;
-    repondeur.choix = OuiSinonOk;
-    auto* supprimer = visionneuse.findChild<QToolButton*>(QStringLiteral("B_Supprimer"));
-    for (int i = 0; i < 20; ++i) {
-        const int avant = liste->count();
-        supprimer->click();
-        QCoreApplication::processEvents();
-        f.suppression.valeurs.push_back(MillisecondesDepuis(repondeur.reponse));
-        if (liste->count() != avant - 1)
-            qFatal("La suppression n'a pas eu lieu");
-    }
+    MesurerSuppressions(visionneuse, f);
     visionneuse.done(QDialog::Accepted);
+}
 
+Figures Mesurer(int entrainements)
+{
+    DossierProgramme dossier;
+    RemplirEntrainements(dossier.base(), entrainements);
+    Figures f;
+    MesurerVisionneuse(f);
     // The grid of the facts, read and shown.
     for (int i = 0; i < 10; ++i) {
         F_Bilan bilan;
@@ -80,7 +92,6 @@ Figures Mesurer(int entrainements)
         }));
         bilan.done(QDialog::Accepted);
     }
-
     MagasinResultats magasin(QStringLiteral("mesure"));
     const QDateTime debut(QDate(2030, 1, 1), QTime(8, 0), Qt::UTC);
     for (int i = 0; i < 20; ++i) {
@@ -142,6 +153,33 @@ QString Taille(int entrainements)
     return QLocale(QLocale::French).toString(entrainements) + QStringLiteral(" entraînements");
 }
 
+// The targets hold for 10,000 saved trainings; the other sizes show the growth.
+struct Mesure
+{
+    QString nom;
+    Serie Figures::*serie;
+    QString plancher;
+    double cible;
+};
+
+const std::array<int, 3> Tailles = {100, 10000, 100000};
+
+// The line of one measure at one size. Showing one saved training, or the
+// grid, must not depend on how many there are.
+Ligne LigneDe(const Mesure& m, const std::vector<Figures>& figures, std::size_t i)
+{
+    const Serie& serie = figures[i].*m.serie;
+    const bool cible = Tailles[i] == 10000;
+    bool tenue = !cible || serie.mediane() < m.cible;
+    QString texteCible = cible ? QStringLiteral("< %1 ms").arg(m.cible) : QStringLiteral("–");
+    if ((m.serie == &Figures::affichage || m.serie == &Figures::graphe || m.serie == &Figures::bilan) && i > 0) {
+        tenue = tenue && serie.mediane() < 2 * (figures[0].*m.serie).mediane() + 1;
+        const QString constant = QStringLiteral("comme avec 100");
+        texteCible = cible ? texteCible + QStringLiteral(", ") + constant : constant;
+    }
+    return {m.nom + QStringLiteral(", ") + Taille(Tailles[i]), serie, QStringLiteral("ms"), m.plancher, texteCible, tenue};
+}
+
 } // namespace
 
 void MesurerConsultation(Rapport& rapport)
@@ -150,18 +188,9 @@ void MesurerConsultation(Rapport& rapport)
     const QString ms = QStringLiteral("ms");
     const QString fenetre = Nombre(p.fenetre.mediane(), ms), lecture = Nombre(p.lecture.mediane(), ms),
                   ecriture = Nombre(p.ecriture.mediane(), ms);
-    const int tailles[] = {100, 10000, 100000};
     std::vector<Figures> figures;
-    for (const int n : tailles)
+    for (const int n : Tailles)
         figures.push_back(Mesurer(n));
-    // The targets hold for 10,000 saved trainings; the other sizes show the growth.
-    struct Mesure
-    {
-        QString nom;
-        Serie Figures::*serie;
-        QString plancher;
-        double cible;
-    };
     const Mesure mesures[] = {
         {QStringLiteral("Visionneuse ouverte"), &Figures::ouverture, fenetre, 150},
         {QStringLiteral("Autre entraînement affiché (avec le graphique)"), &Figures::affichage, lecture, 10},
@@ -171,19 +200,6 @@ void MesurerConsultation(Rapport& rapport)
         {QStringLiteral("Bilan des tables ouvert"), &Figures::bilan, fenetre, 100},
     };
     for (const Mesure& m : mesures)
-        for (std::size_t i = 0; i < figures.size(); ++i) {
-            const Serie& serie = figures[i].*m.serie;
-            const bool cible = tailles[i] == 10000;
-            bool tenue = !cible || serie.mediane() < m.cible;
-            QString texteCible = cible ? QStringLiteral("< %1 ms").arg(m.cible) : QStringLiteral("–");
-            // Showing one saved training, or the grid, must not depend on how
-            // many there are.
-            if ((m.serie == &Figures::affichage || m.serie == &Figures::graphe || m.serie == &Figures::bilan) && i > 0) {
-                tenue = tenue && serie.mediane() < 2 * (figures[0].*m.serie).mediane() + 1;
-                const QString constant = QStringLiteral("comme avec 100");
-                texteCible = cible ? texteCible + QStringLiteral(", ") + constant : constant;
-            }
-            rapport.ajouter({m.nom + QStringLiteral(", ") + Taille(tailles[i]), serie, ms, m.plancher, texteCible,
-                             tenue});
-        }
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            rapport.ajouter(LigneDe(m, figures, i));
 }

@@ -8,6 +8,7 @@
 #include "OutilsMesures.h"
 
 #include <QDir>
+#include <array>
 
 namespace {
 
@@ -16,48 +17,51 @@ struct Figures
     Serie carte, dessin, memoire;
 };
 
+// The floor, then Calkado on an empty store and on 10,000 saved trainings,
+// each started 15 times, turns interleaved so that a disturbance of the
+// machine hits all alike.
+std::array<Figures, 3> Lancer3(const DossierProgramme& vide, const DossierProgramme& rempli)
+{
+    const QString programme = QDir(vide.chemin()).filePath(QStringLiteral("Calkado"));
+    const std::array<std::pair<QString, QString>, 3> cas = {{{QStringLiteral(CALKADO_PLANCHER), vide.chemin()},
+                                                             {programme, vide.chemin()},
+                                                             {programme, rempli.chemin()}}};
+    std::array<Figures, 3> figures;
+    for (int tour = 0; tour < 15; ++tour)
+        for (std::size_t i = 0; i < cas.size(); ++i) {
+            const Lancement l = Lancer(cas[i].first, cas[i].second, 2000);
+            if (l.dessin < 0)
+                qFatal("Aucune fenêtre n'est apparue : %s", qPrintable(cas[i].first));
+            figures[i].carte.valeurs.push_back(l.carte);
+            figures[i].dessin.valeurs.push_back(l.dessin);
+            figures[i].memoire.valeurs.push_back(l.megaoctets);
+        }
+    return figures;
+}
+
 } // namespace
 
 void MesurerDemarrage(Rapport& rapport)
 {
     const DossierProgramme vide, rempli;
     RemplirEntrainements(rempli.base(), 10000);
-    const QString programme = QDir(vide.chemin()).filePath(QStringLiteral("Calkado"));
-    struct Cas
-    {
-        QString programme, dossier;
-        Figures figures;
-    };
-    Cas cas[] = {{QStringLiteral(CALKADO_PLANCHER), vide.chemin(), {}},
-                 {programme, vide.chemin(), {}},
-                 {programme, rempli.chemin(), {}}};
-    // Turns interleaved, so that a disturbance of the machine hits all alike.
-    for (int tour = 0; tour < 15; ++tour)
-        for (Cas& c : cas) {
-            const Lancement l = Lancer(c.programme, c.dossier, 2000);
-            if (l.dessin < 0)
-                qFatal("Aucune fenêtre n'est apparue : %s", qPrintable(c.programme));
-            c.figures.carte.valeurs.push_back(l.carte);
-            c.figures.dessin.valeurs.push_back(l.dessin);
-            c.figures.memoire.valeurs.push_back(l.megaoctets);
-        }
-
+    const std::array<Figures, 3> figures = Lancer3(vide, rempli);
     const QString noms[] = {QStringLiteral("magasin vide"), QStringLiteral("10 000 entraînements")};
     // Shown: mapped by the X server, then drawn, which is when the user sees it.
     const std::pair<QString, Serie Figures::*> etapes[] = {
         {QStringLiteral("Démarrage jusqu'à la fenêtre montrée, "), &Figures::carte},
         {QStringLiteral("Démarrage jusqu'à la fenêtre dessinée, "), &Figures::dessin}};
     for (const auto& [nom, serie] : etapes) {
-        const double plancher = (cas[0].figures.*serie).mediane();
+        const double plancher = (figures[0].*serie).mediane();
         for (int i = 0; i < 2; ++i) {
-            const Serie& s = cas[i + 1].figures.*serie;
+            const Serie& s = figures[std::size_t(i + 1)].*serie;
             rapport.ajouter({nom + noms[i], s, QStringLiteral("ms"), Nombre(plancher, QStringLiteral("ms")),
                              QStringLiteral("< 1,5 × plancher"), s.mediane() < 1.5 * plancher});
         }
     }
-    const QString memoirePlancher = Nombre(cas[0].figures.memoire.mediane(), QStringLiteral("Mo"));
+    const QString memoirePlancher = Nombre(figures[0].memoire.mediane(), QStringLiteral("Mo"));
     for (int i = 0; i < 2; ++i) {
-        const Figures& f = cas[i + 1].figures;
+        const Figures& f = figures[std::size_t(i + 1)];
         rapport.ajouter({QStringLiteral("Mémoire résidente 2 s après, ") + noms[i], f.memoire, QStringLiteral("Mo"),
                          memoirePlancher, QStringLiteral("< 45 Mo"), f.memoire.maximum() < 45});
     }

@@ -52,7 +52,7 @@ Resultats TroisTables()
 {
     Resultats resultats;
     for (const int i : {1, 5, 7})
-        resultats[std::size_t(i)] = {true, 1, 10, 7, 2, 1, 175};
+        resultats[std::size_t(i)] = {{10, 7, 2, 1, 175}, true, 1};
     return resultats;
 }
 

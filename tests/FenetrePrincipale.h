@@ -12,6 +12,7 @@
 #include "Outils.h"
 #include "ui/mainwindow/F_Calkado.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -137,6 +138,26 @@ inline void verifierDisposition(const QWidget* fenetre)
             QVERIFY2(c == d || c->focusPolicy() == Qt::NoFocus || d->focusPolicy() == Qt::NoFocus
                          || !place(c).intersects(place(d)), qPrintable(c->objectName() + " / " + d->objectName()));
     }
+}
+
+// The fonts by the rules of the design: the heading in Comic Sans MS 36
+// italic, blue; every other text in Arial, one font to a row of the design
+// (the controls with a text whose top edges are level).
+inline void verifierPolices(const QWidget* fenetre)
+{
+    QMap<int, QList<QWidget*>> rangees;
+    for (QWidget* c : fenetre->findChildren<QWidget*>()) {
+        const auto* etiquette = qobject_cast<QLabel*>(c);
+        if ((etiquette && etiquette->pixmap().isNull()) || qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c))
+            rangees[c->mapTo(fenetre, QPoint()).y()] << c;
+    }
+    const QWidget* titre = enfant(fenetre, "L_Titre_Principal");
+    QCOMPARE(style(titre).section(' ', 0, 5), QString("Comic Sans MS 36 italique #0000ff"));
+    for (const QList<QWidget*>& rangee : std::as_const(rangees))
+        for (const QWidget* c : rangee) {
+            QVERIFY2(c == titre || c->font().family() == "Arial", qPrintable(c->objectName()));
+            QVERIFY2(c->font() == rangee.first()->font(), qPrintable(c->objectName() + " / " + rangee.first()->objectName()));
+        }
 }
 
 // A message box in one line: its title, icon, text and button captions, the

@@ -122,12 +122,10 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
     }
 
-    // The tree of the main window, then a run: the question names the answer
-    // box, its value is what is typed, each phrase reaches the focused object.
-    void fenetrePrincipale()
+    // The tree of the main window: roles and names of its controls.
+    void arbreDeLaFenetre()
     {
         Fenetre w;
-        w.hasard.suite = questions({{7, 1}, {3, 1}});
         QVERIFY(w.ouvrir());
         QMultiMap<QAccessible::Role, QString> vus;
         parcourir(acc(&w.f), vus);
@@ -140,8 +138,19 @@ private slots:
         QCOMPARE(vus.count(QAccessible::Separator), 4);
         QVERIFY(!vus.contains(QAccessible::Border) && !vus.contains(QAccessible::Window));
         QCOMPARE(acc(w.ctrl("O_1a10"))->parent()->object(), w.ctrl("Fr_Multiplicateur"));
+        // Qt's own menus in French.
+        const std::unique_ptr<QMenu> menu(w.reponse()->createStandardContextMenu());
+        QCOMPARE(menu->actions().at(0)->text().section(QLatin1Char('\t'), 0, 0), QString("&Annuler"));
+    }
 
-        // Each phrase the window shows, said through the object then focused.
+    // A run: the question names the answer box, its value is what is typed,
+    // each phrase the window shows is said through the object then focused,
+    // each number of the table is named with its row and its table.
+    void phrasesDites()
+    {
+        Fenetre w;
+        w.hasard.suite = questions({{7, 1}, {3, 1}});
+        QVERIFY(w.ouvrir());
         envoyees.clear();
         QStringList dites;
         const auto dit = [&](const QString& objet, const QString& texte) {
@@ -174,9 +183,6 @@ private slots:
         dit(w.focus()->objectName(), "Fin de l'entraînement. Nombre de questions : 2. OK au 1er essai : 0.");
         if (QAccessible::isActive())
             QCOMPARE(envoyees, dites);
-        // Qt's own menus in French.
-        const std::unique_ptr<QMenu> menu(w.reponse()->createStandardContextMenu());
-        QCOMPARE(menu->actions().at(0)->text().section(QLatin1Char('\t'), 0, 0), QString("&Annuler"));
     }
 
     // A training, a save, the viewer and its chart, and quitting, by keys alone.
@@ -200,21 +206,7 @@ private slots:
         QTRY_COMPARE(Magasin::lignes().size(), 1);
         QCOMPARE(w.selection(), QString("cochés  ; couleurs ggggggggggg ; 1-12 ; dans l'ordre"));
 
-        QStringList graphe;
-        // Alt+C clicks the button once its animation is over: the viewer comes later.
-        const auto ouvrir = [&] { touches(&w.f, {Qt::ALT | Qt::Key_C}); QTRY_VERIFY(!graphe.isEmpty()); };
-        QVERIFY(modale("F_Consulter", ouvrir, [&](QDialog* v) {
-            touches(v, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
-            QWidget* g = v->focusWidget();
-            graphe << g->objectName() + " " + QString::number(acc(g)->role()) + " " + nomAcc(g);
-            for (const QKeyCombination t : {QKeyCombination(Qt::Key_7), QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_2),
-                                            QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Home),
-                                            QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_0)}) {
-                touches(v, {t});
-                graphe << nomAcc(g) + " | " + acc(g)->text(QAccessible::Description).section('\n', 1);
-            }
-            touches(v, {Qt::Key_Escape});
-        }));
+        const QStringList graphe = grapheAuClavier(w);
         const QString ligne = ElementListe(Magasin::lignes()[0].section('|', 0, 0)) + " : 100 % OK au 1er essai, 0,0 s en moyenne (affiché)";
         QCOMPARE(graphe, QStringList({"G_Progression " + QString::number(QAccessible::Chart) + " Progression : toutes les tables",
                                       "Progression : table de 7 | " + ligne, "Progression : table de 7 | " + ligne,
@@ -268,6 +260,30 @@ private slots:
     }
 
 private:
+    // The viewer opened by Alt+C, Tab to its chart, the chart's keys, Escape:
+    // the chart's role and name, then its name and its first line after each key.
+    QStringList grapheAuClavier(Fenetre& w)
+    {
+        QStringList graphe;
+        // Alt+C clicks the button once its animation is over: the viewer comes later.
+        const auto ouvrir = [&] { touches(&w.f, {Qt::ALT | Qt::Key_C}); QTRY_VERIFY(!graphe.isEmpty()); };
+        const bool ouverte = modale("F_Consulter", ouvrir, [&](QDialog* v) {
+            touches(v, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+            QWidget* g = v->focusWidget();
+            graphe << g->objectName() + " " + QString::number(acc(g)->role()) + " " + nomAcc(g);
+            for (const QKeyCombination t : {QKeyCombination(Qt::Key_7), QKeyCombination(Qt::Key_1), QKeyCombination(Qt::Key_2),
+                                            QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Home),
+                                            QKeyCombination(Qt::Key_Right), QKeyCombination(Qt::Key_0)}) {
+                touches(v, {t});
+                graphe << nomAcc(g) + " | " + acc(g)->text(QAccessible::Description).section('\n', 1);
+            }
+            touches(v, {Qt::Key_Escape});
+        });
+        if (!ouverte)
+            graphe << "Consulter ne s'est pas ouverte";
+        return graphe;
+    }
+
     void barresLisibles(Fenetre& w)
     {
         F_Consulter v(&w.f);

@@ -27,6 +27,43 @@ QStringList confirmation(const QString& element)
             "Entraînement du " + element + "\n\n<OUI> pour EFFACER\n\n<NON> pour annuler\n\n | Non/Oui | défaut Non"};
 }
 
+// Saved trainings, as another program would have added their rows.
+const QStringList Entrainements = {
+    "2026-03-12 00:00:00|1|1|3|1|1|20|0|0",   // at midnight
+    "2026-03-13 09:05:07|1|1|2|2|2|30|0|0",
+    "2026-03-13 09:05:07|1|1|4|3|3|60|0|0",   // its neighbour: the same training
+    "2026-03-14 10:00:05|0|1|2|5|3|50|1|1",
+    "2026-03-14 10:00:05|1|0|13|9|9|90|0|0",  // no such table: left out
+    "2026-03-14 10:00:05|0|1|7|4|0|0|2|2",
+    "2026-03-14 10:00:05|1|0|1|9|9|90|0|0",
+    "2026-03-14 10:00:05|0|1|12|10|10|123|0|0",
+    "2026-03-13 09:05:07|1|1|8|1|0|0|1|0",    // apart: an item of its own
+    "2025-12-31 23:59:59|1|1|9|6|6|72|0|0",   // added last: listed first
+};
+const QStringList DatesEntrainements = {"31/12/2025 23:59:59", "13/03/2026 09:05:07", "14/03/2026 10:00:05",
+                                        "13/03/2026 09:05:07", "12/03/2026"};
+
+// Two saved under the same date and time, another one between.
+const QStringList Jumeaux = {"2026-03-14 10:00:05|1|1|2|3|3|60|0|0", "2026-03-14 10:00:05|1|1|5|2|1|15|1|0",
+                             "2026-03-14 10:30:00|0|0|9|2|2|30|0|0", "2026-03-14 10:00:05|1|1|2|4|2|70|1|1",
+                             "2026-03-14 10:00:05|1|1|4|1|1|12|0|0"};
+
+// 23 saved trainings, one a minute: table 3 in each (4 questions, k % 5
+// right at once in k tenths each), table 7 in the even ones (2 questions,
+// both right in 2k/10 s each, but none at 10:06, whose time then counts for
+// nothing).
+QStringList VingtTrois()
+{
+    QStringList lignes;
+    for (int k = 1; k <= 23; ++k) {
+        const QString date = QString("2026-03-14 10:%1:00").arg(k, 2, 10, QChar('0'));
+        lignes << QString("%1|1|1|3|4|%2|%3|%4|0").arg(date).arg(k % 5).arg(k % 5 * k).arg(4 - k % 5);
+        if (k % 2 == 0)
+            lignes << QString("%1|1|1|7|2|%2|%3|0|0").arg(date).arg(k == 6 ? 0 : 2).arg(k == 6 ? 50 : 4 * k);
+    }
+    return lignes;
+}
+
 // Waiting for the QWindow is not enough: a dialog's counts as active while its
 // parent window still has the focus.
 bool actif(QWidget* w) { return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }); }
@@ -120,85 +157,73 @@ private slots:
     // A connection left in use or opened twice is a fault of the viewer.
     void init() { QTest::failOnWarning(QRegularExpression("QSql")); }
 
-    // The layout, the list of the trainings, what each one shows, and the keyboard.
+    // The layout by its rules and its captions; a table's number or "Total"
+    // may be clicked.
     void disposition()
     {
         Banc b;
-        QVERIFY(b.consulter({
-            "2026-03-12 00:00:00|1|1|3|1|1|20|0|0",   // at midnight
-            "2026-03-13 09:05:07|1|1|2|2|2|30|0|0",
-            "2026-03-13 09:05:07|1|1|4|3|3|60|0|0",   // its neighbour: the same training
-            "2026-03-14 10:00:05|0|1|2|5|3|50|1|1",
-            "2026-03-14 10:00:05|1|0|13|9|9|90|0|0",  // no such table: left out
-            "2026-03-14 10:00:05|0|1|7|4|0|0|2|2",
-            "2026-03-14 10:00:05|1|0|1|9|9|90|0|0",
-            "2026-03-14 10:00:05|0|1|12|10|10|123|0|0",
-            "2026-03-13 09:05:07|1|1|8|1|0|0|1|0",    // apart: an item of its own
-            "2025-12-31 23:59:59|1|1|9|6|6|72|0|0",   // added last: listed first
-        }));
+        QVERIFY(b.consulter(Entrainements));
         QCOMPARE(b.v->windowTitle(), u"Consulter les résultats des entraînements"_s);
         QCOMPARE(QList<QSize>({b.v->size(), b.v->minimumSize(), b.v->maximumSize()}), QList<QSize>(3, QSize(1000, 650)));
-        // The layout by its rules; each kind of control in its font and colour;
-        // a table's number or "Total" may be clicked.
         verifierDisposition(b.v.get());
-        const QList<QPair<QString, QStringList>> styles = {
-            {"Comic Sans MS 36 italique #0000ff gauche", {"L_Titre_Principal"}},
-            {"Arial 20.25 #0000ff droite main", noms("L_Livret", 11) << "L_Titre_5"},
-            {"Arial 14.25 #0000ff gauche", {"L_Mul"}},
-            {"Arial 14.25 #0000ff", {"O_1a10", "O_1a12", "C_Aléatoire"}},
-            {"Arial 12 #000000", {"L_Date", "B_Supprimer", "C_Fermer"}}};
-        for (const auto& [attendu, controles] : styles)
-            for (const QString& n : controles)
-                QCOMPARE(n + " : " + style(b.ctrl(n)) + (b.ctrl(n)->cursor().shape() == Qt::PointingHandCursor ? " main" : ""),
-                         n + " : " + attendu);
+        verifierPolices(b.v.get());
+        for (const QString& n : noms("L_Livret", 11) + QStringList{"L_Titre_5", "L_Mul", "O_1a10", "O_1a12", "C_Aléatoire"})
+            QVERIFY2(b.ctrl(n)->palette().color(QPalette::Active, b.ctrl(n)->foregroundRole()) == Bleu, qPrintable(n));
+        const QStringList cliquables = noms("L_Livret", 11) + QStringList{"L_Titre_5"};
+        for (const QString& n : cliquables)
+            QCOMPARE(n + " " + QString::number(b.ctrl(n)->cursor().shape()), n + " " + QString::number(Qt::PointingHandCursor));
         QStringList legendes = textes(b.v.get(), noms("L_Livret", 11) + noms("L_Titre", 6));
         for (const char* n : {"B_Supprimer", "C_Fermer", "O_1a10", "O_1a12", "C_Aléatoire"})
             legendes << b.ctrl<QAbstractButton>(n)->text();
         QCOMPARE(legendes, QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}) + Titres
                                + QStringList({"&Supprimer", "&Fermer", "1-10", "1-12", "Aléatoire"}));
+    }
 
-        // Newest first, a training's neighbouring rows as one item, no time at
-        // midnight. The focus starts on Fermer, Tab goes to the list, and the
-        // arrows move the selection and the display. Times: 5 s / 3 and
-        // 12.3 s / 10, none without a right first try; 17.3 s / 13 in total.
-        QCOMPARE(QApplication::focusWidget(), b.ctrl("C_Fermer"));
-        const QStringList dates = {"31/12/2025 23:59:59", "13/03/2026 09:05:07", "14/03/2026 10:00:05",
-                                   "13/03/2026 09:05:07", "12/03/2026"};
+    // Newest first, a training's neighbouring rows as one item, no time at
+    // midnight; each shows its options and its tables. Times: 5 s / 3 and
+    // 12.3 s / 10, none without a right first try; 17.3 s / 13 in total.
+    void chaqueEntrainement_data()
+    {
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<QString>("vue");
         const QString jour13 = "1-12 aléatoire | 2=2;2;1,5;; 4=3;3;2,0;; 8=1;;;1; | 6;5;1,8;1;";
-        const QList<std::tuple<Qt::Key, int, QString>> pas = {
-            {Qt::Key_Tab, 0, "1-12 aléatoire | 9=6;6;1,2;; | 6;6;1,2;;"},
-            {Qt::Key_Down, 1, jour13},
-            {Qt::Key_Down, 2, "1-10 aléatoire | 2=5;3;1,7;1;1 7=4;;;2;2 12=10;10;1,2;; | 19;13;1,3;3;3"},
-            {Qt::Key_End, 4, "1-12 aléatoire | 3=1;1;2,0;; | 1;1;2,0;;"},
-            {Qt::Key_Up, 3, jour13}};
-        for (const auto& [touche, ligne, reste] : pas) {
+        QTest::newRow("le dernier ajouté") << 0 << "1-12 aléatoire | 9=6;6;1,2;; | 6;6;1,2;;";
+        QTest::newRow("deux lignes voisines") << 1 << jour13;
+        QTest::newRow("une table inconnue laissée") << 2 << "1-10 aléatoire | 2=5;3;1,7;1;1 7=4;;;2;2 12=10;10;1,2;; | 19;13;1,3;3;3";
+        QTest::newRow("à part, du même moment : les mêmes lignes") << 3 << jour13;
+        QTest::newRow("à minuit") << 4 << "1-12 aléatoire | 3=1;1;2,0;; | 1;1;2,0;;";
+    }
+    void chaqueEntrainement()
+    {
+        QFETCH(int, ligne);
+        QFETCH(QString, vue);
+        Banc b;
+        QVERIFY(b.consulter(Entrainements));
+        b.choisir(ligne);
+        QStringList items = DatesEntrainements;
+        items[ligne] = "[" + items[ligne] + "]";
+        QCOMPARE(b.vue(), items.join(", ") + " | " + vue);
+    }
+
+    // The focus starts on Fermer, Tab goes to the list, whose arrows move the
+    // selection and the display, then to Supprimer and the chart; no default
+    // button: Enter presses the one with the focus, and closing closes the
+    // connection.
+    void clavier()
+    {
+        Banc b;
+        QVERIFY(b.consulter(Entrainements));
+        QCOMPARE(QApplication::focusWidget(), b.ctrl("C_Fermer"));
+        QStringList lignes;
+        for (const Qt::Key touche : {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Up}) {
             QTest::keyClick(QApplication::focusWidget(), touche);
-            QStringList items = dates;
-            items[ligne] = "[" + items[ligne] + "]";
-            QCOMPARE(b.vue(), items.join(", ") + " | " + reste);
+            lignes << QString::number(b.liste()->currentRow()) + (b.vue().contains('[' + b.liste()->currentItem()->text() + ']') ? "" : "?");
         }
-
-        // The options only tell how the training was made: clicks change
-        // nothing, and their text stays blue, drawn so too.
-        const QString avant = b.vue();
-        for (const char* n : {"O_1a12", "C_Aléatoire", "O_1a10"}) {
-            QWidget* c = b.ctrl(n);
-            QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(7, c->height() / 2));
-            QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
-            QCOMPARE(b.vue(), avant);
-            const QImage image = c->grab().toImage();
-            int bleus = 0;
-            for (int p = 0; p < image.width() * image.height(); ++p)
-                bleus += image.pixelColor(p % image.width(), p / image.width()) == Bleu;
-            QVERIFY2(bleus >= 10, n);
-        }
-
+        QCOMPARE(lignes, QStringList({"0", "1", "2", "4", "3"}));
         for (const char* n : {"B_Supprimer", "G_Progression", "C_Fermer"}) {   // the chart after the designed order
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), b.ctrl(n));
         }
-        // No default button: Enter presses the one with the focus, and closing
-        // closes the connection.
         QVERIFY(QSqlDatabase::contains(ConnexionConsulter));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!b.v->isVisible());
@@ -206,33 +231,50 @@ private slots:
         QCOMPARE(b.repondeur.vus.size(), 0);
     }
 
-    // 23 saved trainings, one a minute: table 3 in each (4 questions, k % 5
-    // right at once in k tenths each), table 7 in the even ones (2 questions,
-    // both right in 2k/10 s each, but none at 10:06, whose time then counts
-    // for nothing).
+    // The options only tell how the training was made: clicks change
+    // nothing, and their text stays blue, drawn so too.
+    void optionsEnLectureSeule_data()
+    {
+        QTest::addColumn<QString>("option");
+        for (const char* n : {"O_1a12", "C_Aléatoire", "O_1a10"})
+            QTest::newRow(n) << n;
+    }
+    void optionsEnLectureSeule()
+    {
+        QFETCH(QString, option);
+        Banc b;
+        QVERIFY(b.consulter(Entrainements));
+        const QString avant = b.vue();
+        QWidget* c = b.ctrl(option);
+        QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(7, c->height() / 2));
+        QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+        QCOMPARE(b.vue(), avant);
+        const QImage image = c->grab().toImage();
+        int bleus = 0;
+        for (int p = 0; p < image.width() * image.height(); ++p)
+            bleus += image.pixelColor(p % image.width(), p / image.width()) == Bleu;
+        QVERIFY(bleus >= 10);
+    }
+
+    // The chart ends at the saved training selected. The totals leave out
+    // the time of a table without a right first try.
     void progression()
     {
-        QStringList lignes;
-        for (int k = 1; k <= 23; ++k) {
-            const QString date = QString("2026-03-14 10:%1:00").arg(k, 2, 10, QChar('0'));
-            lignes << QString("%1|1|1|3|4|%2|%3|%4|0").arg(date).arg(k % 5).arg(k % 5 * k).arg(4 - k % 5);
-            if (k % 2 == 0)
-                lignes << QString("%1|1|1|7|2|%2|%3|0|0").arg(date).arg(k == 6 ? 0 : 2).arg(k == 6 ? 50 : 4 * k);
-        }
         Banc b;
-        QVERIFY(b.consulter(lignes));
-
-        // The chart ends at the saved training selected. The totals leave out
-        // the time of a table without a right first try.
+        QVERIFY(b.consulter(VingtTrois()));
         b.liste()->setCurrentRow(17);
         QCOMPARE(b.progression(), u"Progression : toutes les tables 1s 01=25/0.1 02=66.6667/0.3 03=75/0.3 "
                                   "04=100/0.533333 05=0 06*=16.6667/0.6"_s);
         QCOMPARE(b.graphe()->toolTip(), b.graphe()->accessibleDescription());
+    }
 
-        // A table's number shows that table, whatever is selected next; the
-        // trainings without it keep their place, empty. Totals come back
-        // from their heading. Nothing else changes.
-        b.liste()->setCurrentRow(0);
+    // A table's number shows that table, whatever is selected next; the
+    // trainings without it keep their place, empty. Totals come back from
+    // their heading. Nothing else changes.
+    void progressionParTable()
+    {
+        Banc b;
+        QVERIFY(b.consulter(VingtTrois()));
         const QString vue = b.vue();
         QTest::mouseClick(b.ctrl("L_Livret_5"), Qt::LeftButton);
         QCOMPARE(b.progression(), u"Progression : table de 7 5s 04=100/0.8 05 06=0 07 08=100/1.6 09 10=100/2 11 "
@@ -247,8 +289,13 @@ private slots:
                                          "14/03/2026 10:03:00 : 75 % OK au 1er essai, 0,3 s en moyenne (affiché)"_s);
         QTest::mouseClick(b.ctrl("L_Titre_5"), Qt::LeftButton);
         QCOMPARE(b.progression(), u"Progression : toutes les tables 1s 01=25/0.1 02=66.6667/0.3 03*=75/0.3"_s);
+    }
 
-        // The one deleted leaves the chart, which follows the next selected.
+    // The one deleted leaves the chart, which follows the next selected.
+    void progressionApresSuppression()
+    {
+        Banc b;
+        QVERIFY(b.consulter(VingtTrois()));
         QTest::mouseClick(b.ctrl("L_Livret_5"), Qt::LeftButton);
         b.choisir(5);
         QCOMPARE(boites(b.supprimer()), confirmation("14/03/2026 10:18:00"));
@@ -298,17 +345,15 @@ private slots:
     }
 
     // Two trainings saved with the same date and time, another one between:
-    // each item shows both, table 2, in both, as saved the later time. Then
-    // the store fails under the open viewer.
-    void jumeauxEtDefautsDuMagasin()
+    // each item shows both, table 2, in both, as saved the later time; the
+    // chart takes them as one, where its last row was added. Deleting one
+    // deletes the rows of both; the other item stays, empty.
+    void jumeaux()
     {
         Banc b;
-        const QString autre = "2026-03-14 10:30:00|0|0|9|2|2|30|0|0";
-        QVERIFY(b.consulter({"2026-03-14 10:00:05|1|1|2|3|3|60|0|0", "2026-03-14 10:00:05|1|1|5|2|1|15|1|0", autre,
-                             "2026-03-14 10:00:05|1|1|2|4|2|70|1|1", "2026-03-14 10:00:05|1|1|4|1|1|12|0|0"}));
+        QVERIFY(b.consulter(Jumeaux));
         const QString jumeaux = " | 1-12 aléatoire | 2=4;2;3,5;1;1 4=1;1;1,2;; 5=2;1;1,5;1; | 7;4;2,4;2;1";
         QCOMPARE(b.vue(), "[14/03/2026 10:00:05], 14/03/2026 10:30:00, 14/03/2026 10:00:05" + jumeaux);
-        // On the chart they are one saved training, where its last row was added.
         const QString graphe = "Progression : toutes les tables 5s 30=100/1.5 00*=57.1429/2.425";
         QCOMPARE(b.progression(), graphe);
         b.choisir(2);
@@ -317,19 +362,23 @@ private slots:
         b.choisir(1);   // before the twins' latest rows
         QCOMPARE(b.progression(), u"Progression : toutes les tables 2s 30*=100/1.5"_s);
         b.choisir(2);
-
-        // Deleting one deletes the rows of both; the other item stays, empty.
         QCOMPARE(boites(b.supprimer()), confirmation("14/03/2026 10:00:05"));
-        QCOMPARE(Magasin::lignes(), QStringList{autre});
+        QCOMPARE(Magasin::lignes(), QStringList{Jumeaux[2]});
         QCOMPARE(b.vue(), u"14/03/2026 10:00:05, [14/03/2026 10:30:00] | 1-10 dans l'ordre | 9=2;2;1,5;; | 2;2;1,5;;"_s);
         QCOMPARE(b.progression(), u"Progression : toutes les tables 2s 30*=100/1.5"_s);
         b.choisir(0);
-        const QString avant = b.vue();
-        QCOMPARE(avant, u"[14/03/2026 10:00:05], 14/03/2026 10:30:00 | 1-10 dans l'ordre |  | ;;;;"_s);
+        QCOMPARE(b.vue(), u"[14/03/2026 10:00:05], 14/03/2026 10:30:00 | 1-10 dans l'ordre |  | ;;;;"_s);
         QCOMPARE(b.progression(), u"Progression : toutes les tables 1s"_s);
+    }
 
-        // The store moved away while the viewer is open: the fault is told
-        // before any question, the list stays, no store is made.
+    // The store moved away while the viewer is open: the fault is told
+    // before any question, the list stays, no store is made. A store that
+    // cannot be read leaves the chart empty, with no word of its own.
+    void magasinDeplace()
+    {
+        Banc b;
+        QVERIFY(b.consulter(Jumeaux));
+        const QString avant = b.vue();
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
         const QList<MessageVu> vus = b.supprimer();
         QCOMPARE(vus.size(), 1);
@@ -337,13 +386,12 @@ private slots:
         QCOMPARE(b.vue(), avant);
         QVERIFY(!QFile::exists("CalkadoVa.sqlite"));
 
-        // A store that cannot be read leaves the chart empty, with no word of its own.
         QVERIFY(QFile::rename("ailleurs.sqlite", "CalkadoVa.sqlite"));
         b.choisir(1);
         QVERIFY(QFile::rename("CalkadoVa.sqlite", "ailleurs.sqlite"));
         QTest::mouseClick(b.ctrl("L_Livret_7"), Qt::LeftButton);
         QCOMPARE(b.progression(), u"Progression : table de 9 1s"_s);
-        QCOMPARE(b.repondeur.vus.size(), 2);
+        QCOMPARE(b.repondeur.vus.size(), 1);
     }
 
     // Rows another program wrote: one with an empty date lists with a clear

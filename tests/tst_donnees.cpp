@@ -7,6 +7,7 @@
 // read-only, rows another program wrote, configuration files that cannot be
 // understood. The store's verbs on the file and on the school's server are
 // tst_magasin's.
+#include "Dates.h"
 #include "Magasin.h"
 #include "Outils.h"
 #include "core/platform/ConnexionSqlite.h"
@@ -28,7 +29,7 @@ Resultats resultats(std::initializer_list<int> tables)
 {
     Resultats r{};
     for (const int table : tables)
-        r[std::size_t(table - 2)] = {true, 1, table + 3, table, 2, 1, table * 10};
+        r[std::size_t(table - 2)] = {{table + 3, table, 2, 1, table * 10}, true, 1};
     return r;
 }
 

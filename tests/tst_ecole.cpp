@@ -79,7 +79,7 @@ void Enregistrer(const char* eleve, const QList<Fait>& faits, const QDateTime& m
 {
     qputenv("PGUSER", eleve);
     MagasinResultats magasin(eleve);
-    QCOMPARE(magasin.EcrireResultats(ResultatsDesCompteurs(CompteursDesFaits(faits), true, true), faits, moment),
+    QCOMPARE(magasin.EcrireResultats(ResultatsDesComptes(ComptesDesFaits(faits), true, true), faits, moment),
              ProblemeBase::Aucun);
 }
 
@@ -316,7 +316,7 @@ private slots:
                      R"(CREATE TRIGGER echec BEFORE INSERT ON "TFait" FOR EACH ROW EXECUTE FUNCTION echec())"});
         MagasinResultats magasin("etat");
         const ProblemeBase probleme = magasin.EcrireResultats(
-            ResultatsDesCompteurs(CompteursDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true),
+            ResultatsDesComptes(ComptesDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true),
             {{7, 3, Issue::Essai1, 1, 24}}, Premier);
         Administrer({R"(DROP TRIGGER echec ON "TFait")", "DROP FUNCTION echec()"});
         QVERIFY2(magasin.Expliquer(probleme, {}).startsWith(message), qPrintable(magasin.Expliquer(probleme, {})));
@@ -670,7 +670,7 @@ void TestEcole::refus()
         Administrer({"ALTER DATABASE calkado SET default_transaction_read_only = on"});
     MagasinResultats magasin("refus");
     const ProblemeBase probleme = magasin.EcrireResultats(
-        ResultatsDesCompteurs(CompteursDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true), {}, Premier);
+        ResultatsDesComptes(ComptesDesFaits({{7, 3, Issue::Essai1, 1, 24}}), true, true), {}, Premier);
     qunsetenv("PGPASSWORD");
     Administrer({"SET default_transaction_read_only = off", "ALTER DATABASE calkado RESET default_transaction_read_only"});
     ParlerLangue("C");
@@ -756,7 +756,7 @@ void TestEcole::miseAJour()
     QCOMPARE(classe.valeur.size(), 2);
     QCOMPARE(classe.valeur[0].dernier, u"2026-12-02 10:00:00"_s);
     QCOMPARE(classe.valeur[1].eleve + "|" + classe.valeur[1].dernier, u"tom|"_s);
-    QCOMPARE(classe.valeur[1].livrets[5].questions, 0);
+    QCOMPARE(classe.valeur[1].livrets[5].NbQuestionParLivret, 0);
 }
 
 QTEST_MAIN(TestEcole)

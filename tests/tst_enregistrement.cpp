@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QSemaphore>
-#include <QTemporaryDir>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <optional>
 #include <thread>
 
@@ -104,21 +104,105 @@ private:
     std::thread fil;
 };
 
-// What stands at the store's name before the window opens, for the faults
-// found at start-up: a text file, a link that loops, a store of a negative
-// version, a store of version 0 with a table of another program where the
-// facts go.
-void MettreEnPanne(const QString& panne)
+// A fault of the store made on purpose, by the name of its row: at start-up
+// (the store missing, or something else in its place: a text file, a link
+// that loops, a store of a version no Calkado writes or of version 0 with a
+// table of another program where the facts go) or at a save; then taken away.
+struct Panne
 {
-    if (QFile texte(Magasin::Fichier); panne == "fichier texte")
-        QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
-    else if (panne == "lien qui boucle")
-        QVERIFY(QFile::link(Magasin::Fichier, Magasin::Fichier));
-    else if (panne == "version négative" || panne == "TFait étranger") {
-        QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
-        Magasin::executer(panne == "version négative"
-                              ? QStringList{"PRAGMA user_version = -1"}
-                              : QStringList{"DROP TABLE %F", "CREATE TABLE %F (\"x\" TEXT)", "PRAGMA user_version = 0"});
+    explicit Panne(const QString& nom_) : nom(nom_) {}
+    ~Panne() { Magasin::proteger(Magasin::Fichier, false); }   // made after the window, gone before its folder
+
+    const QString nom;
+    std::optional<AutreProgramme> autre;
+
+    static bool AuDemarrage(const QString& nom)
+    {
+        return QStringList{"absent", "fichier texte", "lien qui boucle", "version négative", "TFait étranger"}.contains(nom);
+    }
+    bool auDemarrage() const { return AuDemarrage(nom); }
+    static QByteArray contenu()
+    {
+        QFile f(Magasin::Fichier);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+    }
+    void avantDemarrage()
+    {
+        if (QFile texte(Magasin::Fichier); nom == "fichier texte")
+            QVERIFY(texte.open(QIODevice::WriteOnly) && texte.write("Livret 7 : 10 questions, 9 justes\n") > 0);
+        else if (nom == "lien qui boucle")
+            QVERIFY(QFile::link(Magasin::Fichier, Magasin::Fichier));
+        else if (nom == "version négative" || nom == "TFait étranger") {
+            QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
+            Magasin::executer(nom == "version négative" ? QStringList{"PRAGMA user_version = -1"}
+                                                        : QStringList{"DROP TABLE %F", "CREATE TABLE %F (\"x\" TEXT)",
+                                                                      "PRAGMA user_version = 0"});
+        }
+    }
+    // False when this machine cannot make it.
+    bool aEnregistrer()
+    {
+        if (nom == "lecture seule")
+            return Magasin::proteger(Magasin::Fichier, true);
+        if (nom == "bloqué")
+            return autre.emplace().tient;
+        if (nom == "disque plein")
+            Magasin::remplir("BaseDonnées");
+        else if (nom == "livret 7 refusé")
+            Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON %T WHEN NEW.\"NumLivret\" = 7 "
+                               "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
+        return true;
+    }
+    void lever()
+    {
+        if (nom == "lecture seule")
+            QVERIFY(Magasin::proteger(Magasin::Fichier, false));
+        else if (nom == "bloqué")
+            QVERIFY(autre->lacher());
+        else if (nom == "disque plein")
+            Magasin::executer({"DELETE FROM %T WHERE \"DateHeure\" = '2000-01-01 00:00:00'"});
+        else if (nom == "livret 7 refusé")
+            Magasin::executer({"DROP TRIGGER echec"});
+        else {   // a sound store put in its place is used at once
+            QFile::remove(Magasin::Fichier);
+            QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
+        }
+    }
+};
+
+// How long it took, in milliseconds.
+qint64 Duree(const std::function<void()>& action)
+{
+    QElapsedTimer attente;
+    attente.start();
+    action();
+    return attente.elapsed();
+}
+
+// The question on leaving, with results on screen or not.
+QString questionQuitter(bool resultats)
+{
+    return resultats ? "Quitter le programme | critique | " + MessageQuitterSansEnregistrer
+                           + " | Annuler/Non/Oui | défaut Annuler, échap Annuler"
+                     : "Quitter le programme | question | " + MessageQuitter + " | Non/Oui | défaut Non";
+}
+
+// The program still open after the question on leaving: as it was, the store
+// that failed still missing, and a run under way going on where it was, back
+// in the answer box (5 x 9).
+void resteOuvert(Fenetre& p, const QString& avant, bool retire, bool enCours)
+{
+    QCOMPARE(apparence(p), avant);
+    if (retire) {
+        QVERIFY(p.f.close());   // Non this time
+        QCOMPARE(p.repondeur.vus.size(), 3);
+        QVERIFY(!QFile::exists(Magasin::Fichier));
+    }
+    if (enCours) {
+        QVERIFY(p.activer());
+        p.ctrl("T_Résultat")->setFocus(Qt::TabFocusReason);
+        p.repondre("45");
+        QCOMPARE(p.texte("L_NbQuestionTotal"), QString("3"));
     }
 }
 
@@ -223,10 +307,7 @@ private slots:
         else
             QCOMPARE(p.f.close(), fin);
         QCOMPARE(p.repondeur.vus.size(), retire ? 2 : 1);   // asked once, even as the program closes its window
-        QCOMPARE(boite(p.repondeur.vus[0]), resultats == 0
-                     ? "Quitter le programme | question | " + MessageQuitter + " | Non/Oui | défaut Non"
-                     : "Quitter le programme | critique | " + MessageQuitterSansEnregistrer
-                           + " | Annuler/Non/Oui | défaut Annuler, échap Annuler");
+        QCOMPARE(boite(p.repondeur.vus[0]), questionQuitter(resultats > 0));
         QCOMPARE(p.f.isVisible(), !fin);
         if (retire)   // the program stays with its results, and asks again next time
             verifierPanne(p.repondeur.vus[1], {Magasin::Fichier, "introuvable", NonEnregistres, "reste ouvert"});
@@ -235,20 +316,8 @@ private slots:
             QCOMPARE(Magasin::lignes(), enregistre ? enregistrees({"1|1|4|1|1|15|0|0", "1|1|9|1|0|0|1|0"}) : QStringList());
             QCOMPARE(Magasin::faits(), enregistre ? enregistrees({"4|3|1|1|15", "9|7|2|2|0"}) : QStringList());
         }
-        if (fin)
-            return;
-        QCOMPARE(apparence(p), avant);
-        if (retire) {
-            QVERIFY(p.f.close());   // Non this time
-            QCOMPARE(p.repondeur.vus.size(), 3);
-            QVERIFY(!QFile::exists(Magasin::Fichier));
-        }
-        if (resultats == 2) {   // the run goes on where it was: back in the answer box, 5 x 9
-            QVERIFY(p.activer());
-            p.ctrl("T_Résultat")->setFocus(Qt::TabFocusReason);
-            p.repondre("45");
-            QCOMPARE(p.texte("L_NbQuestionTotal"), QString("3"));
-        }
+        if (!fin)
+            resteOuvert(p, avant, retire, resultats == 2);
     }
 
     // Another program holds the store a moment: the save waits for it with the
@@ -271,9 +340,8 @@ private slots:
         QCOMPARE(Magasin::lignes(), enregistrees({"1|1|7|1|1|12000|0|0"}));
     }
 
-    // A store unusable at start-up (missing, a text file or a link that loops in its place, a
-    // store of a version no Calkado writes or with a table of another program where the
-    // facts go) is told once as the window comes up; the child trains all the same, and a
+    // A store unusable at start-up (missing, or something else in its place, see Panne) is
+    // told once as the window comes up; the child trains all the same, and a
     // save or a consultation tells it again, never making or writing it. At a
     // save, a fault writes no row and keeps the results on screen; only a
     // store held by another program is waited for. The cause gone, saving works.
@@ -293,68 +361,38 @@ private slots:
     void pannes()
     {
         QFETCH(QString, cause);
-        const QString panne = QTest::currentDataTag();
-        const bool demarrage =
-            QStringList{"absent", "fichier texte", "lien qui boucle", "version négative", "TFait étranger"}.contains(panne);
-        Fenetre p({Oui}, !demarrage);
+        Fenetre p({Oui}, !Panne::AuDemarrage(QTest::currentDataTag()));
+        Panne panne(QTest::currentDataTag());
         p.hasard.suite = questions({{2, 1}, {3, 2}, {4, 3}});
-        MettreEnPanne(panne);
-        const auto contenu = [] {
-            QFile f(Magasin::Fichier);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-        };
-        const QByteArray avant = contenu();
+        panne.avantDemarrage();
+        const QByteArray avant = panne.contenu();
         QVERIFY(p.f.Form_Load() && p.repondeur.vus.isEmpty() && p.montrer());
         p.f.Form_Activate();   // as when the viewer closes
-        QCOMPARE(p.repondeur.vus.size(), demarrage ? 1 : 0);
-        if (demarrage)
+        QCOMPARE(p.repondeur.vus.size(), panne.auDemarrage() ? 1 : 0);
+        if (panne.auDemarrage())
             verifierPanne(p.repondeur.vus[0], {Magasin::Fichier, cause});
         else
             Magasin::ajouter(Ancienne);
         p.jouer({3, 7, 9}, false, true, {"5:=", "6:=", "7:="});
         const QString affichage = apparence(p);
-
-        struct Protection { ~Protection() { Magasin::proteger(Magasin::Fichier, false); } } protection;   // before the folder goes
-        std::optional<AutreProgramme> autre;
-        if (panne == "lecture seule" && !Magasin::proteger(Magasin::Fichier, true))
+        if (!panne.aEnregistrer())
             QSKIP("Le fichier ne peut pas être protégé en écriture ici");
-        if (panne == "bloqué")
-            QVERIFY(autre.emplace().tient);
-        else if (panne == "disque plein")
-            Magasin::remplir("BaseDonnées");
-        else if (panne == "livret 7 refusé")
-            Magasin::executer({"CREATE TRIGGER echec BEFORE INSERT ON %T WHEN NEW.\"NumLivret\" = 7 "
-                               "BEGIN SELECT RAISE(ABORT, 'refus'); END"});
-        QElapsedTimer attente;
-        attente.start();
-        p.cliquer("B_Enregistrer");
-        const qint64 ms = attente.elapsed();
-        QVERIFY2(panne == "bloqué" ? ms >= 3000 && ms < 5000 : ms < 2000, qPrintable(QString::number(ms)));
-        if (demarrage)
+        const qint64 ms = Duree([&p] { p.cliquer("B_Enregistrer"); });
+        QVERIFY2(panne.nom == "bloqué" ? ms >= 3000 && ms < 5000 : ms < 2000, qPrintable(QString::number(ms)));
+        if (panne.auDemarrage())
             p.cliquer("B_Consulter");
-        QCOMPARE(p.repondeur.vus.size(), demarrage ? 4 : 2);
-        verifierPanne(p.repondeur.vus[demarrage ? 2 : 1], {Magasin::Fichier, cause, NonEnregistres});
-        if (demarrage) {
+        QCOMPARE(p.repondeur.vus.size(), panne.auDemarrage() ? 4 : 2);
+        verifierPanne(p.repondeur.vus[panne.auDemarrage() ? 2 : 1], {Magasin::Fichier, cause, NonEnregistres});
+        if (panne.auDemarrage()) {
             verifierPanne(p.repondeur.vus[3], {Magasin::Fichier, cause, "ne peuvent pas être consultés"});
-            QCOMPARE(contenu(), avant);   // never made, never written over
+            QCOMPARE(panne.contenu(), avant);   // never made, never written over
         }
         QCOMPARE(apparence(p), affichage);
 
         // The cause gone, the store holds the earlier row, if any, and this save alone.
-        if (panne == "lecture seule")
-            QVERIFY(Magasin::proteger(Magasin::Fichier, false));
-        else if (panne == "bloqué")
-            QVERIFY(autre->lacher());
-        else if (panne == "disque plein")
-            Magasin::executer({"DELETE FROM %T WHERE \"DateHeure\" = '2000-01-01 00:00:00'"});
-        else if (panne == "livret 7 refusé")
-            Magasin::executer({"DROP TRIGGER echec"});
-        else {   // a sound store put in its place is used at once
-            QFile::remove(Magasin::Fichier);
-            QVERIFY(CreerBase(QStringLiteral(CALKADO_SCHEMA), Magasin::Fichier));
-        }
+        panne.lever();
         p.cliquer("B_Enregistrer");
-        QCOMPARE(Magasin::lignes(), (demarrage ? QStringList() : QStringList{Ancienne})
+        QCOMPARE(Magasin::lignes(), (panne.auDemarrage() ? QStringList() : QStringList{Ancienne})
                                         + enregistrees({"1|1|3|1|1|5|0|0", "1|1|7|1|1|6|0|0", "1|1|9|1|1|7|0|0"}));
         verifierEfface(p, "1-12 ; aléatoire");
     }

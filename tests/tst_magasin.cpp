@@ -20,7 +20,7 @@ const QDateTime Moment(QDate(2026, 12, 4), QTime(17, 30, 5), Qt::UTC);
 struct Enregistrement
 {
     QList<Fait> faits;
-    Resultats resultats() const { return ResultatsDesCompteurs(CompteursDesFaits(faits), true, false); }
+    Resultats resultats() const { return ResultatsDesComptes(ComptesDesFaits(faits), true, false); }
 };
 
 const Enregistrement Premier{{{7, 3, Issue::Essai1, 1, 24}, {7, 4, Issue::Essai2, 2, 61}, {3, 8, Issue::Essai1, 1, 18}}};
@@ -52,7 +52,7 @@ private slots:
         QVERIFY(magasin.ContientDesResultats().valeur);
 
         const Resultats lus = magasin.LireResultats(premier).valeur;
-        QCOMPARE(CompteursDesResultats(lus).NbQuestionParLivret, CompteursDesFaits(Premier.faits).NbQuestionParLivret);
+        QCOMPARE(ComptesDesResultats(lus), ComptesDesFaits(Premier.faits));
         QCOMPARE(lus[5].TempsTotalEssai1, 24);
         QVERIFY(lus[5].Multiplicateur1a12 && lus[5].Aléatoire == 0);
         QCOMPARE(magasin.LireFaits(premier).valeur, Premier.faits);
@@ -60,9 +60,9 @@ private slots:
         // The chart, table 7: the saved trainings up to the second, the first without it.
         const QList<PointProgression> points = magasin.LireProgression(second, 7).valeur;
         QCOMPARE(points.size(), 3);
-        QCOMPARE(points[0].nbQuestions, 0);
-        QCOMPARE(points[1].nbQuestions, 2);
-        QCOMPARE(points[2].nbEssai1, 1);
+        QCOMPARE(points[0].comptes.NbQuestionParLivret, 0);
+        QCOMPARE(points[1].comptes.NbQuestionParLivret, 2);
+        QCOMPARE(points[2].comptes.NbQuestionEssai1, 1);
         QVERIFY(points[2].choisi);
 
         // The grid: 4 x 7 missed, then right at once.

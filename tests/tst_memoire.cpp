@@ -374,11 +374,11 @@ private slots:
             QVERIFY(faits.size() == 1 || faits.size() == 2);
             seuls += faits.size() == 1;
             for (const Question& q : faits) {
-                QVERIFY2(vus.insert({q.terme2, q.terme1}).second, qPrintable(QString::number(p)));
-                QCOMPARE(Paires::Indice(q.terme2, q.terme1), p);
+                QVERIFY2(vus.insert({q.livret, q.multiplicateur}).second, qPrintable(QString::number(p)));
+                QCOMPARE(Paires::Indice(q.livret, q.multiplicateur), p);
             }
             if (faits.size() == 2)
-                QCOMPARE(faits[1], (Question{faits[0].terme2, faits[0].terme1}));
+                QCOMPARE(faits[1], (Question{faits[0].livret, faits[0].multiplicateur}));
         }
         QCOMPARE(vus.size(), std::size_t(132));
         QCOMPARE(seuls, 11 + 11);   // 1 x n and the squares
@@ -416,7 +416,7 @@ private slots:
         QCOMPARE(Paires::Indice(livret, multiplicateur).value_or(-1), indice);
         QStringList obtenus;
         for (const Question& q : Paires::Faits(indice))
-            obtenus << QStringLiteral("%1 x %2").arg(q.terme1).arg(q.terme2);
+            obtenus << QStringLiteral("%1 x %2").arg(q.multiplicateur).arg(q.livret);
         QCOMPARE(obtenus.join(" ; "), faits);
     }
     void pairesHorsLimites()

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The texts of the results table, the results-present test, the scale of
+// The texts of the results table, the scale of
 // the progress chart's times, the rules of the grid of the facts, and the
 // teacher's periods, class line and export.
 #include "core/results/Bilan.h"
@@ -55,12 +55,11 @@ private slots:
         // questions, none right at the first try, 2 later, 1 given. Table 9:
         // a long session, far beyond 32767 tenths. Table 12: one right first
         // try within the first tenth.
-        CompteursLivrets c;
-        c.NbQuestionParLivret = {2, 0, 0, 3, 0, 0, 0, 10, 0, 0, 1};
-        c.NbQuestionEssai1 = {2, 0, 0, 0, 0, 0, 0, 10, 0, 0, 1};
-        c.TempsTotalEssai1 = {45, 0, 0, 0, 0, 0, 0, 400000, 0, 0, 0};
-        c.NbQuestionEssai2 = {0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0};
-        c.NbQuestionRéponse = {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+        ComptesLivrets c;
+        c[0] = {2, 2, 0, 0, 45};
+        c[3] = {3, 0, 2, 1, 0};
+        c[7] = {10, 10, 0, 0, 400000};
+        c[10] = {1, 1, 0, 0, 0};
         const TextesResultats t = TextesDuTableau(c, francais);
         // Rows top to bottom: questions, first try, time, later try, given; tables 2, 5, 9 and 12.
         QStringList lignes;
@@ -71,14 +70,6 @@ private slots:
         QCOMPARE(QStringList(t.totaux.begin(), t.totaux.end()), (QStringList{"16", "13", "3077,3", "2", "1"}));
     }
 
-    void resultatsPresents()
-    {
-        // The questions total, read as a number: empty reads as 0.
-        for (const auto& [total, presents] : QList<QPair<QString, bool>>{
-                 {"", false}, {"0", false}, {"1", true}, {"12 questions", true}, {"abc", false}})
-            QVERIFY2(TotalQuestionsPositif(total) == presents, qPrintable(total));
-    }
-
     void echelleDesTemps()
     {
         // The longest mean time of a right first try, in tenths, and the top of
@@ -86,8 +77,8 @@ private slots:
         for (const auto& [dixiemes, echelle] : QList<QPair<int, double>>{
                  {0, 1}, {10, 1}, {11, 2}, {20, 2}, {50, 5}, {51, 10}, {12000, 2000}}) {
             Progression p;
-            p.points = {{"2026-03-14 10:00:00", 2, 1, 5, false}, {"2026-03-15 10:00:00", 3, 1, dixiemes, true},
-                        {"2026-03-16 10:00:00", 0, 0, 0, false}};
+            p.points = {{"2026-03-14 10:00:00", {2, 1, 1, 0, 5}, false},
+                        {"2026-03-15 10:00:00", {3, 1, 2, 0, dixiemes}, true}, {"2026-03-16 10:00:00", {}, false}};
             QVERIFY2(p.echelleTemps() == echelle, qPrintable(QString("%1 : %2").arg(dixiemes).arg(p.echelleTemps())));
         }
     }
@@ -153,7 +144,7 @@ private slots:
         for (const auto& [jours, attendus] : QList<QPair<int, QString>>{{1, "2x7 4x7 9x7"}, {3, "2x7 3x7 4x7 9x7"}}) {
             QStringList faits;
             for (const Question& q : FaitsARevoir(bilan, coches, 10, jour.addDays(jours)))
-                faits << QStringLiteral("%1x%2").arg(q.terme1).arg(q.terme2);
+                faits << QStringLiteral("%1x%2").arg(q.multiplicateur).arg(q.livret);
             QCOMPARE(faits.join(' '), attendus);
         }
     }

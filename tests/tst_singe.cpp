@@ -37,7 +37,7 @@ const QList<QPair<QString, double>> Clics = {
 
 // What a results table must show for those counters, as etiquettesTableau()
 // lists its labels; the headings once it was drawn.
-QStringList attendus(const CompteursLivrets& c, bool titres)
+QStringList attendus(const ComptesLivrets& c, bool titres)
 {
     const TextesResultats t = TextesDuTableau(c);
     QStringList r;
@@ -207,7 +207,7 @@ struct Singe : Fenetre
     void enregistrer()
     {
         QStringList lignes;
-        const CompteursLivrets& c = f.Compteurs();
+        const ComptesLivrets& c = f.Compteurs();
         QDateTime moment = horloge.date;
         while (magasin.filter(moment.toString("yyyy-MM-dd HH:mm:ss|")).size() > 0)
             moment = moment.addSecs(1);
@@ -215,10 +215,10 @@ struct Singe : Fenetre
                             + QString("|%1|%2").arg(int(ctrl<QRadioButton>("O_1a12")->isChecked()))
                                   .arg(int(ctrl<QCheckBox>("C_Aléatoire")->isChecked()));
         for (int i = 0; i < NbLivrets; ++i)
-            if (c.NbQuestionParLivret[i] > 0)
-                lignes << debut + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2).arg(c.NbQuestionParLivret[i])
-                                      .arg(c.NbQuestionEssai1[i]).arg(c.TempsTotalEssai1[i])
-                                      .arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+            if (c[i].NbQuestionParLivret > 0)
+                lignes << debut + QString("|%1|%2|%3|%4|%5|%6").arg(i + 2).arg(c[i].NbQuestionParLivret)
+                                      .arg(c[i].NbQuestionEssai1).arg(c[i].TempsTotalEssai1)
+                                      .arg(c[i].NbQuestionEssai2).arg(c[i].NbQuestionRéponse);
         QStringList questions;
         for (const Fait& q : f.Faits())
             questions << QString("%1|%2|%3|%4|%5|%6").arg(debut.left(19)).arg(q.livret).arg(q.multiplicateur)
@@ -301,21 +301,25 @@ struct Singe : Fenetre
 
     // The facts of a table are as many as its questions, split as they are,
     // the times of the right first tries summing to its time.
-    static QString accord(const CompteursLivrets& c, const QList<Fait>& questions)
+    static QString accord(const ComptesLivrets& c, const QList<Fait>& questions)
     {
-        const CompteursLivrets d = CompteursDesFaits(questions);
-        const auto tous = [](const CompteursLivrets& x) {
-            return std::tuple(x.NbQuestionParLivret, x.NbQuestionEssai1, x.NbQuestionEssai2, x.NbQuestionRéponse,
-                              x.TempsTotalEssai1);
-        };
-        return tous(c) == tous(d) ? QString() : QString("faits en désaccord avec les compteurs");
+        return c == ComptesDesFaits(questions) ? QString() : QString("faits en désaccord avec les compteurs");
     }
 
     QString verifier()
     {
         if (!f.isVisible())
             return "la fenêtre principale s'est fermée";
-        // The controls in one of the five configurations.
+        QString e = verifierControles();
+        if (e.isEmpty())
+            e = verifierComptes();
+        return e.isEmpty() ? verifierMagasin() : e;
+    }
+
+    // The controls in one of the five configurations; the boxes ticked are
+    // the selection the table numbers show; one range.
+    QString verifierControles() const
+    {
         const qsizetype commandes = ceux(CommandesResultats, &QWidget::isEnabled).size();
         QString configuration =
             etat() + (commandes == CommandesResultats.size() ? Ouvertes : commandes == 0 ? Fermees : " | commandes mixtes");
@@ -323,41 +327,50 @@ struct Singe : Fenetre
             configuration += reponse()->isEnabled() ? " | réponse ouverte" : " | réponse fermée";
         if (!Configurations.contains(configuration) || !ctrl("B_Quitter")->isEnabled())
             return "configuration hors des états : " + configuration;
-        // The boxes ticked are the selection the table numbers show; one range.
         for (int i = 0; i < NbLivrets; ++i)
             if (ctrl<QCheckBox>(nom("C_Livret", i))->isChecked() != (couleur(nom("L_Livret", i)) == Bleu))
                 return "sélection : " + selection();
         if (ctrl<QRadioButton>("O_1a10")->isChecked() == ctrl<QRadioButton>("O_1a12")->isChecked())
             return "plages : " + selection();
-        // Each question settled once, the facts agreeing with the counters,
-        // and the table showing the counters.
-        const CompteursLivrets& c = f.Compteurs();
+        return {};
+    }
+
+    // Each question settled once, the facts agreeing with the counters, and
+    // the table showing the counters.
+    QString verifierComptes()
+    {
+        const ComptesLivrets& c = f.Compteurs();
         if (const QString e = accord(c, f.Faits()); !e.isEmpty())
             return e;
         for (int i = 0; i < NbLivrets; ++i)
-            if (c.NbQuestionParLivret[i] != c.NbQuestionEssai1[i] + c.NbQuestionEssai2[i] + c.NbQuestionRéponse[i])
-                return QString("livret %1 : %2 questions pour %3 + %4 + %5").arg(i + 2).arg(c.NbQuestionParLivret[i])
-                    .arg(c.NbQuestionEssai1[i]).arg(c.NbQuestionEssai2[i]).arg(c.NbQuestionRéponse[i]);
+            if (c[i].NbQuestionParLivret != c[i].NbQuestionEssai1 + c[i].NbQuestionEssai2 + c[i].NbQuestionRéponse)
+                return QString("livret %1 : %2 questions pour %3 + %4 + %5").arg(i + 2).arg(c[i].NbQuestionParLivret)
+                    .arg(c[i].NbQuestionEssai1).arg(c[i].NbQuestionEssai2).arg(c[i].NbQuestionRéponse);
         if (grille.isEmpty())
             grille = etiquettesTableau(&f);
         dessine = dessine || texte("L_Titre_0") == Titres[0];
         if (const QString e = comparer(grille, attendus(c, dessine)); !e.isEmpty())
             return "tableau de résultats : " + e;
-        // The store, read again whenever another connection changed it (on
-        // the school's server, after every action).
+        return {};
+    }
+
+    // The store, read again whenever another connection changed it (on the
+    // school's server, after every action).
+    QString verifierMagasin()
+    {
         QSqlQuery q(base);
         if (!Magasin::SurServeur() && (!q.exec("PRAGMA data_version") || !q.next()))
             return "magasin illisible";
         const qint64 lue = Magasin::SurServeur() ? version + 1 : q.value(0).toLongLong();
         q.finish();
-        if (lue != version) {
-            version = lue;
-            if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
-                return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
-                    .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
-            if (const QStringList lus = Magasin::faits(); lus != faits)
-                return QString("magasin : %1 faits au lieu de %2").arg(lus.size()).arg(faits.size());
-        }
+        if (lue == version)
+            return {};
+        version = lue;
+        if (const QStringList lignes = Magasin::lignes(); lignes != magasin)
+            return QString("magasin : %1 lignes au lieu de %2 :\n  %3\nattendues :\n  %4")
+                .arg(lignes.size()).arg(magasin.size()).arg(lignes.join("\n  "), magasin.join("\n  "));
+        if (const QStringList lus = Magasin::faits(); lus != faits)
+            return QString("magasin : %1 faits au lieu de %2").arg(lus.size()).arg(faits.size());
         return {};
     }
 
@@ -377,17 +390,12 @@ struct Singe : Fenetre
             return titre == "Plus d'entraînement !" ? QString() : "titre : " + titre;
         if (liste->currentRow() < 0 || titre != "Entraînement du " + liste->currentItem()->text())
             return "titre : " + titre;
-        CompteursLivrets c;
+        ComptesLivrets c;
         for (const QString& ligne : magasin) {
             const QStringList x = ligne.split('|');
             if (x[0] != dates[liste->currentRow()])
                 continue;
-            const int i = x[3].toInt() - 2;
-            c.NbQuestionParLivret[i] = x[4].toInt();
-            c.NbQuestionEssai1[i] = x[5].toInt();
-            c.TempsTotalEssai1[i] = x[6].toInt();
-            c.NbQuestionEssai2[i] = x[7].toInt();
-            c.NbQuestionRéponse[i] = x[8].toInt();
+            c[x[3].toInt() - 2] = {x[4].toInt(), x[5].toInt(), x[7].toInt(), x[8].toInt(), x[6].toInt()};
         }
         const QString e = comparer(etiquettesTableau(v), attendus(c, true));
         return e.isEmpty() ? e : "tableau de Consulter : " + e;

@@ -98,7 +98,7 @@ void Programme::Coeur::MettreAJourGrille()
 {
     for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
         for (int m = 1; m <= NbMultiplicateurs; ++m)
-            grille.etats[std::size_t((livret - PremierLivret) * NbMultiplicateurs + m - 1)] =
+            grille.etats[std::size_t(IndexFait(livret, m))] =
                 EtatCase(int(::Evaluer(bilan.fait(livret, m)).etat));
 }
 
@@ -144,7 +144,7 @@ void Programme::CommencerTables(const std::vector<int>& livrets)
     coeur->coches.fill(false);
     for (const int livret : livrets)
         coeur->coches[std::size_t(livret - PremierLivret)] = true;
-    coeur->entrainement.DemarrerEntrainement();
+    coeur->entrainement.DemarrerEntrainement(coeur->coches, NbMultiplicateurs, true);
 }
 
 bool Programme::CommencerRevision()
@@ -152,24 +152,24 @@ bool Programme::CommencerRevision()
     // As the main window prepares it: the saved facts and those on screen.
     const QDate aujourdhui = coeur->horloge.maintenant().date();
     Bilan bilan = coeur->bilan;
-    bilan.Ajouter(coeur->entrainement.faits, aujourdhui);
+    bilan.Ajouter(coeur->entrainement.faits(), aujourdhui);
     coeur->coches.fill(true);
     const QList<Question> aRevoir = FaitsARevoir(bilan, coeur->coches, NbMultiplicateurs, aujourdhui);
     if (aRevoir.isEmpty())
         return false;
-    coeur->entrainement.DemarrerRevision(aRevoir);
+    coeur->entrainement.DemarrerRevision(aRevoir, true);
     return true;
 }
 
 bool Programme::SeanceTerminee() const
 {
-    return coeur->entrainement.RevisionTerminee();
+    return coeur->entrainement.Terminee();
 }
 
 QuestionPosee Programme::NouvelleQuestion()
 {
-    const Question q = coeur->entrainement.NouvelleQuestion(coeur->coches, NbMultiplicateurs, true);
-    return {q.terme1, q.terme2};
+    const Question q = coeur->entrainement.NouvelleQuestion();
+    return {q.multiplicateur, q.livret};
 }
 
 bool Programme::Tester(int valeur)
@@ -187,16 +187,16 @@ void Programme::DonnerReponse()
 
 bool Programme::ResultatsPresents() const
 {
-    return !coeur->entrainement.faits.isEmpty();
+    return coeur->entrainement.aDesResultats();
 }
 
 void Programme::Enregistrer()
 {
     const QDateTime moment = MomentEnregistrement(coeur->horloge.maintenant());
     Entrainement& e = coeur->entrainement;
-    Exiger(coeur->magasin.EcrireResultats(ResultatsDesCompteurs(e.compteurs, true, true), e.faits, moment),
+    Exiger(coeur->magasin.EcrireResultats(ResultatsDesComptes(e.comptes(), true, true), e.faits(), moment),
            coeur->magasin, QStringLiteral("Enregistrement impossible."));
-    coeur->bilan.Ajouter(e.faits, moment.date());
+    coeur->bilan.Ajouter(e.faits(), moment.date());
     e.RazCompteurs();
     coeur->MettreAJourGrille();
 }

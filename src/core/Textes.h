@@ -197,11 +197,13 @@ inline QString LigneProgression(const QString& dateHeure, const QString& part, c
         + (affiche ? QStringLiteral(" (affiché)") : QString());
 }
 
-// The grid of the facts ("Bilan"): the five states of a fact, in order, and
-// the pieces of a fact's details.
-inline const QStringList EtatsFait = {QStringLiteral("jamais vu"), QStringLiteral("à revoir"),
-                                      QStringLiteral("en cours"), QStringLiteral("acquis"),
-                                      QStringLiteral("automatisé")};
+// The grid of the facts ("Bilan"): the five states of a fact, and the pieces
+// of a fact's details.
+inline const QString JamaisVu = QStringLiteral("jamais vu");
+inline const QString ARevoir = QStringLiteral("à revoir");
+inline const QString EnCours = QStringLiteral("en cours");
+inline const QString Acquis = QStringLiteral("acquis");
+inline const QString Automatise = QStringLiteral("automatisé");
 inline QString DetailSerie(int serie)
 {
     return QStringLiteral(", %1 fois de suite du premier coup").arg(serie);
@@ -218,9 +220,9 @@ inline QString TableDe(int livret)
 {
     return QStringLiteral("Table de %1").arg(livret);
 }
-inline QString LegendeEtat(int etat, int nombre)
+inline QString LegendeEtat(const QString& etat, int nombre)
 {
-    return EtatsFait.at(etat) + QStringLiteral(" : ") + QString::number(nombre);
+    return etat + QStringLiteral(" : ") + QString::number(nombre);
 }
 inline QString DusAujourdhui(int nombre)
 {
@@ -337,9 +339,9 @@ inline QString NomLivret(int livret)
     return QStringLiteral("Table de ") + QString::number(livret);
 }
 // A question as the window shows it: the multiplier, then the table.
-inline QString NomQuestion(const QString& terme1, const QString& terme2)
+inline QString NomQuestion(int multiplicateur, int livret)
 {
-    return terme1 + QStringLiteral(" fois ") + terme2;
+    return QString::number(multiplicateur) + QStringLiteral(" fois ") + QString::number(livret);
 }
 inline const QString NomReponse = QStringLiteral("Réponse");
 inline const QString NomFois = QStringLiteral("fois");

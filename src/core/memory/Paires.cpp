@@ -3,7 +3,7 @@
 
 #include "Paires.h"
 
-#include "core/training/Compteurs.h"
+#include "core/training/Livrets.h"
 
 #include <array>
 

@@ -15,12 +15,24 @@ constexpr std::array<int, 6> JoursParBoite = {0, 1, 3, 7, 14, 30};
 constexpr int BoiteMax = 5;
 constexpr int SerieAcquise = 3;
 
-int Index(int livret, int multiplicateur)
-{
-    return (livret - PremierLivret) * NbMultiplicateurs + multiplicateur - 1;
-}
-
 } // namespace
+
+QString NomEtatFait(EtatFait etat)
+{
+    switch (etat) {
+    case EtatFait::JamaisVu:
+        return Textes::JamaisVu;
+    case EtatFait::ARevoir:
+        return Textes::ARevoir;
+    case EtatFait::EnCours:
+        return Textes::EnCours;
+    case EtatFait::Acquis:
+        return Textes::Acquis;
+    case EtatFait::Automatise:
+        return Textes::Automatise;
+    }
+    return {};
+}
 
 void HistoireFait::Ajouter(const Reglement& reglement)
 {
@@ -58,19 +70,18 @@ SituationFait Evaluer(const HistoireFait& histoire)
 
 HistoireFait& Bilan::fait(int livret, int multiplicateur)
 {
-    return histoires[std::size_t(Index(livret, multiplicateur))];
+    return histoires[std::size_t(IndexFait(livret, multiplicateur))];
 }
 
 const HistoireFait& Bilan::fait(int livret, int multiplicateur) const
 {
-    return histoires[std::size_t(Index(livret, multiplicateur))];
+    return histoires[std::size_t(IndexFait(livret, multiplicateur))];
 }
 
 void Bilan::Ajouter(const QList<Fait>& faits, const QDate& jour)
 {
     for (const Fait& f : faits)
-        if (f.livret >= PremierLivret && f.livret < PremierLivret + NbLivrets && f.multiplicateur >= 1
-            && f.multiplicateur <= NbMultiplicateurs)
+        if (EstUnLivret(f.livret) && f.multiplicateur >= 1 && f.multiplicateur <= NbMultiplicateurs)
             fait(f.livret, f.multiplicateur).Ajouter({jour, f.issue, f.dixiemes});
 }
 
@@ -84,10 +95,15 @@ QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multM
     return faits;
 }
 
+QString ResumeFait(int livret, int multiplicateur, EtatFait etat)
+{
+    return QStringLiteral("%1 x %2 = %3 : ").arg(multiplicateur).arg(livret).arg(multiplicateur * livret)
+         + NomEtatFait(etat);
+}
+
 QString DetailFait(int livret, int multiplicateur, const SituationFait& s, const QLocale& locale)
 {
-    QString texte = QStringLiteral("%1 x %2 = %3 : ").arg(multiplicateur).arg(livret).arg(multiplicateur * livret)
-                  + Textes::EtatsFait.at(int(s.etat));
+    QString texte = ResumeFait(livret, multiplicateur, s.etat);
     if (s.serie > 0)
         texte += Textes::DetailSerie(s.serie);
     if (s.dernier.isValid())

@@ -8,8 +8,8 @@
 // last settling plus 0, 1, 3, 7, 14 or 30 days.
 #pragma once
 
-#include "core/training/Compteurs.h"
 #include "core/training/Fait.h"
+#include "core/training/Livrets.h"
 
 #include <QDate>
 #include <QList>
@@ -28,6 +28,16 @@ enum class EtatFait {
     Automatise,   // acquis, each of those last three in 3.0 s at most
 };
 inline constexpr int NbEtatsFait = 5;
+static_assert(int(EtatFait::Automatise) + 1 == NbEtatsFait);
+
+// The state in words: "jamais vu", "à revoir"...
+QString NomEtatFait(EtatFait etat);
+
+// Where a fact stands among the 132: table after table, multipliers rising.
+constexpr int IndexFait(int livret, int multiplicateur)
+{
+    return IndexLivret(livret) * NbMultiplicateurs + multiplicateur - 1;
+}
 
 // One settling of a fact.
 struct Reglement
@@ -81,6 +91,9 @@ private:
 // The facts of the ticked tables with a multiplier from 1 to multMax that
 // are due on that day, in order: table after table, multipliers rising.
 QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multMax, const QDate& aujourdhui);
+
+// The fact as a question shows it, then its state in words: "7 x 8 = 56 : acquis".
+QString ResumeFait(int livret, int multiplicateur, EtatFait etat);
 
 // The fact as a question shows it, then its state in words, its right first
 // tries in a row, its last settling, its mean time and the day it is due:

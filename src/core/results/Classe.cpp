@@ -65,9 +65,8 @@ QDate DebutPeriode(Periode periode, const QDate& aujourdhui)
 
 void EleveClasse::Ajouter(const Resultats& resultats)
 {
-    const CompteursLivrets compteurs = CompteursDesResultats(resultats);
-    for (int i = 0; i < NbLivrets; ++i)
-        livrets[std::size_t(i)] += Totaliser(SeulLivret(compteurs, i + PremierLivret));
+    for (std::size_t i = 0; i < livrets.size(); ++i)
+        livrets[i] += resultats[i];
 }
 
 QList<FaitARevoir> FaitsLesPlusARevoir(const QList<Bilan>& bilans)
@@ -94,19 +93,20 @@ QString LigneARevoir(const QList<FaitARevoir>& faits)
     return Textes::LigneARevoir(premiers, faits.size() > NbFaitsLigne);
 }
 
-QString TexteCelluleClasse(const TotauxResultats& totaux, const QLocale& locale)
+QString TexteCelluleClasse(const Comptes& c, const QLocale& locale)
 {
-    if (totaux.questions < 1)
+    if (c.NbQuestionParLivret < 1)
         return {};
-    return Textes::CelluleClasse(TextePart(PartEssai1(totaux.essai1, totaux.questions)),
-                                 TexteTempsMoyen(totaux.temps, totaux.essai1, locale));
+    return Textes::CelluleClasse(TextePart(PartEssai1(c.NbQuestionEssai1, c.NbQuestionParLivret)),
+                                 TexteTempsMoyen(c.TempsTotalEssai1, c.NbQuestionEssai1, locale));
 }
 
 QString DetailCelluleClasse(const EleveClasse& eleve, int livret, const QLocale& locale)
 {
-    const TotauxResultats& t = eleve.livrets[std::size_t(livret - PremierLivret)];
-    return Textes::DetailCelluleClasse(eleve.eleve, livret, t.questions, TextePart(PartEssai1(t.essai1, t.questions)),
-                                       TexteTempsMoyen(t.temps, t.essai1, locale));
+    const Comptes& c = eleve.livrets[std::size_t(IndexLivret(livret))];
+    return Textes::DetailCelluleClasse(eleve.eleve, livret, c.NbQuestionParLivret,
+                                       TextePart(PartEssai1(c.NbQuestionEssai1, c.NbQuestionParLivret)),
+                                       TexteTempsMoyen(c.TempsTotalEssai1, c.NbQuestionEssai1, locale));
 }
 
 QByteArray CsvClasse(const QList<EleveClasse>& eleves, const QDate& depuis)
@@ -118,13 +118,14 @@ QByteArray CsvClasse(const QList<EleveClasse>& eleves, const QDate& depuis)
         const QDateTime moment = LireTexteBase(e.dernier);   // what is not a date is left out
         const QString dernier = moment.isValid() ? TexteDateHeure(moment, francais) : QString();
         for (int i = 0; i < NbLivrets; ++i) {
-            const TotauxResultats& t = e.livrets[std::size_t(i)];
-            const std::optional<double> temps = TempsMoyen(t.temps, t.essai1);
+            const Comptes& c = e.livrets[std::size_t(i)];
+            const std::optional<double> temps = TempsMoyen(c.TempsTotalEssai1, c.NbQuestionEssai1);
+            const double part = PartEssai1(c.NbQuestionEssai1, c.NbQuestionParLivret);
             texte += Ligne({e.eleve, e.classe, debut, dernier, QString::number(i + PremierLivret),
-                            QString::number(t.questions), QString::number(t.essai1),
-                            t.questions < 1 ? QString() : francais.toString(PartEssai1(t.essai1, t.questions), 'f', 1),
-                            temps ? FormatTemps(*temps, francais) : QString(), QString::number(t.essai2),
-                            QString::number(t.reponse)});
+                            QString::number(c.NbQuestionParLivret), QString::number(c.NbQuestionEssai1),
+                            c.NbQuestionParLivret < 1 ? QString() : francais.toString(part, 'f', 1),
+                            temps ? FormatTemps(*temps, francais) : QString(), QString::number(c.NbQuestionEssai2),
+                            QString::number(c.NbQuestionRéponse)});
         }
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + texte.toUtf8();

@@ -22,6 +22,7 @@
 
 enum class Periode { Semaine, Mois, Tout };
 inline constexpr int NbPeriodes = 3;
+static_assert(int(Periode::Tout) + 1 == NbPeriodes);
 
 // The first day of the period that holds that day: the Monday of its week,
 // the first of its month; none for everything.
@@ -41,7 +42,7 @@ struct EleveClasse
     QString eleve;
     QString classe;                 // their classes that the teacher teaches
     QString dernier;                // stored date and time of their last saved training ever; empty: none
-    std::array<TotauxResultats, NbLivrets> livrets{};
+    ComptesLivrets livrets{};
 
     // Adds the records of one saved training, each table apart.
     void Ajouter(const Resultats& resultats);
@@ -66,7 +67,7 @@ QString LigneARevoir(const QList<FaitARevoir>& faits);
 
 // A pupil's table as the view's cell shows it, and in words; nothing
 // without a question in the period.
-QString TexteCelluleClasse(const TotauxResultats& totaux, const QLocale& locale = QLocale());
+QString TexteCelluleClasse(const Comptes& comptes, const QLocale& locale = QLocale());
 QString DetailCelluleClasse(const EleveClasse& eleve, int livret, const QLocale& locale = QLocale());
 
 // The figures of the class, one row per pupil and table after a header row:

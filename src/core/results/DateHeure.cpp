@@ -7,9 +7,9 @@ namespace {
 
 const QString FormatHeure = QStringLiteral("HH:mm:ss");
 
-// The locale's short date, widened to four-digit years so that the year reads
-// back as it was.
-QString FormatDate(const QLocale& locale)
+} // namespace
+
+QString FormatDateListe(const QLocale& locale)
 {
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy")))
@@ -17,14 +17,11 @@ QString FormatDate(const QLocale& locale)
     return format;
 }
 
-// Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's): the
-// languages that write with those put the digits 0 to 9 in their own format.
-QLocale Chiffres(const QLocale& locale)
+QLocale ChiffresListe(const QLocale& locale)
 {
+    // Qt reads back no digit that takes two UTF-16 units (Chakma's, Adlam's).
     return locale.zeroDigit().size() == 1 ? locale : QLocale::c();
 }
-
-} // namespace
 
 QDateTime MomentEnregistrement(const QDateTime& maintenant)
 {
@@ -60,8 +57,8 @@ QDateTime LireTexteBase(const QString& texte)
 
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale)
 {
-    const QLocale chiffres = Chiffres(locale);
-    const QString date = chiffres.toString(moment.date(), FormatDate(locale));
+    const QLocale chiffres = ChiffresListe(locale);
+    const QString date = chiffres.toString(moment.date(), FormatDateListe(locale));
     if (moment.time() == QTime(0, 0))
         return date;
     return date + QLatin1Char(' ') + chiffres.toString(moment.time(), FormatHeure);
@@ -72,33 +69,8 @@ QString TexteJour(const QDate& jour, const QLocale& locale)
     return TexteDateHeure(QDateTime(jour, QTime(0, 0), Qt::UTC), locale);
 }
 
-QDateTime LireDateHeure(const QString& texte, const QLocale& locale)
-{
-    const QString formatDate = FormatDate(locale);
-    const QLocale chiffres = Chiffres(locale);
-    QDate date = chiffres.toDate(texte, formatDate);
-    QTime heure(0, 0);
-    if (!date.isValid()) {
-        // The time is the last word; the date may hold blanks of its own.
-        const qsizetype blanc = texte.lastIndexOf(QLatin1Char(' '));
-        if (blanc < 0)
-            return {};
-        date = chiffres.toDate(texte.left(blanc), formatDate);
-        heure = chiffres.toTime(texte.mid(blanc + 1), FormatHeure);
-    }
-    if (!date.isValid() || !heure.isValid())
-        return {};
-    return QDateTime(date, heure, Qt::UTC);
-}
-
 QString ElementListe(const QString& texteBase, const QLocale& locale)
 {
     const QDateTime moment = LireTexteBase(texteBase);
     return moment.isValid() ? TexteDateHeure(moment, locale) : texteBase;
-}
-
-QString CleElement(const QString& element, const QLocale& locale)
-{
-    const QDateTime moment = LireDateHeure(element, locale);
-    return moment.isValid() ? TexteBase(moment) : element;
 }

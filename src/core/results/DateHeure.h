@@ -20,14 +20,18 @@ QDateTime LireTexteBase(const QString& texte);
 
 // As the viewer lists it: the locale's short date, always with four digits
 // for the year, a blank and "HH:mm:ss", the time left out at midnight
-// exactly, in the locale's digits where Qt can read them back. Reading it
-// back gives the same value, or an invalid one.
+// exactly, in the locale's digits where Qt can read them back, so that no
+// two moments read alike.
 QString TexteDateHeure(const QDateTime& moment, const QLocale& locale = QLocale());
-QDateTime LireDateHeure(const QString& texte, const QLocale& locale = QLocale());
+// What the list is written with: the locale's short date format, widened to
+// four-digit years so that the year reads back as it was, and the locale whose
+// digits it uses (the digits 0 to 9 for a language whose own Qt cannot read
+// back, as Chakma's or Adlam's).
+QString FormatDateListe(const QLocale& locale);
+QLocale ChiffresListe(const QLocale& locale);
 // A day alone, as the same short date.
 QString TexteJour(const QDate& jour, const QLocale& locale = QLocale());
 
-// The viewer's item for a stored value, and the stored value an item stands
-// for. A stored value that is not a date and time is shown as it is.
+// The viewer's item for a stored value. A stored value that is not a date
+// and time is shown as it is.
 QString ElementListe(const QString& texteBase, const QLocale& locale = QLocale());
-QString CleElement(const QString& element, const QLocale& locale = QLocale());

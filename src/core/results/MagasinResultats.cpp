@@ -415,7 +415,7 @@ ProblemeBase MagasinResultats::EcrireResultats(const Resultats& resultats, const
     if (nouveaux.isEmpty())
         return ProblemeBase::Aucun;
     const ResultatLivret options = resultats[std::size_t(nouveaux.first().livret - PremierLivret)];
-    return Ecrire(ResultatsDesCompteurs(CompteursDesFaits(nouveaux), options.Multiplicateur1a12, options.Aléatoire != 0),
+    return Ecrire(ResultatsDesComptes(ComptesDesFaits(nouveaux), options.Multiplicateur1a12, options.Aléatoire != 0),
                   nouveaux, moment);
 }
 

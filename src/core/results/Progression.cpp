@@ -12,12 +12,12 @@
 
 double PointProgression::part() const
 {
-    return PartEssai1(nbEssai1, nbQuestions);
+    return PartEssai1(comptes.NbQuestionEssai1, comptes.NbQuestionParLivret);
 }
 
 std::optional<double> PointProgression::tempsMoyen() const
 {
-    return TempsMoyen(tempsEssai1, nbEssai1);
+    return TempsMoyen(comptes.TempsTotalEssai1, comptes.NbQuestionEssai1);
 }
 
 QString Progression::titre() const
@@ -59,8 +59,11 @@ QString TextePart(double part)
 
 PointProgression PointDe(const QString& dateHeure, const Resultats& resultats, int livret, bool choisi)
 {
-    const CompteursLivrets compteurs = CompteursDesResultats(resultats);
     // Only the table chosen: the others' counts left out.
-    const TotauxResultats totaux = Totaliser(livret == TousLesLivrets ? compteurs : SeulLivret(compteurs, livret));
-    return {dateHeure, totaux.questions, totaux.essai1, totaux.temps, choisi};
+    Comptes comptes;
+    if (livret == TousLesLivrets)
+        comptes = Total(ComptesDesResultats(resultats));
+    else if (EstUnLivret(livret))
+        comptes += resultats[std::size_t(IndexLivret(livret))];
+    return {dateHeure, comptes, choisi};
 }

@@ -27,13 +27,11 @@ inline constexpr int TousLesLivrets = 0;
 struct PointProgression
 {
     QString dateHeure;          // as stored
-    qint64 nbQuestions = 0;
-    qint64 nbEssai1 = 0;        // right at the first try
-    qint64 tempsEssai1 = 0;     // their summed time, in tenths of a second
+    Comptes comptes;
     bool choisi = false;        // the one the viewer shows
 
     // Without a question of the table, the training leaves no bar and no point.
-    bool aUneBarre() const { return nbQuestions >= 1; }
+    bool aUneBarre() const { return comptes.NbQuestionParLivret >= 1; }
     // Share of the questions right at the first try, 0 to 100.
     double part() const;
     // Mean time of a right first try in seconds; none without one.

@@ -3,8 +3,6 @@
 
 #include "TableauResultats.h"
 
-#include "core/training/LectureNombre.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -46,51 +44,21 @@ QString TexteTempsMoyen(qint64 dixiemes, qint64 nbEssai1, const QLocale& locale)
     return secondes ? FormatTemps(*secondes, locale) : QString();
 }
 
-namespace {
-
-qint64 Positif(qint32 compte)
+int TitreDeLigne(LigneResultats ligne)
 {
-    return compte >= 1 ? compte : 0;
-}
-
-} // namespace
-
-TotauxResultats Totaliser(const CompteursLivrets& c)
-{
-    TotauxResultats totaux;
-    for (int i = 0; i < NbLivrets; ++i) {
-        totaux.questions += Positif(c.NbQuestionParLivret[i]);
-        totaux.essai1 += Positif(c.NbQuestionEssai1[i]);
-        totaux.essai2 += Positif(c.NbQuestionEssai2[i]);
-        totaux.reponse += Positif(c.NbQuestionRéponse[i]);
-        if (c.NbQuestionEssai1[i] >= 1)
-            totaux.temps += c.TempsTotalEssai1[i];
+    switch (ligne) {
+    case LigneResultats::Questions:
+        return 0;
+    case LigneResultats::Essai1:
+        return 1;
+    case LigneResultats::Temps:
+        return 4;
+    case LigneResultats::Essai2:
+        return 2;
+    case LigneResultats::Réponse:
+        return 3;
     }
-    return totaux;
-}
-
-TotauxResultats& TotauxResultats::operator+=(const TotauxResultats& autres)
-{
-    questions += autres.questions;
-    essai1 += autres.essai1;
-    essai2 += autres.essai2;
-    reponse += autres.reponse;
-    temps += autres.temps;
-    return *this;
-}
-
-CompteursLivrets SeulLivret(const CompteursLivrets& c, int livret)
-{
-    CompteursLivrets seul;
-    const int i = livret - PremierLivret;
-    if (i < 0 || i >= NbLivrets)
-        return seul;
-    seul.NbQuestionParLivret[i] = c.NbQuestionParLivret[i];
-    seul.NbQuestionEssai1[i] = c.NbQuestionEssai1[i];
-    seul.NbQuestionEssai2[i] = c.NbQuestionEssai2[i];
-    seul.NbQuestionRéponse[i] = c.NbQuestionRéponse[i];
-    seul.TempsTotalEssai1[i] = c.TempsTotalEssai1[i];
-    return seul;
+    return 0;
 }
 
 double PartEssai1(qint64 essai1, qint64 questions)
@@ -100,24 +68,35 @@ double PartEssai1(qint64 essai1, qint64 questions)
     return std::min(100.0, 100.0 * double(std::max<qint64>(essai1, 0)) / double(questions));
 }
 
-TextesResultats TextesDuTableau(const CompteursLivrets& c, const QLocale& locale)
+namespace {
+
+QString TexteCellule(const Comptes& c, LigneResultats ligne, const QLocale& locale)
 {
-    TextesResultats textes;
-    for (int i = 0; i < NbLivrets; ++i) {
-        const std::array<QString, NbLignesResultats> colonne = {
-            TexteCompte(c.NbQuestionParLivret[i]), TexteCompte(c.NbQuestionEssai1[i]),
-            TexteTempsMoyen(c.TempsTotalEssai1[i], c.NbQuestionEssai1[i], locale),
-            TexteCompte(c.NbQuestionEssai2[i]), TexteCompte(c.NbQuestionRéponse[i])};
-        for (int ligne = 0; ligne < NbLignesResultats; ++ligne)
-            textes.cellules[ligne][i] = colonne[ligne];
+    switch (ligne) {
+    case LigneResultats::Questions:
+        return TexteCompte(c.NbQuestionParLivret);
+    case LigneResultats::Essai1:
+        return TexteCompte(c.NbQuestionEssai1);
+    case LigneResultats::Temps:
+        return TexteTempsMoyen(c.TempsTotalEssai1, c.NbQuestionEssai1, locale);
+    case LigneResultats::Essai2:
+        return TexteCompte(c.NbQuestionEssai2);
+    case LigneResultats::Réponse:
+        return TexteCompte(c.NbQuestionRéponse);
     }
-    const TotauxResultats t = Totaliser(c);
-    textes.totaux = {TexteCompte(t.questions), TexteCompte(t.essai1), TexteTempsMoyen(t.temps, t.essai1, locale),
-                     TexteCompte(t.essai2), TexteCompte(t.reponse)};
-    return textes;
+    return {};
 }
 
-bool TotalQuestionsPositif(QStringView texteTotalQuestions)
+} // namespace
+
+TextesResultats TextesDuTableau(const ComptesLivrets& comptes, const QLocale& locale)
 {
-    return LireNombre(texteTotalQuestions) != QLatin1String("0");
+    TextesResultats textes;
+    const Comptes total = Total(comptes);
+    for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
+        for (std::size_t i = 0; i < comptes.size(); ++i)
+            textes.cellules[std::size_t(ligne)][i] = TexteCellule(comptes[i], LigneResultats(ligne), locale);
+        textes.totaux[std::size_t(ligne)] = TexteCellule(total, LigneResultats(ligne), locale);
+    }
+    return textes;
 }

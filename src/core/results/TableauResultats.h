@@ -2,52 +2,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The texts of a results table (main window and viewer alike), computed from
-// the five per-table counters: one column per table 2 to 12, a Total column,
-// five rows of measures. The rules of the totals and of the mean time are
-// here, for the table and for the progress chart.
+// the counts of each table: one column per table 2 to 12, a Total column,
+// five rows of measures. The rules of the mean time and of the share of
+// right first tries are here, for the table, the progress chart and the
+// teacher's view.
 #pragma once
 
-#include "core/training/Compteurs.h"
+#include "core/training/Comptes.h"
 
 #include <QLocale>
 #include <QString>
-#include <QStringView>
 #include <array>
 #include <optional>
 
-// Rows of the table, top to bottom, each with its heading index.
+// Rows of the table, top to bottom.
 enum class LigneResultats { Questions, Essai1, Temps, Essai2, Réponse };
 inline constexpr int NbLignesResultats = 5;
+static_assert(int(LigneResultats::Réponse) + 1 == NbLignesResultats);
 inline constexpr int NbTitresResultats = 6;   // the five row headings and "Total"
 
-// Heading index of each row, top to bottom (the time row comes third on
-// screen but carries heading 4).
-inline constexpr std::array<int, NbLignesResultats> TitreDeLigne = {0, 1, 4, 2, 3};
+// The heading of a row, by its number among the headings: the time row
+// comes third on screen but carries heading 4.
+int TitreDeLigne(LigneResultats ligne);
 
 struct TextesResultats
 {
+    // By row, top to bottom, then by table index.
     std::array<std::array<QString, NbLivrets>, NbLignesResultats> cellules;
     std::array<QString, NbLignesResultats> totaux;
 };
-
-// The sums of the Total column. A count below 1 adds nothing, and the time of
-// a table only counts with a right first try, so that the mean time is the
-// mean over all right first tries.
-struct TotauxResultats
-{
-    qint64 questions = 0;
-    qint64 essai1 = 0;
-    qint64 essai2 = 0;
-    qint64 reponse = 0;
-    qint64 temps = 0;   // tenths of a second
-
-    TotauxResultats& operator+=(const TotauxResultats& autres);
-};
-TotauxResultats Totaliser(const CompteursLivrets& compteurs);
-
-// The counters of one table alone, the others' left at zero: its totals are
-// those of its column.
-CompteursLivrets SeulLivret(const CompteursLivrets& compteurs, int livret);
 
 // The share of the questions right at the first try, 0 to 100; 0 without a
 // question.
@@ -69,8 +52,4 @@ QString FormatTemps(double secondes, const QLocale& locale = QLocale());
 QString TexteTempsMoyen(qint64 dixiemes, qint64 nbEssai1, const QLocale& locale = QLocale());
 
 // All cells and totals.
-TextesResultats TextesDuTableau(const CompteursLivrets& compteurs, const QLocale& locale = QLocale());
-
-// Whether the table holds results: the caption of the questions total, read
-// as a number (empty reads as 0), is above 0.
-bool TotalQuestionsPositif(QStringView texteTotalQuestions);
+TextesResultats TextesDuTableau(const ComptesLivrets& comptes, const QLocale& locale = QLocale());

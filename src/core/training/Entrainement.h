@@ -1,28 +1,25 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The data of a training and its rules, without any widget: the per-table
-// counters, the drawing of questions in order or at random, the test of an
-// answer with its tries and feedback phrase, the given answer and the
-// stopwatch of the question. The main window shows what it decides.
+// A training and its rules, without any widget: a run's questions from its
+// source, the test of an answer with its tries and feedback phrase, the
+// given answer, the stopwatch of the question, and the questions settled
+// since the last save or reset with the counts of each table they add up
+// to. The main window shows what it decides.
 #pragma once
 
-#include "Compteurs.h"
-#include "Etats.h"
-#include "Fait.h"
-#include "Revision.h"
+#include "Comptes.h"
+#include "SourceQuestions.h"
+#include "Tirages.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <array>
+#include <memory>
 
 class Hasard;
 class Horloge;
-
-// Colours of the feedback phrase.
-enum class CouleurVerification { Bleu, Rouge, Vert };
 
 // What a tested answer brings.
 struct Verdict
@@ -35,41 +32,31 @@ struct Verdict
     };
     Genre genre = Genre::PasDeNombre;
     QString phrase;
-    CouleurVerification couleur() const
-    {
-        return genre == Genre::Juste ? CouleurVerification::Bleu
-             : genre == Genre::Faux  ? CouleurVerification::Rouge
-                                     : CouleurVerification::Vert;
-    }
     bool essaiCompte() const { return genre == Genre::Juste || genre == Genre::Faux; }
-    EtatEntrainement etat = EtatEntrainement::EtatQuestion;  // only for a counted try
 };
 
 class Entrainement
 {
 public:
     Entrainement(Hasard& hasard, const Horloge& horloge);
+    ~Entrainement();
 
-    CompteursLivrets compteurs;
-    // The questions settled since the last save or reset, in order: they
-    // always agree with the counters.
-    QList<Fait> faits;
-
-    // Both emptied, after a save or a reset.
-    void RazCompteurs();
-
-    // A new run: the sequential draw starts again at 1 x the first ticked table.
-    void DemarrerEntrainement();
+    // A new run, its questions from the source given.
+    void Demarrer(std::unique_ptr<SourceQuestions> source);
+    // A run among the tables ticked, multipliers from 1 to multMax, in order
+    // or at random.
+    void DemarrerEntrainement(const Coches& coches, int multMax, bool aleatoire);
     // A run on those facts only, until each is answered right at the first try.
-    void DemarrerRevision(const QList<Question>& aRevoir);
-    bool RevisionTerminee() const { return revision.terminee(); }
+    void DemarrerRevision(const QList<Question>& aRevoir, bool aleatoire);
+    // Whether the run's source has ended it, and how far it has come.
+    bool Terminee() const;
+    std::optional<Avancement> avancement() const;
 
-    // Draws the next question among the ticked tables, with the multiplier
-    // from 1 to multMax, and starts its stopwatch.
-    Question NouvelleQuestion(const Coches& coches, int multMax, bool aleatoire);
-
+    // The next question of the run, its stopwatch started.
+    Question NouvelleQuestion();
     Verdict TesterReponse(QStringView texte);
-
+    // From the third wrong try on, the answer may be asked for.
+    bool ReponsePermise() const { return nbEssais > 2; }
     // Settles the question by showing its product, returned as text.
     QString DonnerReponse();
 
@@ -81,24 +68,21 @@ public:
 
     const Question& question() const { return questionCourante; }
     int NbEssais() const { return nbEssais; }
-    qint32 NbDixiemes() const { return nbDixiemes; }
+
+    // The questions settled since the last save or reset, in order, and the
+    // counts they add up to; results are on screen while there is one.
+    const QList<Fait>& faits() const { return faitsRegles; }
+    const ComptesLivrets& comptes() const { return comptesLivrets; }
+    bool aDesResultats() const { return !faitsRegles.isEmpty(); }
+    // Both emptied, after a save or a reset.
+    void RazCompteurs();
 
 private:
-    void TirerNombresQuestion();
-    void TirerNombresPhrase();
-    void TirageAleatoire(const Coches& coches, int nbLivretCoche, int multMax);
-    void TirageSequentiel(const Coches& coches, int nbLivretCoche, int multMax);
-    QString ChoisirPhrase(const QStringList& phrases) const;
-    // Right or wrong, with its phrase and the state that follows.
-    Verdict Juger(const QString& valeur) const;
-    void CompterEssai(const Verdict& verdict, const QString& valeur);
-    void NoterFait(Issue issue, qint32 dixiemes);
+    void Noter(Issue issue);
 
-    void TirageRevision(bool aleatoire);
-
-    Hasard& hasard;
-    Revision revision;
+    Tirages tirages;
     const Horloge& horloge;
+    std::unique_ptr<SourceQuestions> source;
 
     Question questionCourante;
     int nbEssais = 0;
@@ -106,15 +90,6 @@ private:
     qint32 nbDixiemes = 0;
     qint64 debutQuestion = 0;      // milliseconds of the clock when the question was shown
 
-    int multiplicateurCourant = 0;
-    int rangLivretCourant = 1;
-    int dernierTerme1 = 0;         // the last random question, kept across runs
-    int dernierTerme2 = 0;
-
-    static constexpr int TaillePool = 100;
-    std::array<float, TaillePool> tirageTerme1{};
-    std::array<float, TaillePool> tirageLivret{};
-    std::array<float, TaillePool> tiragePhrase{};
-    int indexTirageQuestion = TaillePool;   // a full index makes the first use refill
-    int indexTiragePhrase = TaillePool;
+    QList<Fait> faitsRegles;
+    ComptesLivrets comptesLivrets;  // of faitsRegles, fact by fact
 };

@@ -7,9 +7,10 @@
 #include <QString>
 #include <QStringView>
 
-// The number at the start of the text, read from the left as the original
-// program did: blanks are skipped, reading stops at the first character that
-// cannot continue the number, and a text that does not start with a number
-// reads as 0. The result is its decimal digits without leading zeros, of any
+// The number at the start of the text, read from the left: blanks (spaces,
+// tabs, line breaks) are passed over wherever they stand, the digits met are
+// the number, and reading stops at the first other character; a text without
+// a digit before such a character reads as 0 (" 4 2" is 42, "12a3" is 12,
+// "x12" is 0). The result is its decimal digits without leading zeros, of any
 // length, so that no answer, however long, overflows.
 QString LireNombre(QStringView texte);

@@ -3,39 +3,48 @@
 
 #include "Revision.h"
 
+#include "Tirages.h"
+
 #include <utility>
 
-void Revision::Commencer(const QList<Question>& faits)
+Revision::Revision(const QList<Question>& faits, bool aleatoire_)
+    : aleatoire(aleatoire_), total(int(faits.size())), aPoser(faits)
 {
-    enCours = !faits.isEmpty();
-    aPoser = faits;
-    manques.clear();
-    derniere = {};
 }
 
-Question Revision::Tirer(bool aleatoire, const std::function<int(int)>& rang)
+std::optional<Question> Revision::Suivante(Tirages& tirages)
 {
     if (aPoser.isEmpty())
         aPoser = std::exchange(manques, {});
     if (aPoser.isEmpty())
-        return derniere;
-    qsizetype i = 0;
-    if (aleatoire) {
-        // The bound only guards against a broken source of chance.
-        for (int essai = 0; essai < 1000; ++essai) {
-            i = rang(int(aPoser.size()));
-            if (aPoser.size() + manques.size() < 2 || aPoser[i] != derniere)
-                break;
-        }
-    } else if (aPoser.size() > 1 && aPoser.first() == derniere) {
-        i = 1;
-    }
-    derniere = aPoser.takeAt(i);
+        return std::nullopt;
+    derniere = aPoser.takeAt(Choisir(tirages));
     return derniere;
 }
 
-void Revision::Regler(const Question& question, Issue issue)
+qsizetype Revision::Choisir(Tirages& tirages)
 {
-    if (enCours && issue != Issue::Essai1)
-        manques.append(question);
+    if (!aleatoire)
+        return aPoser.size() > 1 && aPoser.first() == derniere ? 1 : 0;
+    // The bound only guards against a broken source of chance.
+    qsizetype i = 0;
+    for (int essai = 0; essai < 1000; ++essai) {
+        i = tirages.TirerRang(int(aPoser.size()));
+        if (aPoser.size() + manques.size() < 2 || aPoser[i] != derniere)
+            break;
+    }
+    return i;
+}
+
+void Revision::Regler(const Fait& fait)
+{
+    if (fait.issue == Issue::Essai1)
+        ++connus;
+    else
+        manques.append(fait.question());
+}
+
+std::optional<Avancement> Revision::avancement() const
+{
+    return Avancement{connus, total};
 }

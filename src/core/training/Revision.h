@@ -1,37 +1,39 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A review run: the facts to train, asked in rounds. Each round asks every
-// fact still listed once, in order (table after table, multipliers rising)
-// or at random; a fact right at the first try leaves the list, one missed
-// again comes back in the next round, after the others. The run is over when
-// no fact is left.
+// A review of mistakes: the facts to train, asked in rounds. Each round asks
+// every fact still listed once, in order (table after table, multipliers
+// rising) or at random; a fact right at the first try leaves the list, one
+// missed again comes back in the next round, after the others. The run is
+// over when no fact is left.
 #pragma once
 
-#include "Fait.h"
+#include "SourceQuestions.h"
 
 #include <QList>
-#include <functional>
 
-class Revision
+class Revision : public SourceQuestions
 {
 public:
-    // The facts, in order; an empty list ends any review.
-    void Commencer(const QList<Question>& faits);
-    bool active() const { return enCours; }
-    // Whether every fact has been answered right at the first try.
-    bool terminee() const { return enCours && aPoser.isEmpty() && manques.isEmpty(); }
+    // The facts, in order; with none the review is over at once.
+    Revision(const QList<Question>& faits, bool aleatoire);
 
-    // The next question. At random, the rank among the facts of the round
-    // comes from the number given for the count of them; never the fact just
-    // asked while there are two facts or more.
-    Question Tirer(bool aleatoire, const std::function<int(int)>& rang);
-    // The question settled: it leaves when right at the first try.
-    void Regler(const Question& question, Issue issue);
+    // At random, a rank among the facts of the round from the multipliers'
+    // pool; never the fact just asked while there are two facts or more.
+    std::optional<Question> Suivante(Tirages& tirages) override;
+    // A fact right at the first try leaves the list.
+    void Regler(const Fait& fait) override;
+    bool Terminee() const override { return aPoser.isEmpty() && manques.isEmpty(); }
+    // The facts that have left the list, of all those listed at the start.
+    std::optional<Avancement> avancement() const override;
 
 private:
-    bool enCours = false;
+    qsizetype Choisir(Tirages& tirages);
+
+    bool aleatoire;
+    int total;
     QList<Question> aPoser;    // this round's, not asked yet
     QList<Question> manques;   // missed in this round, for the next one
     Question derniere;
+    int connus = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "F_Bilan.h"
 
+#include "DelegueFait.h"
 #include "ModeleBilan.h"
 #include "core/Textes.h"
 #include "ui/platform/Attente.h"
@@ -13,8 +14,6 @@
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 
@@ -23,26 +22,6 @@ namespace {
 constexpr int LargeurColonne = 60;
 constexpr int HauteurLigne = 32;
 constexpr int LargeurEnTete = 96;
-
-// The current cell is framed, not filled: its state's colour stays seen.
-class DelegueFait : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem sansSelection = option;
-        sansSelection.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        QStyledItemDelegate::paint(p, sansSelection, index);
-        if (!(option.state & QStyle::State_Selected))
-            return;
-        p->save();
-        p->setPen(QPen(index.data(Qt::ForegroundRole).value<QColor>(), 3));
-        p->drawRect(option.rect.adjusted(2, 2, -2, -2));
-        p->restore();
-    }
-};
 
 } // namespace
 
@@ -146,7 +125,7 @@ void F_Bilan::Afficher(const Bilan& bilan, const QDate& aujourdhui, bool resulta
         couleurs.setColor(QPalette::Window, modele->fond(EtatFait(etat)));
         L_Signe[etat]->setPalette(couleurs);
         L_Signe[etat]->setPixmap(modele->signe(EtatFait(etat)));
-        L_Legende[etat]->setText(Textes::LegendeEtat(etat, nombres[std::size_t(etat)]));
+        L_Legende[etat]->setText(Textes::LegendeEtat(NomEtatFait(EtatFait(etat)), nombres[std::size_t(etat)]));
     }
     L_Dus->setText(Textes::DusAujourdhui(modele->dus()));
     L_NonEnregistres->setText(resultatsNonEnregistres ? Textes::BilanSansResultatsAffiches : QString());

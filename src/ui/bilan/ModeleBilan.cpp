@@ -11,17 +11,26 @@
 
 namespace {
 
-// By state: on the light palette, dark colours under white text; on the dark
-// one, light colours under black text. Each keeps 3:1 against its text and
-// against the window of its palette.
-constexpr std::array<QRgb, NbEtatsFait> FondsClairs = {0x767676, 0xC80000, 0xA04800, 0x007800, 0x0000FF};
-constexpr std::array<QRgb, NbEtatsFait> FondsSombres = {0xC8C8C8, 0xFF9696, 0xFFC878, 0x96E696, 0x96B4FF};
-
 constexpr int TailleSigne = 12;
 
-int Index(int livret, int multiplicateur)
+// On the light palette, dark colours under white text; on the dark one, light
+// colours under black text. Each keeps 3:1 against its text and against the
+// window of its palette.
+QRgb Fond(EtatFait etat, bool sombre)
 {
-    return (livret - PremierLivret) * NbMultiplicateurs + multiplicateur - 1;
+    switch (etat) {
+    case EtatFait::JamaisVu:
+        return sombre ? 0xC8C8C8 : 0x767676;
+    case EtatFait::ARevoir:
+        return sombre ? 0xFF9696 : 0xC80000;
+    case EtatFait::EnCours:
+        return sombre ? 0xFFC878 : 0xA04800;
+    case EtatFait::Acquis:
+        return sombre ? 0x96E696 : 0x007800;
+    case EtatFait::Automatise:
+        return sombre ? 0x96B4FF : 0x0000FF;
+    }
+    return 0;
 }
 
 // The sign of a state: an empty ring (never seen), a cross (to review), a
@@ -76,7 +85,7 @@ void ModeleBilan::Afficher(const Bilan& bilan, const QDate& aujourdhui)
     jour = aujourdhui;
     for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
         for (int m = 1; m <= NbMultiplicateurs; ++m)
-            situations[std::size_t(Index(livret, m))] = Evaluer(bilan.fait(livret, m));
+            situations[std::size_t(IndexFait(livret, m))] = Evaluer(bilan.fait(livret, m));
     endResetModel();
 }
 
@@ -103,8 +112,7 @@ QVariant ModeleBilan::data(const QModelIndex& index, int role) const
     case Qt::AccessibleDescriptionRole:
         return DetailFait(livret, multiplicateur, s);
     case Qt::AccessibleTextRole:
-        return QStringLiteral("%1 x %2 = %3 : ").arg(multiplicateur).arg(livret).arg(livret * multiplicateur)
-             + Textes::EtatsFait.at(int(s.etat));
+        return ResumeFait(livret, multiplicateur, s.etat);
     case Qt::BackgroundRole:
         return fond(s.etat);
     case Qt::ForegroundRole:
@@ -127,7 +135,7 @@ QVariant ModeleBilan::headerData(int section, Qt::Orientation orientation, int r
 
 const SituationFait& ModeleBilan::situation(int livret, int multiplicateur) const
 {
-    return situations[std::size_t(Index(livret, multiplicateur))];
+    return situations[std::size_t(IndexFait(livret, multiplicateur))];
 }
 
 std::array<int, NbEtatsFait> ModeleBilan::parEtat() const
@@ -145,7 +153,7 @@ int ModeleBilan::dus() const
 
 QColor ModeleBilan::fond(EtatFait etat) const
 {
-    return QColor((sombre ? FondsSombres : FondsClairs)[std::size_t(etat)]);
+    return QColor(Fond(etat, sombre));
 }
 
 QColor ModeleBilan::texte() const

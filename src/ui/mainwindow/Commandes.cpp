@@ -1,32 +1,32 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window's commands on the results: save, reset and consult.
+// The main window's commands on the results (help, save, reset, consult,
+// the grid of the facts) and leaving the program, by its button or by closing
+// the window: one question, which offers to save the results that stand.
 #include "F_Calkado.h"
 
+#include "ChoixLivrets.h"
 #include "core/Textes.h"
 #include "core/platform/Horloge.h"
 #include "core/results/DateHeure.h"
 #include "ui/bilan/F_Bilan.h"
 #include "ui/platform/BoiteMessage.h"
-#include "ui/platform/Controles.h"
-#include "ui/platform/Couleurs.h"
 #include "ui/viewer/F_Consulter.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QRadioButton>
+#include <QApplication>
+#include <QCloseEvent>
 
 Resultats F_Calkado::RemplirResultats() const
 {
-    return ResultatsDesCompteurs(entrainement.compteurs, O_1a12->isChecked(), C_Aléatoire->isChecked());
+    const Choix& c = choix->choix();
+    return ResultatsDesComptes(entrainement.comptes(), !c.de1a10, c.aleatoire);
 }
 
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
-    const ProblemeBase probleme =
-        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits,
-                                    MomentEnregistrement(horlogeUtilisee.maintenant()));
+    const ProblemeBase probleme = BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits(),
+                                                              MomentEnregistrement(horlogeUtilisee.maintenant()));
     SignalerProbleme(this, BaseDonnées.Expliquer(probleme, siEchec));
     return probleme == ProblemeBase::Aucun;
 }
@@ -35,37 +35,38 @@ void F_Calkado::EffacerResultats()
 {
     entrainement.RazCompteurs();
     AfficherResultats();
-    // With the counters at zero the selection guard lets each box go; every
-    // box unticked runs the selection handler, as a click would.
-    for (int i = 0; i < NbLivrets; ++i) {
-        C_Livret[i]->setChecked(false);
-        DefinirCouleurTexte(L_Livret[i], Couleurs::Gris);
-    }
+    // With the results gone the choice is free again: every box unticked runs
+    // its handler, as a click would.
+    choix->DecocherLivrets();
 }
 
-bool F_Calkado::ConfirmerCommande(const QString& sansResultat, const QString& titre,
-                                  const QString& question, QMessageBox::Icon icone)
+bool F_Calkado::ConfirmerCommande(const QString& sansResultat, const QString& titre, const QString& texte,
+                                  QMessageBox::Icon icone)
 {
-    if (!ResultatsPresents()) {
+    if (!entrainement.aDesResultats()) {
         AfficherMessage(this, {QMessageBox::Warning, {}, sansResultat});
         return false;
     }
-    return AfficherMessage(this, {icone, titre, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+    return AfficherMessage(this, {icone, titre, texte, QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
         == QMessageBox::Yes;
+}
+
+void F_Calkado::B_Aide_Click()
+{
+    AfficherMessage(this, {QMessageBox::Information, {}, Textes::MessageAide});
 }
 
 void F_Calkado::B_Enregistrer_Click()
 {
-    if (ConfirmerCommande(Textes::AucunResultatASauvegarder, Textes::TitreEnregistrer,
-                          Textes::MessageEnregistrer, QMessageBox::Question)
+    if (ConfirmerCommande(Textes::AucunResultatASauvegarder, Textes::TitreEnregistrer, Textes::MessageEnregistrer,
+                          QMessageBox::Question)
         && EnregistrerResultats(Textes::BaseEnregistrement))
         EffacerResultats();
 }
 
 void F_Calkado::B_Raz_Click()
 {
-    if (ConfirmerCommande(Textes::AucunResultatAEffacer, Textes::TitreRaz, Textes::MessageRaz,
-                          QMessageBox::Critical))
+    if (ConfirmerCommande(Textes::AucunResultatAEffacer, Textes::TitreRaz, Textes::MessageRaz, QMessageBox::Critical))
         EffacerResultats();
 }
 
@@ -91,7 +92,45 @@ void F_Calkado::B_Consulter_Click()
 void F_Calkado::B_Bilan_Click()
 {
     F_Bilan bilan(this);
-    if (bilan.Form_Load(horlogeUtilisee.maintenant().date(), ResultatsPresents()))
+    if (bilan.Form_Load(horlogeUtilisee.maintenant().date(), entrainement.aDesResultats()))
         bilan.exec();
     Form_Activate();
+}
+
+void F_Calkado::closeEvent(QCloseEvent* event)
+{
+    if (quitterConfirme || ConfirmerQuitter()) {
+        quitterConfirme = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void F_Calkado::B_Quitter_Click()
+{
+    if (!ConfirmerQuitter())
+        return;
+    // The question is not asked again while the program shuts down.
+    quitterConfirme = true;
+    QApplication::quit();
+}
+
+bool F_Calkado::ConfirmerQuitter()
+{
+    if (!entrainement.aDesResultats())
+        return AfficherMessage(this, {QMessageBox::Question, Textes::TitreQuitter, Textes::MessageQuitter,
+                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No})
+            == QMessageBox::Yes;
+    switch (AfficherMessage(this, {QMessageBox::Critical, Textes::TitreQuitter, Textes::MessageQuitterSansEnregistrer,
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel,
+                                   QMessageBox::Cancel})) {
+    case QMessageBox::Yes:
+        // Results that could not be saved keep the program open.
+        return EnregistrerResultats(Textes::BaseQuitter);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -45,12 +45,6 @@ void DefinirCouleurTexte(QWidget* controle, const QColor& couleur)
     controle->setPalette(palette);
 }
 
-QColor CouleurTexte(const QWidget* controle)
-{
-    const QVariant dessinee = controle->property(CouleurDessinee);
-    return dessinee.isValid() ? dessinee.value<QColor>() : controle->palette().color(controle->foregroundRole());
-}
-
 QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& position,
                        const QFont& police, const QColor& couleur, Qt::Alignment alignement)
 {

@@ -36,9 +36,9 @@ QFont Police(qreal points, bool gras = false, bool italique = false,
 QString NomIndexe(const char* nom, int index);
 
 // The designed colour of a text; a dark palette shows it lighter, as readable
-// on its background. CouleurTexte gives back the designed one.
+// on its background. The control keeps the designed one in its property
+// "couleurDessinee", for the tests of contrast.
 void DefinirCouleurTexte(QWidget* controle, const QColor& couleur);
-QColor CouleurTexte(const QWidget* controle);
 
 QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& position,
                        const QFont& police, const QColor& couleur = QColor(),

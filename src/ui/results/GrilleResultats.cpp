@@ -18,17 +18,21 @@ struct Ligne
     QColor couleur;
 };
 
-// Rows top to bottom.
-const std::array<Ligne, NbLignesResultats>& lignes()
+Ligne LigneDe(LigneResultats ligne)
 {
-    static const std::array<Ligne, NbLignesResultats> definition = {{
-        {"L_NbQuestion", "L_NbQuestionTotal", Couleurs::Noir},
-        {"L_NbQuestionEssai1", "L_NbQuestionEssai1Total", Couleurs::Vert},
-        {"L_Temps", "L_TempsTotal", Couleurs::Vert},
-        {"L_NbQuestionEssai2", "L_NbQuestionEssai2Total", Couleurs::Orange},
-        {"L_NbQuestionRéponse", "L_NbQuestionRéponseTotal", Couleurs::Rouge},
-    }};
-    return definition;
+    switch (ligne) {
+    case LigneResultats::Questions:
+        return {"L_NbQuestion", "L_NbQuestionTotal", Couleurs::Noir};
+    case LigneResultats::Essai1:
+        return {"L_NbQuestionEssai1", "L_NbQuestionEssai1Total", Couleurs::Vert};
+    case LigneResultats::Temps:
+        return {"L_Temps", "L_TempsTotal", Couleurs::Vert};
+    case LigneResultats::Essai2:
+        return {"L_NbQuestionEssai2", "L_NbQuestionEssai2Total", Couleurs::Orange};
+    case LigneResultats::Réponse:
+        return {"L_NbQuestionRéponse", "L_NbQuestionRéponseTotal", Couleurs::Rouge};
+    }
+    return {};
 }
 
 QFont PoliceCellules()
@@ -57,9 +61,9 @@ GrilleResultats::GrilleResultats(QWidget* parent, const DispositionResultats& d)
 {
     const Qt::Alignment droite = Qt::AlignRight | Qt::AlignTop;
     for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
-        const Ligne& l = lignes()[ligne];
+        const Ligne l = LigneDe(LigneResultats(ligne));
         const int haut = d.hautLignes[ligne];
-        const int titre = TitreDeLigne[ligne];
+        const int titre = TitreDeLigne(LigneResultats(ligne));
         titres[titre] = CreerEtiquette(parent, NomIndexe("L_Titre", titre),
                                        Twips(d.gaucheTitres, haut, d.largeurTitres, d.hauteurLigne),
                                        Police(14.25), l.couleur);
@@ -93,7 +97,7 @@ void GrilleResultats::Afficher(const TextesResultats& textes)
 void GrilleResultats::Nommer(const TextesResultats& textes)
 {
     for (int ligne = 0; ligne < NbLignesResultats; ++ligne) {
-        const QString& titre = Textes::TitresResultats.at(TitreDeLigne[ligne]);
+        const QString& titre = Textes::TitresResultats.at(TitreDeLigne(LigneResultats(ligne)));
         for (int i = 0; i < NbLivrets; ++i)
             cellules[ligne][i]->setAccessibleName(
                 Textes::NomCellule(titre, Textes::ColonneLivret(i + PremierLivret), textes.cellules[ligne][i]));

@@ -40,7 +40,6 @@ public:
     void Afficher(const TextesResultats& textes);
     void MontrerTableauResultats(bool visible);
 
-    QLabel* totalQuestions() const { return totaux[int(LigneResultats::Questions)]; }
     QLabel* titreTotal() const { return titres[NbTitresResultats - 1]; }
 
 private:

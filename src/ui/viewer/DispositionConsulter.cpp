@@ -9,9 +9,9 @@
 #include "core/Textes.h"
 #include "ui/platform/Controles.h"
 #include "ui/platform/Couleurs.h"
+#include "ui/platform/OptionsPlage.h"
 #include "ui/platform/Ressources.h"
 #include "ui/results/GrilleResultats.h"
-#include "ui/results/OptionsPlage.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -129,12 +129,12 @@ void F_Consulter::ChargerResultats(const Resultats& resultats)
             C_Aléatoire->setChecked(r.Aléatoire != 0);
         }
     }
-    compteurs = CompteursDesResultats(resultats);
+    comptes = ComptesDesResultats(resultats);
 }
 
 void F_Consulter::AfficherResultats()
 {
-    grille->Afficher(TextesDuTableau(compteurs));
+    grille->Afficher(TextesDuTableau(comptes));
 }
 
 void F_Consulter::B_Supprimer_Click()

@@ -59,7 +59,7 @@ private:
     void C_Fermer_Click();
 
     MagasinResultats BaseDonnéesConsulter;
-    CompteursLivrets compteurs;   // the saved training shown
+    ComptesLivrets comptes;   // the saved training shown
     QStringList dates;            // the stored date and time of each item of the list
 
     QLabel* L_Titre_Principal = nullptr;
