@@ -86,6 +86,7 @@ ProblemeBase Connexion::Essayer(QSqlDatabase& base, const std::function<Probleme
 
 ProblemeBase Connexion::Utiliser(const Travail& usage)
 {
+    incertain = false;
     const bool dejaOuverte = ouverte;
     QElapsedTimer duree;
     duree.start();
