@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     etape("visionneuse", MesurerConsultation);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);
+    etape("année", MesurerAnnee);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
     return 0;
 }

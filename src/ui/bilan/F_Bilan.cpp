@@ -100,6 +100,7 @@ bool F_Bilan::Form_Load(const QDate& aujourdhui, bool resultatsNonEnregistres)
 bool F_Bilan::Form_Load(const QString& eleve, const QDate& aujourdhui)
 {
     setWindowTitle(Textes::TitreBilanEleve(eleve));
+    L_Titre_Principal->setTextFormat(Qt::PlainText);   // the pupil's name as written, whatever it holds
     L_Titre_Principal->setText(windowTitle());
     return Charger(BaseDonnéesBilan.LireBilan(eleve), aujourdhui, false);
 }
