@@ -18,6 +18,9 @@ void MesurerPapier(Rapport& rapport);
 void MesurerChronometre(Rapport& rapport);
 // Thirty pupils saving within the same second on the school's server.
 void MesurerClasse(Rapport& rapport);
+// The school's server after a year: a pupil's windows and save, the
+// teacher's view of the class.
+void MesurerAnnee(Rapport& rapport);
 // The program of one pupil of the class above: says "prêt" once connected,
 // then saves at the instant it reads (milliseconds since the epoch).
 int EnregistrerEleve();

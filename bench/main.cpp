@@ -35,6 +35,7 @@ int main(int argc, char* argv[])
     etape("papier", MesurerPapier);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);
+    etape("année", MesurerAnnee);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
     return 0;
 }

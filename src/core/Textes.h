@@ -265,21 +265,58 @@ inline const QString BaseDisquePlein = QStringLiteral(
 inline const QString EntrainementIntrouvable = QStringLiteral(
     "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
     "sans doute supprimé.");
-// The same faults of the school's server, in the order of ProblemeBase from
-// Absent on, the server named.
-inline QString ProblemeServeur(int probleme, const QString& serveur)
+// The same faults of the school's server, where %1 names it.
+inline const QString ServeurAbsent = QStringLiteral(
+    "Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé.");
+inline const QString ServeurInaccessible = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ce compte : il n'y est pas connu, son mot de passe n'est pas le bon, "
+    "ou il n'y a pas les droits de Calkado.");
+inline const QString ServeurPasUneBase = QStringLiteral(
+    "La base du serveur des résultats (%1) n'existe pas, ou n'est pas une base de Calkado à jour : le script "
+    "d'installation de l'école n'y a pas été passé.");
+inline const QString ServeurLectureSeule = QStringLiteral(
+    "Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit.");
+inline const QString ServeurOccupe = QStringLiteral(
+    "Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment.");
+inline const QString ServeurDisquePlein = QStringLiteral(
+    "Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école.");
+inline const QString ServeurEntrainementIntrouvable = QStringLiteral(
+    "Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été supprimé ailleurs.");
+inline const QString ServeurRefuse = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ces résultats : ils ne sont pas de ceux qu'écrit Calkado, ou ce compte "
+    "en a déjà enregistré aujourd'hui bien plus qu'un élève. Prévenez l'administrateur de l'école.");
+// The configuration file that names the server, when it cannot be read or
+// understood: the file, then why.
+inline QString ConfigurationIncomprise(const QString& fichier, const QString& raison)
 {
-    static const QStringList textes = {
-        QStringLiteral("Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé."),
-        QStringLiteral("Le serveur des résultats (%1) refuse l'accès : ce compte n'y a pas les droits de Calkado."),
-        QStringLiteral("La base du serveur des résultats (%1) n'est pas une base de Calkado : le script "
-                       "d'installation n'y a pas été passé."),
-        QStringLiteral("Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit."),
-        QStringLiteral("Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment."),
-        QStringLiteral("Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école."),
-        QStringLiteral("Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été "
-                       "supprimé ailleurs.")};
-    return textes.value(probleme).arg(serveur);
+    return QStringLiteral("Le fichier de configuration %1, qui dit où Calkado garde les résultats, ne peut pas être "
+                          "compris : %2. Tant qu'il n'est pas corrigé, les résultats ne sont gardés ni sur le "
+                          "serveur de l'école, ni sur cet ordinateur.")
+        .arg(fichier, raison);
+}
+inline const QString ConfigurationPasUnFichier = QStringLiteral(
+    "ce n'est pas un fichier (un dossier, un périphérique, ou un lien qui ne mène à rien)");
+inline const QString ConfigurationIllisible = QStringLiteral("ses droits d'accès ne permettent pas de le lire");
+inline const QString ConfigurationPasUnTexte = QStringLiteral("ce n'est pas un texte de quelques lignes");
+inline QString ConfigurationLigne(int ligne, const QString& raison)
+{
+    return QStringLiteral("ligne %1, %2").arg(QString::number(ligne), raison);
+}
+inline QString ConfigurationSectionInconnue(const QString& section)
+{
+    return QStringLiteral("la section %1 est inconnue (seule [serveur] est lue)").arg(section);
+}
+inline QString ConfigurationLigneIncomprise(const QString& ligne)
+{
+    return QStringLiteral("« %1 » n'est ni une section ni une clé de la section [serveur] (cle=valeur)").arg(ligne);
+}
+inline QString ConfigurationCleInconnue(const QString& cle)
+{
+    return QStringLiteral("la clé « %1 » est inconnue (seules service, hote, port et base sont lues)").arg(cle);
+}
+inline QString ConfigurationPort(const QString& port)
+{
+    return QStringLiteral("le port « %1 » n'est pas un nombre de 1 à 65535").arg(port);
 }
 // ...and what it means for what the user was doing.
 inline const QString BaseAuDemarrage = QStringLiteral(

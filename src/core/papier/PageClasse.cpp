@@ -32,10 +32,10 @@ Lecture<DocumentClasse> LireDocumentClasse(MagasinResultats& magasin, Periode pe
         return {{}, enseignant.probleme};
     DocumentClasse document;
     document.classe = {Textes::TitreClasse(enseignant.valeur.classes), periode, jour, {}, {}};
-    const Lecture<QList<EleveClasse>> eleves = magasin.LireClasse(DebutPeriode(periode, jour));
+    const Lecture<QList<EleveClasse>> eleves = magasin.LireClasse(DebutPeriode(periode, jour), jour);
     if (!eleves)
         return {{}, eleves.probleme};
-    const Lecture<QList<Bilan>> bilans = magasin.LireBilansClasse();
+    const Lecture<QList<Bilan>> bilans = magasin.LireBilansClasse(jour);
     if (!bilans)
         return {{}, bilans.probleme};
     document.classe.eleves = eleves.valeur;

@@ -83,11 +83,12 @@ public:
     // The user's account and the classes they teach.
     Lecture<Enseignant> LireEnseignant();
     // The pupils of those classes, by class and name, with the sums of their
-    // saved trainings from that day on (all of them without a day).
-    Lecture<QList<EleveClasse>> LireClasse(const QDate& depuis);
+    // saved trainings from that day on (all of them without a day). Rows
+    // that Calkado never writes, and those dated after tomorrow, are left out.
+    Lecture<QList<EleveClasse>> LireClasse(const QDate& depuis, const QDate& aujourdhui);
     // The facts of each of those pupils who has any, from as many of their
-    // last settlings as the states of the grid need.
-    Lecture<QList<Bilan>> LireBilansClasse();
+    // last settlings as the states of the grid need, left out as above.
+    Lecture<QList<Bilan>> LireBilansClasse(const QDate& aujourdhui);
 
     // The saved trainings of the progress chart, oldest first: the one of
     // that date and time and those made before it, at most

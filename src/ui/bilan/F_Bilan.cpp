@@ -110,6 +110,7 @@ bool F_Bilan::Form_Load(const QString& eleveChoisi, const QDate& aujourdhui)
     eleve = eleveChoisi;
     NomEnfant = [eleveChoisi] { return eleveChoisi; };
     setWindowTitle(Textes::TitreBilanEleve(eleve));
+    L_Titre_Principal->setTextFormat(Qt::PlainText);   // the pupil's name as written, whatever it holds
     L_Titre_Principal->setText(windowTitle());
     return Charger(BaseDonnéesBilan.LireBilan(eleve), aujourdhui, false);
 }

@@ -160,6 +160,7 @@ bool F_Classe::Form_Load()
                                Textes::ClassePasEnseignant(enseignant.valeur.compte)});
         return false;
     }
+    L_Titre_Principal->setTextFormat(Qt::PlainText);   // the classes' names as written, whatever they hold
     L_Titre_Principal->setText(Textes::TitreClasse(enseignant.valeur.classes));
     if (!Charger(Textes::BaseClasseDemarrage))
         return false;
@@ -171,9 +172,10 @@ bool F_Classe::Form_Load()
 
 bool F_Classe::Charger(const QString& consequence)
 {
-    const Lecture<QList<EleveClasse>> classe = BaseDonnéesClasse.LireClasse(DebutPeriode(periode, Aujourdhui()));
+    const QDate aujourdhui = Aujourdhui();
+    const Lecture<QList<EleveClasse>> classe = BaseDonnéesClasse.LireClasse(DebutPeriode(periode, aujourdhui), aujourdhui);
     const Lecture<QList<Bilan>> bilans =
-        classe ? BaseDonnéesClasse.LireBilansClasse() : Lecture<QList<Bilan>>{{}, classe.probleme};
+        classe ? BaseDonnéesClasse.LireBilansClasse(aujourdhui) : Lecture<QList<Bilan>>{{}, classe.probleme};
     if (!bilans) {
         SignalerProbleme(this, BaseDonnéesClasse.Expliquer(bilans.probleme, consequence));
         return false;
