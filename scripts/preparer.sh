@@ -22,8 +22,9 @@ paquets=(cmake ninja-build g++ pkg-config
 # and the sources' licences, clang for the fuzz targets, the X libraries the
 # benchmarks watch the display with, and GTK's platform theme with a bus for
 # assistive technology (AT-SPI) for the accessibility tests; a PostgreSQL
-# server that the school's tests start for themselves.
-[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils
+# server that the school's tests start for themselves; poppler's tools, which
+# read back the pages printed to PDF files.
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils poppler-utils
                                           lintian reuse git man-db groff-base
                                           desktop-file-utils appstream
                                           clang libclang-rt-dev libxcb1-dev libxcb-damage0-dev

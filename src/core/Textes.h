@@ -474,4 +474,123 @@ inline QString ExportEchoue(const QString& fichier)
         "Les chiffres de la classe n'ont pas été exportés.");
 }
 
+// On paper: the child's report, the class's pages and the diplomas, their
+// buttons and messages.
+inline const QString Imprimer = QStringLiteral("&Imprimer…");
+inline const QString NomImprimerBilan = QStringLiteral("Imprimer le bilan sur une page");
+inline const QString Diplome = QStringLiteral("&Diplôme…");
+inline QString NomDiplome(int livret)
+{
+    return QStringLiteral("Imprimer le diplôme de la table de %1").arg(livret);
+}
+inline QString SansDiplome(int livret)
+{
+    return QStringLiteral("Pas encore de diplôme pour la table de %1 : ses multiplications de 1 à 10 ne sont pas "
+                          "toutes automatisées.").arg(livret);
+}
+inline QString DiplomeGagne(int livret)
+{
+    return QStringLiteral("Table de %1 : diplôme gagné, cliquez pour l'imprimer").arg(livret);
+}
+inline const QString NomImprimerClasse = QStringLiteral("Imprimer la classe et une page par élève");
+inline const QString Apercu = QStringLiteral("&Aperçu…");
+inline const QString NomApercu = QStringLiteral("Aperçu avant impression");
+inline const QString TitreImprimerBilan = QStringLiteral("Imprimer le bilan");
+inline const QString TitreImprimerClasse = QStringLiteral("Imprimer la classe");
+inline const QString TitreImprimerDiplome = QStringLiteral("Imprimer le diplôme");
+inline const QString BaseImpression = QStringLiteral("Rien n'a été imprimé.");
+inline const QString ImpressionEchouee = QStringLiteral(
+    "L'impression n'a pas pu se faire : l'imprimante ou le fichier choisi ne l'accepte pas.");
+inline QString PiedDePage(const QString& version)
+{
+    return QStringLiteral("Calkado ") + version + QStringLiteral(" · entraînement aux tables de multiplication");
+}
+// The child's report.
+inline QString TitreRapport(const QString& nom, const QString& jour)
+{
+    return QStringLiteral("Bilan de ") + nom + QStringLiteral(" au ") + jour;
+}
+// The name a document takes in a printer's queue, or a PDF file's: no "/".
+inline QString NomDocumentRapport(const QString& nom, const QString& jourIso)
+{
+    return QStringLiteral("Bilan de ") + QString(nom).replace(QLatin1Char('/'), QLatin1Char('-'))
+        + QStringLiteral(" au ") + jourIso;
+}
+inline const QString SousTitreGrille = QStringLiteral("Les 132 multiplications, table par table");
+inline QString DerniersJours(int jours)
+{
+    return QStringLiteral("%1 derniers jours").arg(jours);
+}
+inline QString DuAu(const QString& debut, const QString& fin)
+{
+    return QStringLiteral("du ") + debut + QStringLiteral(" au ") + fin;
+}
+inline const QStringList LignesChiffres = {
+    QStringLiteral("Jours d'entraînement"), QStringLiteral("Minutes d'entraînement"), QStringLiteral("Questions"),
+    QStringLiteral("Réussies du premier coup"), QStringLiteral("Multiplications devenues automatisées")};
+inline const QString TitreChiffres = QStringLiteral("Ces derniers jours");
+inline const QString TitreAReviser = QStringLiteral("À revoir en priorité");
+inline const QString RienAReviser = QStringLiteral("Aucune multiplication à revoir ni en cours : bravo !");
+inline QString FaitAReviser(int multiplicateur, int livret, const QString& etat)
+{
+    return QStringLiteral("%1 x %2 = %3 (").arg(multiplicateur).arg(livret).arg(multiplicateur * livret) + etat
+        + QStringLiteral(")");
+}
+inline QString SousTitreProgression(int entrainements)
+{
+    return QStringLiteral("les %1 derniers entraînements enregistrés").arg(entrainements);
+}
+inline const QString AucunEntrainement = QStringLiteral("Aucun entraînement enregistré.");
+// The class's page.
+inline QString TitrePageClasse(const QString& classe, const QString& periode)
+{
+    return classe + QStringLiteral(" : ") + periode;
+}
+inline QString PeriodeDepuis(const QString& debut, const QString& jour)
+{
+    return QStringLiteral("du ") + debut + QStringLiteral(" au ") + jour;
+}
+inline QString PeriodeTout(const QString& jour)
+{
+    return QStringLiteral("jusqu'au ") + jour;
+}
+inline const QString RienSurLaPeriode = QStringLiteral("aucun entraînement sur la période");
+inline const QString TitreARevoirClasse = QStringLiteral("Le plus souvent à revoir dans la classe");
+inline const QString LegendePageClasse = QStringLiteral(
+    "Pour chaque table, sur la période : la part des réussites du premier coup, puis le temps moyen d'une "
+    "réussite du premier coup. Chaque élève qui s'est entraîné sur la période a sa page à la suite.");
+// The diploma.
+inline QString TitreDiplome(int livret)
+{
+    return QStringLiteral("Diplôme de la table de %1").arg(livret);
+}
+inline const QString DecerneA = QStringLiteral("décerné à");
+inline QString LeJour(const QString& jour)
+{
+    return QStringLiteral("le ") + jour;
+}
+inline QString RaisonDiplome(int faits, int livret)
+{
+    return QStringLiteral("pour avoir automatisé les %1 multiplications de la table de %2 :").arg(faits).arg(livret);
+}
+inline QString NomDocumentDiplome(const QString& nom, int livret)
+{
+    return QStringLiteral("Diplôme de la table de %1 de ").arg(livret)
+        + QString(nom).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+// After a save that made tables automatisé.
+inline const QString TitreBravo = QStringLiteral("Bravo !");
+inline QString Bravo(const QList<int>& livrets)
+{
+    if (livrets.size() == 1)
+        return QStringLiteral("Bravo ! La table de %1 est automatisée.\n\nVeux-tu imprimer son diplôme ?")
+            .arg(livrets.first());
+    QStringList noms;
+    for (const int livret : livrets)
+        noms << QStringLiteral("de %1").arg(livret);
+    const QString derniere = noms.takeLast();
+    return QStringLiteral("Bravo ! Les tables ") + noms.join(QStringLiteral(", ")) + QStringLiteral(" et ") + derniere
+        + QStringLiteral(" sont automatisées.\n\nVeux-tu imprimer leurs diplômes ?");
+}
+
 } // namespace Textes

@@ -703,6 +703,187 @@ Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString
     return {points, ProblemeBase::Aucun};
 }
 
+// The reads of the pages on paper. Where %1 stands, the user's own rows
+// (PourEleve) or those of the pupil named (FiltrePapier): each statement
+// names them wherever it reads a table.
+namespace {
+
+// The questions settled day by day from the day given on; a negative time,
+// which the program never writes, counts for nothing.
+const QString SqlActivite = QStringLiteral(R"(
+SELECT substr("DateHeure", 1, 10), COUNT(*), SUM(CASE WHEN "Issue" = 1 THEN 1 ELSE 0 END),
+       SUM(CASE WHEN "Dixiemes" > 0 THEN "Dixiemes" ELSE 0 END)
+FROM "TFait" WHERE %1 AND "DateHeure" >= ?
+GROUP BY substr("DateHeure", 1, 10) ORDER BY 1
+)");
+
+// The first fact saved with a date from the day given on: the facts saved
+// before it make the grid as it stood then.
+const QString SqlPremierFaitDepuis = QStringLiteral(R"(SELECT MIN("Id") FROM "TFait" WHERE %1 AND "DateHeure" >= ?)");
+
+// As SqlDerniersReglements and SqlSerie, among the facts saved before the one given.
+const QString SqlDerniersReglementsAvant = QStringLiteral(R"(
+SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ? ORDER BY "Id" DESC LIMIT ?
+)");
+const QString SqlSerieAvant = QStringLiteral(R"(
+SELECT COUNT(*) FROM "TFait"
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait"
+                       WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ? AND "Issue" <> 1), 0)
+)");
+
+// The last saved trainings, each met at its own latest row walking back by
+// row (as SqlProgression does), then all their rows in the order added.
+const QString SqlDerniersEntrainements = QStringLiteral(R"(
+WITH "Entrainements" AS (
+    SELECT t."Id", t."DateHeure" FROM "TCalkado" AS t
+    WHERE %1 AND t."DateHeure" IS NOT NULL
+      AND NOT EXISTS (SELECT 1 FROM "TCalkado" AS u WHERE %1 AND u."DateHeure" = t."DateHeure" AND u."Id" > t."Id")
+    ORDER BY t."Id" DESC LIMIT CAST(? AS INTEGER))
+SELECT e."Id", e."DateHeure", r."NumLivret", r."Multiplicateur1a12", r."Aléatoire", r."NbQuestionParLivret",
+       r."NbQuestionEssai1", r."TempsTotalEssai1", r."NbQuestionEssai2", r."NbQuestionRéponse"
+FROM "Entrainements" AS e JOIN "TCalkado" AS r ON %1 AND r."DateHeure" = e."DateHeure"
+ORDER BY e."Id", r."Id"
+)");
+
+const QString SqlReglementsLivret = QStringLiteral(R"(
+SELECT "Multiplicateur", "DateHeure", "Issue", "Dixiemes" FROM "TFait" WHERE %1 AND "NumLivret" = ? ORDER BY "Id"
+)");
+
+// The statement for the pupil named, or for the user's own rows, and its
+// values: a part for each %1, the values that follow it up to the next one,
+// each part after the pupil's name when %1 asks for it.
+struct RequetePapier
+{
+    QString sql;
+    QVariantList valeurs;
+};
+
+RequetePapier FiltrePapier(const QString& sql, const Connexion& connexion, const QString& eleve,
+                           const QList<QVariantList>& valeurs)
+{
+    RequetePapier requete{eleve.isEmpty() ? PourEleve(sql, connexion) : sql.arg(FiltreEleve), {}};
+    for (const QVariantList& partie : valeurs)
+        requete.valeurs += eleve.isEmpty() ? partie : QVariantList{eleve} + partie;
+    return requete;
+}
+
+QVariant DebutJour(const QDate& jour)
+{
+    return TexteBase(QDateTime(jour, QTime(0, 0), Qt::UTC));
+}
+
+} // namespace
+
+Lecture<QList<ActiviteJour>> MagasinResultats::LireActivite(const QDate& depuis, const QString& eleve)
+{
+    QList<ActiviteJour> jours;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {jours, probleme};
+    const RequetePapier lecture = FiltrePapier(SqlActivite, *connexion, eleve, {{DebutJour(depuis)}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {jours, probleme};
+    while (requete.next())
+        jours.append({QDate::fromString(requete.value(0).toString(), Qt::ISODate), requete.value(1).toLongLong(),
+                      requete.value(2).toLongLong(), requete.value(3).toLongLong()});
+    return {jours, ProblemeBase::Aucun};
+}
+
+Lecture<Bilan> MagasinResultats::LireBilanAvant(const QDate& jour, const QString& eleve)
+{
+    Bilan bilan;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {bilan, probleme};
+    const RequetePapier premier = FiltrePapier(SqlPremierFaitDepuis, *connexion, eleve, {{DebutJour(jour)}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, premier.sql, premier.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {bilan, probleme};
+    // Nothing saved since: the grid as it stands.
+    const qint64 borne = requete.next() && !requete.isNull(0) ? requete.value(0).toLongLong()
+                                                             : std::numeric_limits<qint64>::max();
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
+            if (const ProblemeBase probleme =
+                    LireHistoireAvant(eleve, livret, multiplicateur, borne, bilan.fait(livret, multiplicateur));
+                probleme != ProblemeBase::Aucun)
+                return {bilan, probleme};
+    return {bilan, ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
+                                                 HistoireFait& histoire)
+{
+    const QVariantList fait = {livret, multiplicateur, borne};
+    const RequetePapier derniers =
+        FiltrePapier(SqlDerniersReglementsAvant, *connexion, eleve, {fait + QVariantList{HistoireFait::Gardes}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, derniers.sql, derniers.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    QList<Reglement> lus;
+    while (requete.next())
+        lus.prepend(LireReglement(requete, 0));
+    for (const Reglement& r : lus)
+        histoire.Ajouter(r);
+    // A series longer than the settlings kept is counted in full.
+    if (histoire.serie < HistoireFait::Gardes)
+        return ProblemeBase::Aucun;
+    const RequetePapier serie = FiltrePapier(SqlSerieAvant, *connexion, eleve, {fait, fait});
+    if (const ProblemeBase probleme = connexion->Executer(requete, serie.sql, serie.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
+    return ProblemeBase::Aucun;
+}
+
+Lecture<QList<PointProgression>> MagasinResultats::LireDerniersEntrainements(const QString& eleve)
+{
+    const RequetePapier lecture =
+        FiltrePapier(SqlDerniersEntrainements, *connexion, eleve, {{}, {NbEntrainementsProgression}, {}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {{}, probleme};
+    QList<PointProgression> points;
+    qlonglong entrainement = 0;
+    QString date;
+    Resultats resultats{};
+    const auto finir = [&] {
+        if (entrainement != 0)
+            points.append(PointDe(date, resultats, TousLesLivrets, false));
+    };
+    while (requete.next()) {
+        if (requete.value(0).toLongLong() != entrainement) {
+            finir();
+            entrainement = requete.value(0).toLongLong();
+            date = requete.value(1).toString();
+            RazResultats(resultats);
+        }
+        LireLigne(requete, 2, resultats);
+    }
+    finir();
+    return {points, ProblemeBase::Aucun};
+}
+
+Lecture<QList<ReglementLivret>> MagasinResultats::LireReglementsLivret(int livret, const QString& eleve)
+{
+    QList<ReglementLivret> reglements;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {reglements, probleme};
+    const RequetePapier lecture = FiltrePapier(SqlReglementsLivret, *connexion, eleve, {{livret}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {reglements, probleme};
+    while (requete.next())
+        reglements.append({requete.value(0).toInt(), LireReglement(requete, 1)});
+    return {reglements, ProblemeBase::Aucun};
+}
+
 const QString& MagasinResultats::Table()
 {
     return NomTable;

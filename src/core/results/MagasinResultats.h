@@ -10,7 +10,9 @@
 
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
+#include "core/results/Automatisation.h"
 #include "core/results/Bilan.h"
+#include "core/results/ChiffresPeriode.h"
 #include "core/results/Classe.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
@@ -96,6 +98,19 @@ public:
     // date and time.
     Lecture<QList<PointProgression>> LireProgression(const QString& dateHeure, int livret);
 
+    // The reads of the pages on paper; nothing is written. On the school's
+    // server, those of the pupil named, the user's own without a name.
+    // The questions settled day by day from that day on, oldest first.
+    Lecture<QList<ActiviteJour>> LireActivite(const QDate& depuis, const QString& eleve = {});
+    // The grid as it stood before the first saved training dated that day or
+    // later: from the settlings saved before that one.
+    Lecture<Bilan> LireBilanAvant(const QDate& jour, const QString& eleve = {});
+    // The last NbEntrainementsProgression saved trainings, oldest first, with
+    // the counts of all tables, as the progress chart reads them.
+    Lecture<QList<PointProgression>> LireDerniersEntrainements(const QString& eleve = {});
+    // Every settling of the facts of one table, in the order they were saved.
+    Lecture<QList<ReglementLivret>> LireReglementsLivret(int livret, const QString& eleve = {});
+
     // The tables of the saved trainings and of their facts, and the columns
     // a save writes, in order, for the tests that read and write rows as
     // another program would.
@@ -121,6 +136,9 @@ private:
     // insertion's columns.
     ProblemeBase Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes);
     ProblemeBase LireHistoire(const QString& eleve, int livret, int multiplicateur, HistoireFait& histoire);
+    // The same from the settlings saved before the one given (its "Id").
+    ProblemeBase LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
+                                   HistoireFait& histoire);
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> connexion;
