@@ -32,8 +32,10 @@ int main(int argc, char* argv[])
     etape("démarrage", MesurerDemarrage);
     etape("réponses", MesurerReponses);
     etape("visionneuse", MesurerConsultation);
+    etape("papier", MesurerPapier);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);
+    etape("année", MesurerAnnee);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
     return 0;
 }

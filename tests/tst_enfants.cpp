@@ -121,9 +121,9 @@ struct Famille3 : Fenetre
     explicit Famille3(QList<Repondeur::Reponse> reponses = {Ok}) : Fenetre(std::move(reponses))
     {
         familleDe({"Zoé", "Léo", "Max"});
-        Famille f;
-        f.Lire();
-        ChoisirEnfant(f.enfants().first());
+        Famille famille;
+        famille.Lire();
+        ChoisirEnfant(famille.enfants().first());
     }
     // « Enfants », then the keys given in « Qui s'entraîne ? ».
     bool enfants(const QList<QKeyCombination>& suite)

@@ -4,6 +4,7 @@
 #include "EnfantCourant.h"
 
 #include "core/Textes.h"
+#include "core/platform/Compte.h"
 
 namespace {
 
@@ -33,4 +34,9 @@ QString FichierResultats()
 QString NomEnfantCourant()
 {
     return Choisi() ? Choisi()->nom : QString();
+}
+
+QString NomSurPapier()
+{
+    return Choisi() ? Choisi()->nom : NomDuCompte();
 }

@@ -20,3 +20,6 @@ QString FichierResultats();
 
 // The chosen child's first name, for a title; empty when the family names nobody.
 QString NomEnfantCourant();
+
+// The name a page on paper carries: the chosen child's, or the account's.
+QString NomSurPapier();
