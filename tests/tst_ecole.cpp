@@ -11,7 +11,7 @@
 #include "Ecole.h"
 #include "FenetrePrincipale.h"
 #include "core/results/DateHeure.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "ui/classe/F_Classe.h"
 #include "ui/classe/ModeleClasse.h"
 

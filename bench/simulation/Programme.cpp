@@ -5,12 +5,12 @@
 
 #include "Tirage.h"
 #include "core/Textes.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
 #include "core/results/Bilan.h"
 #include "core/results/DateHeure.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "core/training/Entrainement.h"
 
 #include <QFile>
