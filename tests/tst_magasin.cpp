@@ -15,7 +15,8 @@
 namespace {
 
 const QDateTime Moment(QDate(2026, 12, 4), QTime(17, 30, 5), Qt::UTC);
-const QString Premier = TexteBase(Moment), Prise = TexteBase(Moment.addSecs(1)), Second = TexteBase(Moment.addSecs(2));
+const QString DatePremier = TexteBase(Moment), DatePrise = TexteBase(Moment.addSecs(1)),
+              DateSecond = TexteBase(Moment.addSecs(2));
 
 // Table t: questions settled as the facts say, all with the options given.
 struct Enregistrement
@@ -24,17 +25,17 @@ struct Enregistrement
     Resultats resultats() const { return ResultatsDesComptes(ComptesDesFaits(faits), true, false); }
 };
 
-const Enregistrement Faits1{{{7, 3, Issue::Essai1, 1, 24}, {7, 4, Issue::Essai2, 2, 61}, {3, 8, Issue::Essai1, 1, 18}}};
-const Enregistrement Faits2{{{7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Reponse, 3, 95}}};
+const Enregistrement Premier{{{7, 3, Issue::Essai1, 1, 24}, {7, 4, Issue::Essai2, 2, 61}, {3, 8, Issue::Essai1, 1, 18}}};
+const Enregistrement Second{{{7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Reponse, 3, 95}}};
 
 // Two programs saving in the same second, the next one taken already by a
-// saved training: each save its own date and time (Premier, then Second).
+// saved training: each save its own date and time (DatePremier, then DateSecond).
 void DeuxEnregistrements(MagasinResultats& magasin)
 {
     MagasinResultats autre("autre");
-    Magasin::ajouter(Prise + "|1|1|9|1|1|10|0|0");
-    QCOMPARE(magasin.EcrireResultats(Faits1.resultats(), Faits1.faits, Moment), ProblemeBase::Aucun);
-    QCOMPARE(autre.EcrireResultats(Faits2.resultats(), Faits2.faits, Moment), ProblemeBase::Aucun);
+    Magasin::ajouter(DatePrise + "|1|1|9|1|1|10|0|0");
+    QCOMPARE(magasin.EcrireResultats(Premier.resultats(), Premier.faits, Moment), ProblemeBase::Aucun);
+    QCOMPARE(autre.EcrireResultats(Second.resultats(), Second.faits, Moment), ProblemeBase::Aucun);
 }
 
 } // namespace
@@ -55,14 +56,14 @@ private slots:
         QCOMPARE(magasin.serveur(), Magasin::SurServeur());
         QVERIFY(!magasin.ContientDesResultats().valeur);
         DeuxEnregistrements(magasin);
-        QCOMPARE(magasin.LireDates().valeur, (QStringList{Second, Premier, Prise}));
+        QCOMPARE(magasin.LireDates().valeur, (QStringList{DateSecond, DatePremier, DatePrise}));
         QVERIFY(magasin.ContientDesResultats().valeur);
 
-        const Resultats lus = magasin.LireResultats(Premier).valeur;
-        QCOMPARE(ComptesDesResultats(lus), ComptesDesFaits(Faits1.faits));
+        const Resultats lus = magasin.LireResultats(DatePremier).valeur;
+        QCOMPARE(ComptesDesResultats(lus), ComptesDesFaits(Premier.faits));
         QCOMPARE(lus[5].TempsTotalEssai1, 24);
         QVERIFY(lus[5].Multiplicateur1a12 && lus[5].Aléatoire == 0);
-        QCOMPARE(Magasin::faitsDe(Premier), Faits1.faits);
+        QCOMPARE(Magasin::faitsDe(DatePremier), Premier.faits);
     }
 
     // The chart, table 7: the saved trainings up to the second, the first
@@ -72,11 +73,11 @@ private slots:
         DossierProgramme dossier;
         MagasinResultats magasin("test");
         DeuxEnregistrements(magasin);
-        const QList<PointProgression> points = magasin.LireProgression(Second, 7).valeur;
+        const QList<PointProgression> points = magasin.LireProgression(DateSecond, 7).valeur;
         QCOMPARE(points.size(), 3);
         QCOMPARE(points[0].comptes.NbQuestionParLivret, 0);
-        QCOMPARE(points[1].comptes, ComptesDesResultats(Faits1.resultats())[5]);
-        QCOMPARE(points[2].comptes, ComptesDesResultats(Faits2.resultats())[5]);
+        QCOMPARE(points[1].comptes, ComptesDesResultats(Premier.resultats())[5]);
+        QCOMPARE(points[2].comptes, ComptesDesResultats(Second.resultats())[5]);
         QVERIFY(points[2].choisi && !points[1].choisi);
 
         const Lecture<Bilan> bilan = magasin.LireBilan();
@@ -92,11 +93,11 @@ private slots:
         DossierProgramme dossier;
         MagasinResultats magasin("test");
         DeuxEnregistrements(magasin);
-        QCOMPARE(magasin.SupprimerEntrainement(Premier), ProblemeBase::Aucun);
-        QCOMPARE(magasin.SupprimerEntrainement(Premier), ProblemeBase::Introuvable);
-        QCOMPARE(magasin.LireDates().valeur, (QStringList{Second, Prise}));
-        QVERIFY(Magasin::faitsDe(Premier).isEmpty());
-        QCOMPARE(Magasin::faitsDe(Second), Faits2.faits);
+        QCOMPARE(magasin.SupprimerEntrainement(DatePremier), ProblemeBase::Aucun);
+        QCOMPARE(magasin.SupprimerEntrainement(DatePremier), ProblemeBase::Introuvable);
+        QCOMPARE(magasin.LireDates().valeur, (QStringList{DateSecond, DatePrise}));
+        QVERIFY(Magasin::faitsDe(DatePremier).isEmpty());
+        QCOMPARE(Magasin::faitsDe(DateSecond), Second.faits);
     }
 };
 
