@@ -42,6 +42,11 @@ void HistoireFait::Ajouter(const Reglement& reglement)
     serie = reglement.issue == Issue::Essai1 ? serie + 1 : 0;
 }
 
+int JoursAvantRetour(int serie)
+{
+    return JoursParBoite[std::size_t(std::clamp(serie, 0, BoiteMax))];
+}
+
 SituationFait Evaluer(const HistoireFait& histoire)
 {
     SituationFait s;
@@ -50,7 +55,7 @@ SituationFait Evaluer(const HistoireFait& histoire)
     s.dernier = histoire.derniers.last().jour;
     s.serie = histoire.serie;
     s.boite = std::min(s.serie, BoiteMax);
-    s.retour = s.dernier.addDays(JoursParBoite[std::size_t(s.boite)]);
+    s.retour = s.dernier.addDays(JoursAvantRetour(s.boite));
     if (s.serie == 0) {
         s.etat = EtatFait::ARevoir;
         return s;

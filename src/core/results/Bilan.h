@@ -75,6 +75,10 @@ struct SituationFait
 
 SituationFait Evaluer(const HistoireFait& histoire);
 
+// The days from a fact's last settling to its coming back, by the right
+// first tries in a row it ends (its box): 0, 1, 3, 7, 14, then 30.
+int JoursAvantRetour(int serie);
+
 // The 132 facts, by table and multiplier.
 class Bilan
 {

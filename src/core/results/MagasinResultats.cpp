@@ -79,6 +79,35 @@ WHERE %1"NumLivret" = ? AND "Multiplicateur" = ?
 
 const QString FiltreEleve = QStringLiteral(R"("Eleve" = ? AND )");
 
+// The memory of the pairs that the file keeps, then the facts saved after
+// the last it has replayed (all of them when it is of another version), in
+// the order they were saved: one statement, so that no other program's
+// change falls between the two. The memory comes first, its "Id" 0.
+const QString SqlMemoire = QStringLiteral(R"(
+SELECT 0, "DernierFait", "Version", "Etat", NULL, NULL FROM "TMemoire"
+UNION ALL
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
+WHERE "Id" > COALESCE((SELECT "DernierFait" FROM "TMemoire" WHERE "Version" = ?), 0)
+ORDER BY 1
+)");
+
+// Every fact, in the order they were saved, where no memory is kept.
+const QString SqlFaitsRejoues = QStringLiteral(R"(
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait" ORDER BY "Id"
+)");
+
+const QString NomTableMemoire = QStringLiteral("TMemoire");
+const QStringList ColonnesMemoire = {QStringLiteral("Cle"), QStringLiteral("Version"), QStringLiteral("DernierFait"),
+                                     QStringLiteral("Etat")};
+const QString SqlVerifierMemoire =
+    QStringLiteral(R"(SELECT "Cle", "Version", "DernierFait", "Etat" FROM "TMemoire" WHERE 1 = 0)");
+
+const QString SqlGarderMemoire = QStringLiteral(R"(
+INSERT INTO "TMemoire" ("Cle", "Version", "DernierFait", "Etat") VALUES (1, ?, ?, ?)
+ON CONFLICT ("Cle") DO UPDATE SET "Version" = excluded."Version", "DernierFait" = excluded."DernierFait",
+                                  "Etat" = excluded."Etat"
+)");
+
 // The teacher's view, on the school's server only: what the server lets the
 // user read is all they see. The classes they teach, one row at least.
 const QString SqlEnseignant = QStringLiteral(R"(
@@ -278,6 +307,9 @@ ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
     if (mettreAJour && version && *version < VersionSchema(Schema()))
         connexion->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *connexion); });
     faits = VerifierTable(base, *connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
+    // The memory is the file's only: the school's server keeps none.
+    memoire = faits && !connexion->serveur()
+           && VerifierTable(base, *connexion, SqlVerifierMemoire, NomTableMemoire, ColonnesMemoire) == ProblemeBase::Aucun;
     const bool sansFaitsPermis = version && connexion->Version(base) < VersionFaits;
     return faits || sansFaitsPermis ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
 }
@@ -497,6 +529,81 @@ ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, in
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
     return ProblemeBase::Aucun;
+}
+
+Lecture<MemoireLue> MagasinResultats::LireMemoire()
+{
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {{}, probleme};
+    QSqlQuery requete;
+    ProblemeBase probleme = memoire ? connexion->Executer(requete, SqlMemoire, {MemoirePaires::Version})
+                                    : connexion->Executer(requete, SqlFaitsRejoues);
+    std::optional<MemoireLue> lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, memoire) : std::nullopt;
+    // A memory kept that cannot be read any more: every fact again.
+    if (probleme == ProblemeBase::Aucun && !lue) {
+        probleme = connexion->Executer(requete, SqlFaitsRejoues);
+        lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, false) : std::nullopt;
+    }
+    return {lue.value_or(MemoireLue{}), probleme};
+}
+
+ProblemeBase MagasinResultats::GarderMemoire()
+{
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !memoire)
+        return probleme;
+    // Read again within the write, so that nothing changes the facts between
+    // the replay and its keeping.
+    return connexion->Transaction([&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        requete.setForwardOnly(true);
+        for (const QString& sql : {SqlMemoire, SqlFaitsRejoues}) {
+            if (!requete.prepare(sql))
+                return connexion->Probleme(requete.lastError());
+            if (sql == SqlMemoire)
+                requete.addBindValue(MemoirePaires::Version);
+            if (!requete.exec())
+                return connexion->Probleme(requete.lastError());
+            if (const std::optional<MemoireLue> lue = Rejouer(requete, sql == SqlMemoire)) {
+                if (lue->rejoues == 0)
+                    return ProblemeBase::Aucun;
+                QSqlQuery garde(base);
+                garde.prepare(SqlGarderMemoire);
+                garde.addBindValue(MemoirePaires::Version);
+                garde.addBindValue(lue->memoire.dernierFait());
+                garde.addBindValue(lue->memoire.Ecrire());
+                return garde.exec() ? ProblemeBase::Aucun : connexion->Probleme(garde.lastError());
+            }
+        }
+        return ProblemeBase::PasUneBase;
+    });
+}
+
+std::optional<MemoireLue> MagasinResultats::Rejouer(QSqlQuery& requete, bool avecGardee)
+{
+    MemoireLue lue;
+    QString date;     // of the saved training of the facts being read
+    qint64 jour = 0;  // its day; an undated one takes the day of the one before
+    while (requete.next()) {
+        const qint64 id = requete.value(0).toLongLong();
+        if (avecGardee && id == 0) {
+            if (requete.value(2).toInt() != MemoirePaires::Version)
+                continue;
+            std::optional<MemoirePaires> memoire = MemoirePaires::Lire(requete.value(3).toString());
+            if (!memoire)
+                return std::nullopt;
+            lue.memoire = *memoire;
+            continue;
+        }
+        if (const QString texte = requete.value(1).toString(); texte != date) {
+            date = texte;
+            const QDate lu = LireTexteBase(texte).date();
+            jour = lu.isValid() ? lu.toJulianDay() : jour;
+        }
+        lue.memoire.Rejouer({id, jour, {requete.value(2).toInt(), requete.value(3).toInt(),
+                                        Issue(requete.value(4).toInt()), 0, Entier(requete.value(5))}});
+        ++lue.rejoues;
+    }
+    return lue;
 }
 
 Lecture<Enseignant> MagasinResultats::LireEnseignant()

@@ -10,6 +10,7 @@
 
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
+#include "core/plan/MemoirePaires.h"
 #include "core/results/Bilan.h"
 #include "core/results/Classe.h"
 #include "core/results/Progression.h"
@@ -77,6 +78,17 @@ public:
     // the user's, or on the school's server those of the pupil named.
     Lecture<Bilan> LireBilan(const QString& eleve = {});
 
+    // The memory of the pairs of facts that « Du jour » plans with, replayed
+    // from every fact saved, oldest first: from the memory the file keeps and
+    // the facts saved since, when it keeps one that is still true; on the
+    // school's server, from the pupil's own facts.
+    Lecture<MemoireLue> LireMemoire();
+    // Keeps in the file the memory of every fact saved so far, for the next
+    // read to start from. Nothing is kept on the school's server, nor in a
+    // file made before the memory was kept that could not be brought up to
+    // date.
+    ProblemeBase GarderMemoire();
+
     // The teacher's view, on the school's server only; nothing is written.
     // The user's account and the classes they teach.
     Lecture<Enseignant> LireEnseignant();
@@ -120,10 +132,14 @@ private:
     // insertion's columns.
     ProblemeBase Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes);
     ProblemeBase LireHistoire(const QString& eleve, int livret, int multiplicateur, HistoireFait& histoire);
+    // The memory and the facts to replay, read by a statement already run,
+    // the memory kept first if asked; none when the memory kept is unreadable.
+    static std::optional<MemoireLue> Rejouer(QSqlQuery& requete, bool avecGardee);
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> connexion;
     bool mettreAJour;
     bool faits = false;   // the store keeps the facts
+    bool memoire = false; // and the memory of the pairs
     std::optional<EnSuspens> enSuspens;
 };
