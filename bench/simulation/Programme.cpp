@@ -179,8 +179,6 @@ bool Programme::CommencerJour(const ReglagesDuJour& reglages)
     if (plan.vide())
         return false;
     coeur->entrainement.Demarrer(std::make_unique<SourceJour>(plan, lue.valeur.memoire, coeur->horloge, r));
-    if (lue.valeur.aGarder())
-        Exiger(coeur->magasin.GarderMemoire(), coeur->magasin, QStringLiteral("Mémoire non gardée."));
     return true;
 }
 

@@ -10,7 +10,7 @@
 // stopped.
 #pragma once
 
-#include "MemoirePaires.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/training/Livrets.h"
 
 #include <QList>

@@ -6,7 +6,7 @@
 // learnt), and the facts that became automatisé in the grid.
 #pragma once
 
-#include "MemoirePaires.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/results/Bilan.h"
 
 #include <QDate>

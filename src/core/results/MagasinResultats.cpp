@@ -82,18 +82,20 @@ const QString FiltreEleve = QStringLiteral(R"("Eleve" = ? AND )");
 // The memory of the pairs that the file keeps, then the facts saved after
 // the last it has replayed (all of them when it is of another version), in
 // the order they were saved: one statement, so that no other program's
-// change falls between the two. The memory comes first, its "Id" 0.
+// change falls between the two. The memory comes first, its "Id" empty.
 const QString SqlMemoire = QStringLiteral(R"(
-SELECT 0, "DernierFait", "Version", "Etat", NULL, NULL FROM "TMemoire"
+SELECT NULL, "DernierFait", "Version", "Etat", NULL, NULL FROM "TMemoire"
 UNION ALL
 SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
-WHERE "Id" > COALESCE((SELECT "DernierFait" FROM "TMemoire" WHERE "Version" = ?), 0)
+WHERE "Id" > COALESCE((SELECT "DernierFait" FROM "TMemoire" WHERE "Version" = ?), ?)
 ORDER BY 1
 )");
 
-// Every fact, in the order they were saved, where no memory is kept.
+// Every fact, in the order they were saved, where no memory is kept. Where
+// %1 stands, FiltreEleve chooses one pupil's on the server.
 const QString SqlFaitsRejoues = QStringLiteral(R"(
-SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait" ORDER BY "Id"
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
+WHERE %1"Id" IS NOT NULL ORDER BY "Id"
 )");
 
 const QString NomTableMemoire = QStringLiteral("TMemoire");
@@ -102,8 +104,11 @@ const QStringList ColonnesMemoire = {QStringLiteral("Cle"), QStringLiteral("Vers
 const QString SqlVerifierMemoire =
     QStringLiteral(R"(SELECT "Cle", "Version", "DernierFait", "Etat" FROM "TMemoire" WHERE 1 = 0)");
 
+// The memory kept, as long as the facts up to the last it has replayed are
+// as many as it has replayed: none deleted, none slipped in before it.
 const QString SqlGarderMemoire = QStringLiteral(R"(
-INSERT INTO "TMemoire" ("Cle", "Version", "DernierFait", "Etat") VALUES (1, ?, ?, ?)
+INSERT INTO "TMemoire" ("Cle", "Version", "DernierFait", "Etat")
+SELECT 1, ?, ?, ? WHERE (SELECT COUNT(*) FROM "TFait" WHERE "Id" <= ?) = ?
 ON CONFLICT ("Cle") DO UPDATE SET "Version" = excluded."Version", "DernierFait" = excluded."DernierFait",
                                   "Etat" = excluded."Etat"
 )");
@@ -501,7 +506,9 @@ Lecture<Bilan> MagasinResultats::LireBilan(const QString& eleve)
                     LireHistoire(eleve, livret, multiplicateur, bilan.fait(livret, multiplicateur));
                 probleme != ProblemeBase::Aucun)
                 return {bilan, probleme};
-    return {bilan, ProblemeBase::Aucun};
+    const Lecture<MemoireLue> lue = LireMemoire(eleve);
+    bilan.DefinirMemoire(lue.valeur.memoire);
+    return {bilan, lue.probleme};
 }
 
 ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, int multiplicateur,
@@ -531,50 +538,42 @@ ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, in
     return ProblemeBase::Aucun;
 }
 
-Lecture<MemoireLue> MagasinResultats::LireMemoire()
+Lecture<MemoireLue> MagasinResultats::LireMemoire(const QString& eleve)
 {
     if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {{}, probleme};
+    const bool gardee = memoire && eleve.isEmpty();
+    const QString toutes = SqlFaitsRejoues.arg(eleve.isEmpty() ? QString() : FiltreEleve);
+    const QVariantList pourEleve = eleve.isEmpty() ? QVariantList() : QVariantList{eleve};
     QSqlQuery requete;
-    ProblemeBase probleme = memoire ? connexion->Executer(requete, SqlMemoire, {MemoirePaires::Version})
-                                    : connexion->Executer(requete, SqlFaitsRejoues);
-    std::optional<MemoireLue> lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, memoire) : std::nullopt;
+    ProblemeBase probleme =
+        gardee ? connexion->Executer(requete, SqlMemoire,
+                                     {MemoirePaires::Version, std::numeric_limits<qint64>::min()})
+               : connexion->Executer(requete, toutes, pourEleve);
+    std::optional<MemoireLue> lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, gardee) : std::nullopt;
     // A memory kept that cannot be read any more: every fact again.
     if (probleme == ProblemeBase::Aucun && !lue) {
-        probleme = connexion->Executer(requete, SqlFaitsRejoues);
+        probleme = connexion->Executer(requete, toutes, pourEleve);
         lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, false) : std::nullopt;
     }
-    return {lue.value_or(MemoireLue{}), probleme};
+    if (!lue)
+        return {{}, probleme};
+    if (gardee && lue->aGarder())
+        GarderMemoire(lue->memoire);
+    return {*lue, ProblemeBase::Aucun};
 }
 
-ProblemeBase MagasinResultats::GarderMemoire()
+ProblemeBase MagasinResultats::GarderMemoire(const MemoirePaires& paires)
 {
-    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !memoire)
-        return probleme;
-    // Read again within the write, so that nothing changes the facts between
-    // the replay and its keeping.
     return connexion->Transaction([&](QSqlDatabase& base) {
         QSqlQuery requete(base);
-        requete.setForwardOnly(true);
-        for (const QString& sql : {SqlMemoire, SqlFaitsRejoues}) {
-            if (!requete.prepare(sql))
-                return connexion->Probleme(requete.lastError());
-            if (sql == SqlMemoire)
-                requete.addBindValue(MemoirePaires::Version);
-            if (!requete.exec())
-                return connexion->Probleme(requete.lastError());
-            if (const std::optional<MemoireLue> lue = Rejouer(requete, sql == SqlMemoire)) {
-                if (lue->rejoues == 0)
-                    return ProblemeBase::Aucun;
-                QSqlQuery garde(base);
-                garde.prepare(SqlGarderMemoire);
-                garde.addBindValue(MemoirePaires::Version);
-                garde.addBindValue(lue->memoire.dernierFait());
-                garde.addBindValue(lue->memoire.Ecrire());
-                return garde.exec() ? ProblemeBase::Aucun : connexion->Probleme(garde.lastError());
-            }
-        }
-        return ProblemeBase::PasUneBase;
+        if (!requete.prepare(SqlGarderMemoire))
+            return connexion->Probleme(requete.lastError());
+        for (const QVariant& valeur : {QVariant(MemoirePaires::Version), QVariant(paires.dernierFait()),
+                                       QVariant(paires.Ecrire()), QVariant(paires.dernierFait()),
+                                       QVariant(paires.nbFaits())})
+            requete.addBindValue(valeur);
+        return requete.exec() ? ProblemeBase::Aucun : connexion->Probleme(requete.lastError());
     });
 }
 
@@ -584,8 +583,7 @@ std::optional<MemoireLue> MagasinResultats::Rejouer(QSqlQuery& requete, bool ave
     QString date;     // of the saved training of the facts being read
     qint64 jour = 0;  // its day; an undated one takes the day of the one before
     while (requete.next()) {
-        const qint64 id = requete.value(0).toLongLong();
-        if (avecGardee && id == 0) {
+        if (avecGardee && requete.isNull(0)) {
             if (requete.value(2).toInt() != MemoirePaires::Version)
                 continue;
             std::optional<MemoirePaires> memoire = MemoirePaires::Lire(requete.value(3).toString());
@@ -599,7 +597,7 @@ std::optional<MemoireLue> MagasinResultats::Rejouer(QSqlQuery& requete, bool ave
             const QDate lu = LireTexteBase(texte).date();
             jour = lu.isValid() ? lu.toJulianDay() : jour;
         }
-        lue.memoire.Rejouer({id, jour, {requete.value(2).toInt(), requete.value(3).toInt(),
+        lue.memoire.Rejouer({requete.value(0).toLongLong(), jour, {requete.value(2).toInt(), requete.value(3).toInt(),
                                         Issue(requete.value(4).toInt()), 0, Entier(requete.value(5))}});
         ++lue.rejoues;
     }

@@ -10,7 +10,7 @@
 
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
-#include "core/plan/MemoirePaires.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/results/Bilan.h"
 #include "core/results/Classe.h"
 #include "core/results/Progression.h"
@@ -74,20 +74,18 @@ public:
     // their order; none in a store that keeps no facts.
     Lecture<QList<Fait>> LireFaits(const QString& dateHeure);
 
-    // The last settlings of each of the 132 facts over all saved trainings:
-    // the user's, or on the school's server those of the pupil named.
+    // The last settlings of each of the 132 facts over all saved trainings,
+    // with the memory of their pairs: the user's, or on the school's server
+    // those of the pupil named.
     Lecture<Bilan> LireBilan(const QString& eleve = {});
 
-    // The memory of the pairs of facts that « Du jour » plans with, replayed
-    // from every fact saved, oldest first: from the memory the file keeps and
-    // the facts saved since, when it keeps one that is still true; on the
-    // school's server, from the pupil's own facts.
-    Lecture<MemoireLue> LireMemoire();
-    // Keeps in the file the memory of every fact saved so far, for the next
-    // read to start from. Nothing is kept on the school's server, nor in a
-    // file made before the memory was kept that could not be brought up to
-    // date.
-    ProblemeBase GarderMemoire();
+    // The memory of the pairs of facts, which « Du jour » plans with and the
+    // grid's due days come from, replayed from every fact saved, oldest
+    // first: the user's, or on the school's server those of the pupil named.
+    // A file keeps a copy of it, so that a read replays only the facts saved
+    // since; a read that had to replay many brings the copy up to date (a
+    // failure to, only means replaying them again next time).
+    Lecture<MemoireLue> LireMemoire(const QString& eleve = {});
 
     // The teacher's view, on the school's server only; nothing is written.
     // The user's account and the classes they teach.
@@ -135,6 +133,9 @@ private:
     // The memory and the facts to replay, read by a statement already run,
     // the memory kept first if asked; none when the memory kept is unreadable.
     static std::optional<MemoireLue> Rejouer(QSqlQuery& requete, bool avecGardee);
+    // Keeps that memory in the file, unless the facts it was replayed from
+    // have changed since.
+    ProblemeBase GarderMemoire(const MemoirePaires& memoire);
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> connexion;

@@ -281,10 +281,6 @@ void F_Calkado::Interrompre()
     question->Cacher();
     suivi->Cacher();
     memoireJour.reset();
-    // The memory of the saved facts, kept in the file for the next day's run
-    // to start from: a fault only makes that one replay them again.
-    if (std::exchange(memoireAGarder, false))
-        BaseDonnées.GarderMemoire();
     const Comptes total = Total(entrainement.comptes());
     Annoncer(this, Textes::AnnonceFin(total.NbQuestionParLivret, total.NbQuestionEssai1));
 }
@@ -379,7 +375,6 @@ void F_Calkado::B_Jour_Click()
     }
     choix->Cocher(plan.livrets());
     memoireJour = lue.valeur.memoire;
-    memoireAGarder = lue.valeur.aGarder();
     entrainement.Demarrer(std::make_unique<SourceJour>(plan, *memoireJour, horlogeUtilisee));
     ChangerEtat(EtatEntrainement::EtatRepondu);
     ActiverCommandes(false);

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "EtatEntrainement.h"
-#include "core/plan/MemoirePaires.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/results/MagasinResultats.h"
 #include "core/training/Entrainement.h"
 
@@ -114,7 +114,6 @@ private:
     bool quitterConfirme = false;
     // The memory the day's run under way was planned on; none in another run.
     std::optional<MemoirePaires> memoireJour;
-    bool memoireAGarder = false;   // worth keeping in the file once the run is over
     // The end of the day's run is on screen, in the hint's place.
     bool finAffichee = false;
 

@@ -3,8 +3,8 @@
 
 #include "MemoirePaires.h"
 
-#include "core/memory/ModeleFsrs.h"
-#include "core/memory/Note.h"
+#include "ModeleFsrs.h"
+#include "Note.h"
 
 #include <QStringList>
 #include <cmath>

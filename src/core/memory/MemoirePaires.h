@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 L'équipe Calkado <equipe@calkado.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the day's plan knows of each of the 77 pairs of facts, never stored
-// as a truth of its own: it is replayed from every settling of the pair's
-// facts, oldest first. A pair's memory in FSRS-6 and in fixed boxes, and
-// where it stands: never met, to learn (its first settling was not right at
-// once within 3,0 s), known (its first settling was, or it has since been
-// right at the first try twice in one day).
+// What Calkado remembers of each of the 77 pairs of facts, for the day's
+// plan and the grid's due days, never a truth of its own: it is replayed
+// from every settling of the pair's facts, oldest first (a copy kept in the
+// results file only saves replaying them again). A pair's memory in FSRS-6
+// and in fixed boxes, and where it stands: never met, to learn (its first
+// settling was not right at once within 3,0 s), known (its first settling
+// was, or it has since been right at the first try twice in one day).
 #pragma once
 
 #include "core/memory/EtatMemoire.h"
