@@ -32,6 +32,7 @@ int main(int argc, char* argv[])
     etape("démarrage", MesurerDemarrage);
     etape("réponses", MesurerReponses);
     etape("visionneuse", MesurerConsultation);
+    etape("jour", MesurerJour);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
