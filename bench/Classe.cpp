@@ -8,6 +8,7 @@
 #include "Mesures.h"
 #include "OutilsMesures.h"
 
+#include "Ecole.h"
 #include "core/results/MagasinResultats.h"
 
 #include <QCoreApplication>
@@ -29,27 +30,6 @@ constexpr int NbEleves = 30;
 QString Eleve(int i)
 {
     return QStringLiteral("eleve%1").arg(i, 2, 10, QLatin1Char('0'));
-}
-
-// Statements run as the server's administrator of the run.
-void Administrer(const QStringList& sql, QStringList* lus = nullptr)
-{
-    {
-        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("administrateur"));
-        base.setDatabaseName(QStringLiteral("calkado"));
-        base.setUserName(qEnvironmentVariable("CALKADO_ADMINISTRATEUR"));
-        base.setPassword(qEnvironmentVariable("CALKADO_MOT_DE_PASSE_ADMINISTRATEUR"));
-        if (!base.open())
-            qFatal("%s", qPrintable(base.lastError().text()));
-        QSqlQuery requete(base);
-        for (const QString& s : sql) {
-            if (!requete.exec(s))
-                qFatal("%s : %s", qPrintable(s), qPrintable(requete.lastError().text()));
-            if (lus && requete.next())
-                *lus << requete.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("administrateur"));
 }
 
 // The pupils' accounts, each password its own name in a password file of

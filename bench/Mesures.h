@@ -14,10 +14,15 @@ void MesurerReponses(Rapport& rapport);
 void MesurerConsultation(Rapport& rapport);
 // From the click on « Du jour » to its first question, as the store grows.
 void MesurerJour(Rapport& rapport);
+// The child's report and a diploma on paper, as the store grows.
+void MesurerPapier(Rapport& rapport);
 // The time recorded for a right first try while both cores are busy.
 void MesurerChronometre(Rapport& rapport);
 // Thirty pupils saving within the same second on the school's server.
 void MesurerClasse(Rapport& rapport);
+// The school's server after a year: a pupil's windows and save, the
+// teacher's view of the class.
+void MesurerAnnee(Rapport& rapport);
 // The program of one pupil of the class above: says "prêt" once connected,
 // then saves at the instant it reads (milliseconds since the epoch).
 int EnregistrerEleve();

@@ -33,8 +33,10 @@ int main(int argc, char* argv[])
     etape("réponses", MesurerReponses);
     etape("visionneuse", MesurerConsultation);
     etape("jour", MesurerJour);
+    etape("papier", MesurerPapier);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);
+    etape("année", MesurerAnnee);
     sortie << "Machine : " << DescriptionMachine() << "\n\n" << rapport.texte();
     return 0;
 }

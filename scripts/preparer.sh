@@ -13,21 +13,23 @@ construction=${1:-build}
 shift || true
 
 # dpkg-dev and file make the Debian package (dpkg-buildflags, dpkg-shlibdeps);
-# Qt's PostgreSQL driver reaches the school's server.
+# Qt's PostgreSQL driver reaches the school's server, with libpq's own
+# headers for what the driver does not tell.
 paquets=(cmake ninja-build g++ pkg-config
          qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-         libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n dpkg-dev file)
+         libqt6sql6-sqlite libqt6sql6-psql libpq-dev qt6-translations-l10n dpkg-dev file)
 # The tests: a real X server, the tools that make and judge the Debian package
 # and the sources' licences, clang for the fuzz targets, the X libraries the
 # benchmarks watch the display with, and GTK's platform theme with a bus for
 # assistive technology (AT-SPI) for the accessibility tests; a PostgreSQL
-# server that the school's tests start for themselves.
-[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils
+# server that the school's tests start for themselves; poppler's tools, which
+# read back the pages printed to PDF files.
+[ "${CALKADO_TESTS:-0}" = 1 ] && paquets+=(xvfb xauth xdotool sqlite3 binutils poppler-utils
                                           lintian reuse git man-db groff-base
                                           desktop-file-utils appstream
                                           clang libclang-rt-dev libxcb1-dev libxcb-damage0-dev
                                           qt6-gtk-platformtheme at-spi2-core dbus-daemon dbus-bin
-                                          postgresql postgresql-common)
+                                          postgresql postgresql-common locales)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
@@ -48,6 +50,14 @@ if ((${#manquants[@]})); then
         [ "$essai" -lt 3 ] || { echo "Échec de l'installation de : ${manquants[*]}" >&2; exit 1; }
         sleep 30
     done
+fi
+
+# The school's tests also hear the server speak French: its messages need
+# the French locale on the machine.
+if [ "${CALKADO_TESTS:-0}" = 1 ] && ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
 fi
 
 cd "$racine"

@@ -294,6 +294,38 @@ void Consulter(Seance& s)
     b.close();
 }
 
+// A save that makes the table of 2 automatisé from 1 to 10 (1 x 2 was
+// right at once twice the day before, the others three times): the child
+// congratulated; then the grid, with the diploma's rosette beside the table.
+void Diplome(Photographe& p)
+{
+    Seance s(p);
+    QList<QVariantList> faits;
+    for (int m = 1; m <= 10; ++m)
+        for (int fois = m == 1 ? 2 : 3; fois > 0; --fois)
+            faits.append({QStringLiteral("2026-03-13 17:00:00"), 2, m, 1, 1, 20});
+    Magasin::ajouter(QStringLiteral("2026-03-13 17:00:00|0|0|2|29|29|580|0|0"));
+    Magasin::ajouterFaits(faits);
+    s.ouvrir();
+    s.cliquer("C_Livret_0");
+    s.cliquer("O_1a10");
+    s.cliquer("C_Aléatoire");   // in order: 1 x 2 first
+    s.entree();
+    s.entree();
+    s.taper(QStringLiteral("2"));
+    s.cliquer("B_Entrainement");
+    p.Attendre(QStringLiteral("enregistrer-diplome"), QMessageBox::Yes);
+    p.Attendre(QStringLiteral("bravo"), QMessageBox::No);
+    s.cliquer("B_Enregistrer");
+    F_Bilan b(s.f.get());
+    if (!b.Form_Load(QDate(2026, 3, 14), false))
+        qFatal("Bilan ne s'ouvre pas");
+    b.show();
+    (void)QTest::qWaitForWindowActive(&b);
+    Enregistrer(&b, QStringLiteral("bilan-diplome"));
+    b.close();
+}
+
 // Faults of the store and of the program file, as the parent reads them.
 void Pannes(Photographe& p)
 {
@@ -362,6 +394,7 @@ int main(int argc, char** argv)
             Consulter(s);
         }
         Jour(photographe);
+        Diplome(photographe);
         Pannes(photographe);
         Classe(photographe, false);
     }

@@ -4,8 +4,9 @@
 // The results store on real files: the dates of the list read back exactly in
 // every language, files that are not a results store, a store replaced while
 // in use, the facts with their saved training, old stores, a store made
-// read-only, rows another program wrote. The store's verbs on the file and on
-// the school's server are tst_magasin's.
+// read-only, rows another program wrote, configuration files that cannot be
+// understood. The store's verbs on the file and on the school's server are
+// tst_magasin's.
 #include "Dates.h"
 #include "Magasin.h"
 #include "Outils.h"
@@ -14,6 +15,7 @@
 #include "core/memory/Paires.h"
 #include "core/results/MagasinResultats.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -65,7 +67,7 @@ void MilleFaits(const QString& date)
 {
     QList<QVariantList> faits;
     for (int i = 0; i <= 1000; ++i)
-        faits.append({date, 2 + i % 11, 1 + i % 12, 1 + i % 3, 1, 10 + i % 40});
+        faits.append({date, 2 + i % 11, 1 + i % 12, 1 + i % 3, 1 + i % 3, 10 + i % 40});
     Magasin::ajouter(ligne(date, 5));
     Magasin::ajouterFaits(faits);
 }
@@ -313,6 +315,57 @@ private slots:
         QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Aucun);
         QCOMPARE(base.SupprimerEntrainement(""), ProblemeBase::Introuvable);
         QCOMPARE(Magasin::lignes().size(), 1);
+    }
+
+    // A configuration file that is there but cannot be read or understood,
+    // the user's or the machine's, names no server and is never passed over
+    // for the file of the computer: each use says so, naming the file and why.
+    void configurationsIncomprises_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("raison");
+        const QByteArray base = "[serveur]\nbase=calkado\n";
+        QTest::newRow("section en capitales") << QByteArray("[Serveur]\nbase=calkado\n") << "ligne 1, la section [Serveur]";
+        QTest::newRow("une phrase") << QByteArray("Les résultats vont sur le serveur.\n") << "ligne 1, « Les résultats vont sur le serveur. » n'est ni une section";
+        QTest::newRow("une clé hors section") << QByteArray("base=calkado\n") << "ligne 1, « base=calkado »";
+        QTest::newRow("une clé inconnue") << base + "hôte=ecole.lan\n" << "ligne 3, la clé « hôte »";
+        QTest::newRow("port=abc") << base + "port=abc\n" << "ligne 3, le port « abc » n'est pas un nombre de 1 à 65535";
+        QTest::newRow("port=-5") << base + "port=-5\n" << "ligne 3, le port « -5 »";
+        QTest::newRow("port=70000") << base + "port=70000\n" << "ligne 3, le port « 70000 »";
+        QTest::newRow("octets quelconques") << QByteArray("\x89PNG\r\n\x1a\n\xff\xfe", 10) << "ce n'est pas un texte";
+        QTest::newRow("trop grand") << QByteArray(100000, '#') << "ce n'est pas un texte";
+        QTest::newRow("un dossier") << QByteArray() << "ce n'est pas un fichier";
+        QTest::newRow("/dev/zero") << QByteArray("/dev/zero") << "ce n'est pas un fichier";
+        QTest::newRow("un lien vers rien") << QByteArray("/absent/calkado.conf") << "ce n'est pas un fichier";
+    }
+    void configurationsIncomprises()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, raison);
+        for (const bool systeme : {false, true}) {
+            DossierProgramme dossier;
+            const QString fichier = dossier.chemin() + "/configuration/calkado/calkado.conf";
+            QVERIFY(QDir().mkpath(dossier.chemin() + "/configuration/calkado"));
+            if (contenu.isEmpty())
+                QVERIFY(QDir().mkpath(fichier));
+            else if (contenu.startsWith('/'))
+                QVERIFY(QFile::link(contenu, fichier));
+            else if (QFile f(fichier); !f.open(QIODevice::WriteOnly) || f.write(contenu) != contenu.size())
+                QFAIL("configuration non écrite");
+            qputenv(systeme ? "CALKADO_CONFIGURATION_SYSTEME" : "XDG_CONFIG_HOME",
+                    QFile::encodeName(systeme ? fichier : dossier.chemin() + "/configuration"));
+            MagasinResultats magasin("test");
+            qunsetenv("CALKADO_CONFIGURATION_SYSTEME");
+            qunsetenv("XDG_CONFIG_HOME");
+            QCOMPARE(magasin.Verifier(), ProblemeBase::Configuration);
+            QCOMPARE(magasin.EcrireResultats(resultats({3}), {}, Moment), ProblemeBase::Configuration);
+            const QString message = magasin.Expliquer(ProblemeBase::Configuration, "Suite.");
+            QVERIFY2(message.startsWith("Le fichier de configuration " + fichier + ", qui dit où Calkado garde les "
+                                        "résultats, ne peut pas être compris : " + raison),
+                     qPrintable(message));
+            QVERIFY(message.endsWith("ni sur cet ordinateur.\n\nSuite."));
+            QVERIFY(Magasin::lignes().isEmpty());
+        }
     }
 };
 

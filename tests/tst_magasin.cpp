@@ -108,7 +108,7 @@ private slots:
 
         QList<QVariantList> mille;
         for (int i = 0; i < 1000; ++i)
-            mille.append({TexteBase(Moment.addDays(3 + i / 100)), 2 + i % 11, 1 + i % 12, 1 + i % 3, 1, 20});
+            mille.append({TexteBase(Moment.addDays(3 + i / 100)), 2 + i % 11, 1 + i % 12, 1 + i % 3, 1 + i % 3, 20});
         Magasin::ajouterFaits(mille);
         lue = magasin.LireMemoire();
         QVERIFY(MemesPaires(lue.valeur.memoire, Magasin::memoire()));

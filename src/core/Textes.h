@@ -295,21 +295,58 @@ inline const QString BaseDisquePlein = QStringLiteral(
 inline const QString EntrainementIntrouvable = QStringLiteral(
     "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
     "sans doute supprimé.");
-// The same faults of the school's server, in the order of ProblemeBase from
-// Absent on, the server named.
-inline QString ProblemeServeur(int probleme, const QString& serveur)
+// The same faults of the school's server, where %1 names it.
+inline const QString ServeurAbsent = QStringLiteral(
+    "Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé.");
+inline const QString ServeurInaccessible = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ce compte : il n'y est pas connu, son mot de passe n'est pas le bon, "
+    "ou il n'y a pas les droits de Calkado.");
+inline const QString ServeurPasUneBase = QStringLiteral(
+    "La base du serveur des résultats (%1) n'existe pas, ou n'est pas une base de Calkado à jour : le script "
+    "d'installation de l'école n'y a pas été passé.");
+inline const QString ServeurLectureSeule = QStringLiteral(
+    "Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit.");
+inline const QString ServeurOccupe = QStringLiteral(
+    "Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment.");
+inline const QString ServeurDisquePlein = QStringLiteral(
+    "Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école.");
+inline const QString ServeurEntrainementIntrouvable = QStringLiteral(
+    "Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été supprimé ailleurs.");
+inline const QString ServeurRefuse = QStringLiteral(
+    "Le serveur des résultats (%1) refuse ces résultats : ils ne sont pas de ceux qu'écrit Calkado, ou ce compte "
+    "en a déjà enregistré aujourd'hui bien plus qu'un élève. Prévenez l'administrateur de l'école.");
+// The configuration file that names the server, when it cannot be read or
+// understood: the file, then why.
+inline QString ConfigurationIncomprise(const QString& fichier, const QString& raison)
 {
-    static const QStringList textes = {
-        QStringLiteral("Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé."),
-        QStringLiteral("Le serveur des résultats (%1) refuse l'accès : ce compte n'y a pas les droits de Calkado."),
-        QStringLiteral("La base du serveur des résultats (%1) n'est pas une base de Calkado : le script "
-                       "d'installation n'y a pas été passé."),
-        QStringLiteral("Le serveur des résultats (%1) n'accepte que la lecture : rien ne peut y être écrit."),
-        QStringLiteral("Le serveur des résultats (%1) est occupé par un autre programme. Réessayez dans un moment."),
-        QStringLiteral("Le disque du serveur des résultats (%1) est plein. Prévenez l'administrateur de l'école."),
-        QStringLiteral("Cet entraînement n'est plus sur le serveur des résultats (%1) : il a sans doute été "
-                       "supprimé ailleurs.")};
-    return textes.value(probleme).arg(serveur);
+    return QStringLiteral("Le fichier de configuration %1, qui dit où Calkado garde les résultats, ne peut pas être "
+                          "compris : %2. Tant qu'il n'est pas corrigé, les résultats ne sont gardés ni sur le "
+                          "serveur de l'école, ni sur cet ordinateur.")
+        .arg(fichier, raison);
+}
+inline const QString ConfigurationPasUnFichier = QStringLiteral(
+    "ce n'est pas un fichier (un dossier, un périphérique, ou un lien qui ne mène à rien)");
+inline const QString ConfigurationIllisible = QStringLiteral("ses droits d'accès ne permettent pas de le lire");
+inline const QString ConfigurationPasUnTexte = QStringLiteral("ce n'est pas un texte de quelques lignes");
+inline QString ConfigurationLigne(int ligne, const QString& raison)
+{
+    return QStringLiteral("ligne %1, %2").arg(QString::number(ligne), raison);
+}
+inline QString ConfigurationSectionInconnue(const QString& section)
+{
+    return QStringLiteral("la section %1 est inconnue (seule [serveur] est lue)").arg(section);
+}
+inline QString ConfigurationLigneIncomprise(const QString& ligne)
+{
+    return QStringLiteral("« %1 » n'est ni une section ni une clé de la section [serveur] (cle=valeur)").arg(ligne);
+}
+inline QString ConfigurationCleInconnue(const QString& cle)
+{
+    return QStringLiteral("la clé « %1 » est inconnue (seules service, hote, port et base sont lues)").arg(cle);
+}
+inline QString ConfigurationPort(const QString& port)
+{
+    return QStringLiteral("le port « %1 » n'est pas un nombre de 1 à 65535").arg(port);
 }
 // ...and what it means for what the user was doing.
 inline const QString BaseAuDemarrage = QStringLiteral(
@@ -467,6 +504,125 @@ inline QString ExportEchoue(const QString& fichier)
     return QStringLiteral("Le fichier ") + fichier + QStringLiteral(
         " n'a pas pu être écrit : le dossier n'existe pas, n'est pas modifiable, ou le disque est plein.\n\n"
         "Les chiffres de la classe n'ont pas été exportés.");
+}
+
+// On paper: the child's report, the class's pages and the diplomas, their
+// buttons and messages.
+inline const QString Imprimer = QStringLiteral("&Imprimer…");
+inline const QString NomImprimerBilan = QStringLiteral("Imprimer le bilan sur une page");
+inline const QString Diplome = QStringLiteral("&Diplôme…");
+inline QString NomDiplome(int livret)
+{
+    return QStringLiteral("Imprimer le diplôme de la table de %1").arg(livret);
+}
+inline QString SansDiplome(int livret)
+{
+    return QStringLiteral("Pas encore de diplôme pour la table de %1 : ses multiplications de 1 à 10 ne sont pas "
+                          "toutes automatisées.").arg(livret);
+}
+inline QString DiplomeGagne(int livret)
+{
+    return QStringLiteral("Table de %1 : diplôme gagné, cliquez pour l'imprimer").arg(livret);
+}
+inline const QString NomImprimerClasse = QStringLiteral("Imprimer la classe et une page par élève");
+inline const QString Apercu = QStringLiteral("&Aperçu…");
+inline const QString NomApercu = QStringLiteral("Aperçu avant impression");
+inline const QString TitreImprimerBilan = QStringLiteral("Imprimer le bilan");
+inline const QString TitreImprimerClasse = QStringLiteral("Imprimer la classe");
+inline const QString TitreImprimerDiplome = QStringLiteral("Imprimer le diplôme");
+inline const QString BaseImpression = QStringLiteral("Rien n'a été imprimé.");
+inline const QString ImpressionEchouee = QStringLiteral(
+    "L'impression n'a pas pu se faire : l'imprimante ou le fichier choisi ne l'accepte pas.");
+inline QString PiedDePage(const QString& version)
+{
+    return QStringLiteral("Calkado ") + version + QStringLiteral(" · entraînement aux tables de multiplication");
+}
+// The child's report.
+inline QString TitreRapport(const QString& nom, const QString& jour)
+{
+    return QStringLiteral("Bilan de ") + nom + QStringLiteral(" au ") + jour;
+}
+// The name a document takes in a printer's queue, or a PDF file's: no "/".
+inline QString NomDocumentRapport(const QString& nom, const QString& jourIso)
+{
+    return QStringLiteral("Bilan de ") + QString(nom).replace(QLatin1Char('/'), QLatin1Char('-'))
+        + QStringLiteral(" au ") + jourIso;
+}
+inline const QString SousTitreGrille = QStringLiteral("Les 132 multiplications, table par table");
+inline QString DerniersJours(int jours)
+{
+    return QStringLiteral("%1 derniers jours").arg(jours);
+}
+inline QString DuAu(const QString& debut, const QString& fin)
+{
+    return QStringLiteral("du ") + debut + QStringLiteral(" au ") + fin;
+}
+inline const QStringList LignesChiffres = {
+    QStringLiteral("Jours d'entraînement"), QStringLiteral("Minutes d'entraînement"), QStringLiteral("Questions"),
+    QStringLiteral("Réussies du premier coup"), QStringLiteral("Multiplications devenues automatisées")};
+inline const QString TitreChiffres = QStringLiteral("Ces derniers jours");
+inline const QString TitreAReviser = QStringLiteral("À revoir en priorité");
+inline const QString RienAReviser = QStringLiteral("Aucune multiplication à revoir ni en cours : bravo !");
+inline QString FaitAReviser(int multiplicateur, int livret, const QString& etat)
+{
+    return QStringLiteral("%1 x %2 = %3 (").arg(multiplicateur).arg(livret).arg(multiplicateur * livret) + etat
+        + QStringLiteral(")");
+}
+inline QString SousTitreProgression(int entrainements)
+{
+    return QStringLiteral("les %1 derniers entraînements enregistrés").arg(entrainements);
+}
+inline const QString AucunEntrainement = QStringLiteral("Aucun entraînement enregistré.");
+// The class's page.
+inline QString TitrePageClasse(const QString& classe, const QString& periode)
+{
+    return classe + QStringLiteral(" : ") + periode;
+}
+inline QString PeriodeDepuis(const QString& debut, const QString& jour)
+{
+    return QStringLiteral("du ") + debut + QStringLiteral(" au ") + jour;
+}
+inline QString PeriodeTout(const QString& jour)
+{
+    return QStringLiteral("jusqu'au ") + jour;
+}
+inline const QString RienSurLaPeriode = QStringLiteral("aucun entraînement sur la période");
+inline const QString TitreARevoirClasse = QStringLiteral("Le plus souvent à revoir dans la classe");
+inline const QString LegendePageClasse = QStringLiteral(
+    "Pour chaque table, sur la période : la part des réussites du premier coup, puis le temps moyen d'une "
+    "réussite du premier coup. Chaque élève qui s'est entraîné sur la période a sa page à la suite.");
+// The diploma.
+inline QString TitreDiplome(int livret)
+{
+    return QStringLiteral("Diplôme de la table de %1").arg(livret);
+}
+inline const QString DecerneA = QStringLiteral("décerné à");
+inline QString LeJour(const QString& jour)
+{
+    return QStringLiteral("le ") + jour;
+}
+inline QString RaisonDiplome(int faits, int livret)
+{
+    return QStringLiteral("pour avoir automatisé les %1 multiplications de la table de %2 :").arg(faits).arg(livret);
+}
+inline QString NomDocumentDiplome(const QString& nom, int livret)
+{
+    return QStringLiteral("Diplôme de la table de %1 de ").arg(livret)
+        + QString(nom).replace(QLatin1Char('/'), QLatin1Char('-'));
+}
+// After a save that made tables automatisé.
+inline const QString TitreBravo = QStringLiteral("Bravo !");
+inline QString Bravo(const QList<int>& livrets)
+{
+    if (livrets.size() == 1)
+        return QStringLiteral("Bravo ! La table de %1 est automatisée.\n\nVeux-tu imprimer son diplôme ?")
+            .arg(livrets.first());
+    QStringList noms;
+    for (const int livret : livrets)
+        noms << QStringLiteral("de %1").arg(livret);
+    const QString derniere = noms.takeLast();
+    return QStringLiteral("Bravo ! Les tables ") + noms.join(QStringLiteral(", ")) + QStringLiteral(" et ") + derniere
+        + QStringLiteral(" sont automatisées.\n\nVeux-tu imprimer leurs diplômes ?");
 }
 
 } // namespace Textes

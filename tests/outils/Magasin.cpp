@@ -27,14 +27,19 @@ bool SurServeur()
 
 namespace {
 
-// The results file named, or the school's server as the pupil of the test.
+// The results file named, or the school's server as the pupil of the test
+// (or as its administrator, who may delete rows).
 template<typename Travail>
-void avecConnexion(const QString& fichier, Travail travail)
+void avecConnexion(const QString& fichier, Travail travail, bool administrateur = false)
 {
     const QString nom = QStringLiteral("test:") + fichier;
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(SurServeur() ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), nom);
         base.setDatabaseName(SurServeur() ? QStringLiteral("calkado") : fichier);
+        if (SurServeur() && administrateur) {
+            base.setUserName(qEnvironmentVariable("CALKADO_ADMINISTRATEUR"));
+            base.setPassword(qEnvironmentVariable("CALKADO_MOT_DE_PASSE_ADMINISTRATEUR"));
+        }
         if (!base.open())
             qFatal("%s", qPrintable(base.lastError().text()));
         travail(base);
@@ -134,6 +139,20 @@ void executer(const QStringList& sql, const QString& fichier)
                    requete);
         }
     });
+}
+
+void vider(const QString& fichier)
+{
+    avecConnexion(fichier, [](QSqlDatabase& base) {
+        const QString eleve = SurServeur() ? QStringLiteral(" WHERE \"Eleve\" = ?") : QString();
+        for (const QString& nomTable : {MagasinResultats::Table(), MagasinResultats::TableFaits()}) {
+            QSqlQuery requete(base);
+            exiger(requete.prepare(QStringLiteral("DELETE FROM %1%2").arg(table(nomTable), eleve)), requete);
+            if (SurServeur())
+                requete.addBindValue(qEnvironmentVariable("PGUSER"));
+            exiger(requete.exec(), requete);
+        }
+    }, true);
 }
 
 void ajouter(const QString& ligne, const QString& fichier)

@@ -30,6 +30,9 @@ MemoirePaires memoire(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
 // the table of the saved trainings, "%F" for that of their facts.
 void executer(const QStringList& sql, const QString& fichier = Fichier);
+// Deletes every row and fact: on the server, the pupil's own, as its
+// administrator (a pupil deletes through the server's function only).
+void vider(const QString& fichier = Fichier);
 // Adds one row, values in the order of lignes(): "2026-03-14 10:00:00|1|1|7|3|2|45|1|0".
 void ajouter(const QString& ligne, const QString& fichier = Fichier);
 // Adds rows of values in the order of lignes(), or facts in the order of

@@ -82,13 +82,10 @@ DossierProgramme::DossierProgramme(bool avecProgramme, bool avecBase)
     QDir::setCurrent(dossier.path());
     if (Magasin::SurServeur()) {
         // The program's configuration names the server, its pupil starts afresh.
-        QDir(dossier.path()).mkpath(QStringLiteral("configuration/calkado"));
-        QFile configuration(dossier.filePath(QStringLiteral("configuration/calkado/calkado.conf")));
-        if (!configuration.open(QIODevice::WriteOnly) || configuration.write("[serveur]\nbase=calkado\n") < 0)
-            qFatal("Impossible d'écrire la configuration");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dossier.filePath(QStringLiteral("configuration"))));
+        EcrireConfiguration(QStringLiteral("[serveur]\nbase=calkado\n"));
         if (avecBase)
-            Magasin::executer({QStringLiteral("DELETE FROM %T"), QStringLiteral("DELETE FROM %F")});
+            Magasin::vider();
     }
 }
 
@@ -100,6 +97,15 @@ DossierProgramme::~DossierProgramme()
 QString DossierProgramme::base() const
 {
     return dossier.filePath(Textes::NomFichierBase);
+}
+
+void EcrireConfiguration(const QString& texte)
+{
+    const QString dossier = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/calkado");
+    QDir().mkpath(dossier);
+    QFile configuration(dossier + QStringLiteral("/calkado.conf"));
+    if (!configuration.open(QIODevice::WriteOnly) || configuration.write(texte.toUtf8()) < 0)
+        qFatal("Impossible d'écrire la configuration");
 }
 
 void PreparerFenetres(const char* fuseau)

@@ -74,6 +74,10 @@ private:
     QString precedent;
 };
 
+// The user's configuration file of the program, in the configuration folder
+// that XDG_CONFIG_HOME names, made of that text.
+void EcrireConfiguration(const QString& texte);
+
 // For a test program that shows windows: French as the machine's language,
 // the fonts shipped with the program, its style, and the time zone given (a POSIX rule,
 // which needs no time zone database), whatever this machine uses.

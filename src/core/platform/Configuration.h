@@ -7,7 +7,8 @@
 // port and a database). No credential is ever read here: the server is
 // reached as the user, by what the school uses (peer or Kerberos login, or
 // the user's ~/.pgpass). The system's file is read first, then the user's,
-// whose keys win.
+// whose keys win. A file that is there but cannot be read or understood is
+// never passed over: the results would go where its author did not mean.
 #pragma once
 
 #include <QString>
@@ -18,8 +19,14 @@ struct ConfigurationServeur
     QString hote;
     int port = 0;
     QString base;
+    // A configuration file that cannot be read or understood, and why.
+    QString fichierIllisible;
+    QString raison;
 
-    bool definie() const { return !service.isEmpty() || !hote.isEmpty() || !base.isEmpty(); }
+    bool definie() const
+    {
+        return !service.isEmpty() || !hote.isEmpty() || !base.isEmpty() || !fichierIllisible.isEmpty();
+    }
     // As the user is told of it: "service « calkado »", "calkado sur ecole.lan:5432".
     QString description() const;
 };

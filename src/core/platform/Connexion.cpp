@@ -3,7 +3,6 @@
 
 #include "Connexion.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -48,7 +47,7 @@ ProblemeBase Connexion::Ouvrir()
     ProblemeBase probleme = Connecter(nom);
     if (probleme == ProblemeBase::Aucun) {
         QSqlDatabase base = connexion();
-        probleme = Essayer([&] { return verification(base); });
+        probleme = Essayer(base, [&] { return verification(base); });
     }
     if (probleme != ProblemeBase::Aucun)
         Fermer();
@@ -65,83 +64,92 @@ void Connexion::Fermer()
     identite.clear();
 }
 
-ProblemeBase Connexion::Essayer(const std::function<ProblemeBase()>& essai)
+ProblemeBase Connexion::Essayer(QSqlDatabase& base, const std::function<ProblemeBase()>& essai)
 {
+    QElapsedTimer duree;
+    duree.start();
     ProblemeBase probleme = essai();
-    if (probleme != ProblemeBase::Verrouille)
+    if (probleme != ProblemeBase::Verrouille || duree.elapsed() >= EssaiCourtMs)
         return probleme;
-    // Another program holds the store: tried again until it lets go or the
-    // wait is over, the windows painted meanwhile.
+    // Another program holds the store: once more, waiting for it this time,
+    // with the windows told so that they show the wait.
     if (quandAttente)
         quandAttente(true);
-    QElapsedTimer attente;
-    attente.start();
-    while (probleme == ProblemeBase::Verrouille && attente.elapsed() < AttenteMs) {
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    probleme = Patienter(base, true);
+    if (probleme == ProblemeBase::Aucun)
         probleme = essai();
-    }
+    Patienter(base, false);
     if (quandAttente)
         quandAttente(false);
     return probleme;
 }
 
+ProblemeBase Connexion::Utiliser(const Travail& usage)
+{
+    incertain = false;
+    const bool dejaOuverte = ouverte;
+    QElapsedTimer duree;
+    duree.start();
+    ProblemeBase probleme = Ouvrir();
+    if (probleme == ProblemeBase::Aucun) {
+        QSqlDatabase base = connexion();
+        probleme = Essayer(base, [&] { return usage(base); });
+    }
+    if (probleme != ProblemeBase::Aucun && dejaOuverte && !incertain && Perdue()
+        && duree.elapsed() < EssaiCourtMs) {
+        Fermer();
+        probleme = Ouvrir();
+        QSqlDatabase base = connexion();
+        if (probleme == ProblemeBase::Aucun)
+            probleme = Essayer(base, [&] { return usage(base); });
+    }
+    if (probleme != ProblemeBase::Aucun)
+        Fermer();   // the next use starts afresh from the store as it is then
+    return probleme;
+}
+
 ProblemeBase Connexion::Executer(QSqlQuery& requete, const QString& sql, const QVariantList& valeurs)
 {
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    requete = QSqlQuery(connexion());
-    requete.setForwardOnly(true);
-    const ProblemeBase probleme = Essayer([&] {
-        if (!requete.prepare(sql))
-            return Probleme(requete.lastError());
+    return Utiliser([&](QSqlDatabase& base) {
+        requete = QSqlQuery(base);
+        // Qt's PostgreSQL driver reads a forward-only result row by row, each
+        // its own allocations: a server's result is read whole, a file's as
+        // it goes.
+        requete.setForwardOnly(!serveur());
+        bool reussi = requete.prepare(sql);
         for (const QVariant& valeur : valeurs)
             requete.addBindValue(valeur);
-        return requete.exec() ? ProblemeBase::Aucun : Probleme(requete.lastError());
+        reussi = reussi && requete.exec();
+        const ProblemeBase probleme = reussi ? ProblemeBase::Aucun : Probleme(requete.lastError());
+        if (!reussi)
+            requete = QSqlQuery();
+        return probleme;
     });
-    if (probleme != ProblemeBase::Aucun) {
-        requete = QSqlQuery();
-        Fermer();
-    }
-    return probleme;
 }
 
 ProblemeBase Connexion::Transaction(const Travail& travail)
 {
-    if (const ProblemeBase probleme = Ouvrir(); probleme != ProblemeBase::Aucun)
-        return probleme;
-    QSqlDatabase base = connexion();
-    const ProblemeBase probleme = Ecrire(base, travail, true);
-    if (probleme != ProblemeBase::Aucun) {
-        // The next use starts afresh from the store as it is then.
-        base = QSqlDatabase();
-        Fermer();
-    }
-    return probleme;
+    return Utiliser([&](QSqlDatabase& base) { return Ecrire(base, travail); });
 }
 
 ProblemeBase Connexion::EcrireSansAttendre(QSqlDatabase& base, const Travail& travail)
 {
-    return Ecrire(base, travail, false);
+    return Ecrire(base, travail);
 }
 
-ProblemeBase Connexion::Ecrire(QSqlDatabase& base, const Travail& travail, bool attendre)
+ProblemeBase Connexion::Ecrire(QSqlDatabase& base, const Travail& travail)
 {
     incertain = false;
     QSqlQuery commande(base);
-    const auto executer = [&](const QString& sql) {
-        const auto essai = [&] { return commande.exec(sql) ? ProblemeBase::Aucun : Probleme(commande.lastError()); };
-        return attendre ? Essayer(essai) : essai();
-    };
     ProblemeBase probleme = ProblemeBase::Aucun;
     for (const QString& debut : DebutEcriture())
-        if (probleme == ProblemeBase::Aucun)
-            probleme = executer(debut);
+        if (probleme == ProblemeBase::Aucun && !commande.exec(debut))
+            probleme = Probleme(commande.lastError());
     if (probleme == ProblemeBase::Aucun)
         probleme = travail(base);
-    if (probleme == ProblemeBase::Aucun) {
-        probleme = executer(QStringLiteral("COMMIT"));
-        incertain = probleme != ProblemeBase::Aucun && Perdue(commande.lastError());
+    if (probleme == ProblemeBase::Aucun && !commande.exec(QStringLiteral("COMMIT"))) {
+        probleme = Probleme(commande.lastError());
+        incertain = Perdue();
     }
     if (probleme != ProblemeBase::Aucun)
         commande.exec(QStringLiteral("ROLLBACK"));   // the store may have rolled back already

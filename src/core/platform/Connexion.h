@@ -5,8 +5,12 @@
 // connection opened on demand and checked as it opens, statements run with
 // their values, work done in one write transaction, and faults in a few kinds
 // that the windows tell in plain words. A failed use closes the connection,
-// so that the next one starts afresh. What each engine has of its own (the
-// SQLite file, the PostgreSQL server) is in its subclass.
+// so that the next one starts afresh. Nothing here waits longer than a few
+// seconds, and nothing runs the windows' events meanwhile: a store held by
+// another program is waited for a moment, then once more up to AttenteMs
+// with the windows told (they show the busy cursor), then reported. What
+// each engine has of its own (the SQLite file, the PostgreSQL server) is in
+// its subclass.
 #pragma once
 
 #include <QSqlDatabase>
@@ -25,9 +29,11 @@ enum class ProblemeBase {
     Inaccessible,   // the file or its folder cannot be read or written, or the server refuses the user
     PasUneBase,     // not an SQLite file, damaged, or without the expected tables
     LectureSeule,   // nothing can be written
-    Verrouille,     // another program holds it longer than we wait
+    Verrouille,     // another program holds it longer than we wait, or the server is too busy
     DisquePlein,
     Introuvable,    // what was to be deleted is not there any more
+    Refuse,         // the server refuses values that Calkado does not write, or too many of them
+    Configuration,  // the configuration file that names the server cannot be read or understood
 };
 
 // A value read from the store, or the reason it could not be.
@@ -45,8 +51,11 @@ QString NomSql(const QString& nom);
 class Connexion
 {
 public:
-    // Another program holding the store is waited for this long.
-    static constexpr int AttenteMs = 5000;
+    // Another program holding the store is waited for this long, after a
+    // first try that waits a moment only.
+    static constexpr int AttenteMs = 3000;
+    // A first try that failed after this long is not tried again.
+    static constexpr int EssaiCourtMs = 1000;
 
     // Checks a freshly opened connection: whether it holds the expected tables.
     using Verification = std::function<ProblemeBase(QSqlDatabase&)>;
@@ -100,16 +109,22 @@ protected:
     virtual ProblemeBase Connecter(const QString& nomQt) = 0;
     // The statements that begin a write transaction.
     virtual QStringList DebutEcriture() const = 0;
-    // Whether a failed statement lost the connection itself.
-    virtual bool Perdue(const QSqlError& erreur) const = 0;
+    // Makes the connection wait for another program a moment, or up to AttenteMs.
+    virtual ProblemeBase Patienter(QSqlDatabase& base, bool longtemps) const = 0;
+    // Whether the connection itself is lost (a server stopped or restarted).
+    virtual bool Perdue() const = 0;
 
     QSqlDatabase connexion() const;
 
 private:
-    // Runs the try again while another program holds the store, up to
-    // AttenteMs, keeping the windows painted in between.
-    ProblemeBase Essayer(const std::function<ProblemeBase()>& essai);
-    ProblemeBase Ecrire(QSqlDatabase& base, const Travail& travail, bool attendre);
+    // Runs the use on the store, opened if need be. A connection lost since
+    // the last use (a server restarted meanwhile) is opened afresh and the
+    // use made again, unless a commit may have been kept.
+    ProblemeBase Utiliser(const Travail& usage);
+    // Runs the try; when another program held the store, and the try was
+    // short, once more waiting for it up to AttenteMs.
+    ProblemeBase Essayer(QSqlDatabase& base, const std::function<ProblemeBase()>& essai);
+    ProblemeBase Ecrire(QSqlDatabase& base, const Travail& travail);
 
     QString nom;
     Verification verification;

@@ -29,9 +29,8 @@ enum CodeSqlite {
     SQLITE_NOTADB_ = 26,
 };
 
-// SQLite's own wait for a lock, kept short: between two waits the windows
-// are painted again, until AttenteMs have passed.
-constexpr int PasAttenteMs = 50;
+// SQLite's own wait for a lock at a first try: a moment.
+constexpr int MomentMs = 50;
 
 // Tells one file from another put in its place under the same name; empty
 // when nothing can be reached at that name.
@@ -89,7 +88,7 @@ ProblemeBase ConnexionSqlite::Connecter(const QString& nomQt)
     QUrl adresse = QUrl::fromLocalFile(QDir::current().absoluteFilePath(fichier));
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
-    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(PasAttenteMs));
+    base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(MomentMs));
     return base.open() ? ProblemeBase::Aucun : Probleme(base.lastError());
 }
 
@@ -98,6 +97,14 @@ QStringList ConnexionSqlite::DebutEcriture() const
     // IMMEDIATE takes the write lock at once, so that waiting for another
     // program happens before anything is read or written.
     return {QStringLiteral("BEGIN IMMEDIATE")};
+}
+
+ProblemeBase ConnexionSqlite::Patienter(QSqlDatabase& base, bool longtemps) const
+{
+    QSqlQuery requete(base);
+    return requete.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(longtemps ? AttenteMs : MomentMs))
+               ? ProblemeBase::Aucun
+               : Probleme(requete.lastError());
 }
 
 ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const

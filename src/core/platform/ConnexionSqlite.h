@@ -28,7 +28,8 @@ protected:
     ProblemeBase Joindre(QString& marque) const override;
     ProblemeBase Connecter(const QString& nomQt) override;
     QStringList DebutEcriture() const override;
-    bool Perdue(const QSqlError&) const override { return false; }
+    ProblemeBase Patienter(QSqlDatabase& base, bool longtemps) const override;
+    bool Perdue() const override { return false; }
 
 private:
     QString fichier;

@@ -23,19 +23,23 @@ QLocale Francais()
     return francais;
 }
 
-// A name that a spreadsheet would take for a formula is kept as text.
-QString Nom(const QString& nom)
+// A field that a spreadsheet would take for a formula (OWASP's list of the
+// characters that start one, with their full-width and small forms, which
+// some spreadsheets read alike) is kept as text by a leading quote.
+QString Texte(const QString& champ)
 {
-    const bool formule = !nom.isEmpty() && QStringLiteral("=+-@\t\r").contains(nom.front());
-    return formule ? QLatin1Char('\'') + nom : nom;
+    static const QString debuts = QStringLiteral("=+-@\t\r\uFF1D\uFF0B\uFF0D\uFF20\uFE66\uFE62\uFE63\uFE6B");
+    const bool formule = !champ.isEmpty() && debuts.contains(champ.front());
+    return formule ? QLatin1Char('\'') + champ : champ;
 }
 
 // A field is quoted, its quotes doubled, when it holds a separator, a quote
-// or a line break.
+// or a line break. No field, whatever a pupil wrote, starts a formula.
 QString Ligne(const QStringList& champs)
 {
     QStringList ecrits;
     for (QString champ : champs) {
+        champ = Texte(champ);
         if (champ.contains(QLatin1Char(';')) || champ.contains(QLatin1Char('"')) || champ.contains(QLatin1Char('\n'))
             || champ.contains(QLatin1Char('\r')))
             champ = QLatin1Char('"') + champ.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
@@ -111,12 +115,13 @@ QByteArray CsvClasse(const QList<EleveClasse>& eleves, const QDate& depuis)
     QString texte = Ligne(Textes::ColonnesCsv);
     const QString debut = depuis.isValid() ? TexteJour(depuis, francais) : QString();
     for (const EleveClasse& e : eleves) {
-        const QString dernier = e.dernier.isEmpty() ? QString() : ElementListe(e.dernier, francais);
+        const QDateTime moment = LireTexteBase(e.dernier);   // what is not a date is left out
+        const QString dernier = moment.isValid() ? TexteDateHeure(moment, francais) : QString();
         for (int i = 0; i < NbLivrets; ++i) {
             const Comptes& c = e.livrets[std::size_t(i)];
             const std::optional<double> temps = TempsMoyen(c.TempsTotalEssai1, c.NbQuestionEssai1);
             const double part = PartEssai1(c.NbQuestionEssai1, c.NbQuestionParLivret);
-            texte += Ligne({Nom(e.eleve), Nom(e.classe), debut, dernier, QString::number(i + PremierLivret),
+            texte += Ligne({e.eleve, e.classe, debut, dernier, QString::number(i + PremierLivret),
                             QString::number(c.NbQuestionParLivret), QString::number(c.NbQuestionEssai1),
                             c.NbQuestionParLivret < 1 ? QString() : francais.toString(part, 'f', 1),
                             temps ? FormatTemps(*temps, francais) : QString(), QString::number(c.NbQuestionEssai2),

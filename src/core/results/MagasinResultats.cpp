@@ -19,7 +19,10 @@
 namespace {
 
 // The SQL is kept to what SQLite and the other common engines read alike;
-// what is SQLite's own stays in ConnexionSqlite.
+// what is SQLite's own stays in ConnexionSqlite. On the school's server every
+// read of the pupil's own rows names the pupil, where %1 stands (PourEleve):
+// the server keeps the rows of a whole school, and its index on the pupil
+// answers at once.
 
 const QString NomTable = QStringLiteral("TCalkado");
 
@@ -58,26 +61,38 @@ VALUES )");
 
 const QString SqlFaits = QStringLiteral(R"(
 SELECT "NumLivret", "Multiplicateur", "Issue", "NbEssais", "Dixiemes" FROM "TFait"
-WHERE "DateHeure" = ? ORDER BY "Id"
+WHERE %1 AND "DateHeure" = ? ORDER BY "Id"
 )");
 
 const QString SqlSupprimerFaits = QStringLiteral(R"(DELETE FROM "TFait" WHERE "DateHeure" = ?)");
 
 // The last settlings of one fact, newest first, straight from its index.
-// Where %1 stands, FiltreEleve chooses one pupil's on the server.
+// Where %1 stands, the pupil's own (PourEleve) or the one a teacher looks at.
 const QString SqlDerniersReglements = QStringLiteral(R"(
 SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
-WHERE %1"NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? ORDER BY "Id" DESC LIMIT ?
 )");
 
 // The right first tries of one fact since its last miss.
 const QString SqlSerie = QStringLiteral(R"(
 SELECT COUNT(*) FROM "TFait"
-WHERE %1"NumLivret" = ? AND "Multiplicateur" = ?
-  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE %1"NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait" WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Issue" <> 1), 0)
 )");
 
-const QString FiltreEleve = QStringLiteral(R"("Eleve" = ? AND )");
+// The pupil's own rows: on the school's server, the user's (as text of the
+// column's collation: a name's is "C", which the index on the pupil would
+// not serve); a file holds one child's only.
+const QString FiltreServeur = QStringLiteral(R"("Eleve" = CAST(SESSION_USER AS TEXT) COLLATE "default")");
+const QString FiltreFichier = QStringLiteral("1 = 1");
+// A pupil's rows, as a teacher reads them.
+const QString FiltreEleve = QStringLiteral(R"("Eleve" = ?)");
+
+// The school's server only. A saved training deleted, with its facts, by the
+// server's own function: a pupil holds no right to delete rows.
+const QString SqlSupprimerServeur = QStringLiteral("SELECT calkado_supprimer_entrainement(?)");
+// The server's functions of this version are there, and the user may call them.
+const QString SqlVerifierServeur = QStringLiteral("SELECT 1 FROM calkado_classes_enseignees() WHERE 1 = 0");
 
 // The memory of the pairs that the file keeps, then the facts saved after
 // the last it has replayed (all of them when it is of another version), in
@@ -92,10 +107,10 @@ ORDER BY 1
 )");
 
 // Every fact, in the order they were saved, where no memory is kept. Where
-// %1 stands, FiltreEleve chooses one pupil's on the server.
+// %1 stands, the pupil's own (PourEleve) or the one a teacher looks at.
 const QString SqlFaitsRejoues = QStringLiteral(R"(
 SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
-WHERE %1"Id" IS NOT NULL ORDER BY "Id"
+WHERE %1 AND "Id" IS NOT NULL ORDER BY "Id"
 )");
 
 const QString NomTableMemoire = QStringLiteral("TMemoire");
@@ -116,26 +131,52 @@ ON CONFLICT ("Cle") DO UPDATE SET "Version" = excluded."Version", "DernierFait" 
 // The teacher's view, on the school's server only: what the server lets the
 // user read is all they see. The classes they teach, one row at least.
 const QString SqlEnseignant = QStringLiteral(R"(
-SELECT current_user::text, substr(r.rolname, 14)
-FROM (SELECT 1) AS u
-LEFT JOIN pg_roles AS r ON r.rolname LIKE 'calkado\_prof\_%' AND pg_has_role(current_user, r.oid, 'MEMBER')
+SELECT SESSION_USER::text, c."Classe"
+FROM (SELECT 1) AS u LEFT JOIN calkado_classes_enseignees() AS c("Classe") ON TRUE
 ORDER BY 2
 )");
 
-// Their pupils, each once, with the date of their last saved training, then
-// the rows of their saved trainings from the day given on, grouped by saved
-// training.
+// The rows and facts that a real Calkado writes, dated before the day given
+// (the day after tomorrow, for the clocks that run ahead): anything else,
+// kept from before the server had its rules or from a clock far ahead, is
+// not shown. %1 is the table's alias, %2 the day's parameter. (The date's
+// length and range alone: its exact form, which the server's rules check
+// for every new row, would cost a pattern a row.)
+const QString LignePossible = QStringLiteral(R"(
+LENGTH(%1."DateHeure") = 19 AND %1."DateHeure" BETWEEN '1970' AND %2
+AND %1."NumLivret" BETWEEN 2 AND 12 AND %1."Multiplicateur1a12" IN (0, 1) AND %1."Aléatoire" IN (0, 1)
+AND %1."NbQuestionParLivret" >= 1 AND %1."NbQuestionEssai1" >= 0 AND %1."NbQuestionEssai2" >= 0
+AND %1."NbQuestionRéponse" >= 0 AND %1."TempsTotalEssai1" >= 0
+AND (%1."NbQuestionEssai1" > 0 OR %1."TempsTotalEssai1" = 0)
+AND %1."NbQuestionEssai1"::bigint + %1."NbQuestionEssai2" + %1."NbQuestionRéponse" = %1."NbQuestionParLivret"
+)");
+const QString FaitPossible = QStringLiteral(R"(
+LENGTH("DateHeure") = 19 AND "DateHeure" BETWEEN '1970' AND CAST(? AS TEXT)
+AND "Issue" BETWEEN 1 AND 3 AND "Dixiemes" >= 0
+)");
+
+// Their pupils, each once, with the date of their last saved training and
+// the sums, table by table, of their saved trainings from the day given on,
+// in the columns LireLigne reads; each pupil's rows straight from the index
+// on the pupil, summed by the server.
 const QString SqlClasse = QStringLiteral(R"(
 WITH "Eleves" AS (
     SELECT "Eleve", string_agg("Classe", ', ' ORDER BY "Classe") AS "Classes"
     FROM calkado_eleves_lisibles() GROUP BY "Eleve")
-SELECT e."Eleve", e."Classes", (SELECT MAX(d."DateHeure") FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve"),
-       t."DateHeure", t."NumLivret", t."Multiplicateur1a12", t."Aléatoire", t."NbQuestionParLivret",
-       t."NbQuestionEssai1", t."TempsTotalEssai1", t."NbQuestionEssai2", t."NbQuestionRéponse"
+SELECT e."Eleve", e."Classes", d."Dernier", s."NumLivret", 0, 0, s."Questions", s."Essai1", s."Temps", s."Essai2",
+       s."Reponse"
 FROM "Eleves" AS e
-LEFT JOIN "TCalkado" AS t ON t."Eleve" = e."Eleve" AND t."DateHeure" >= COALESCE(?, '')
-ORDER BY e."Classes", e."Eleve", t."DateHeure", t."Id"
-)");
+CROSS JOIN LATERAL (
+    SELECT MAX(d."DateHeure") AS "Dernier" FROM "TCalkado" AS d WHERE d."Eleve" = e."Eleve" AND %1) AS d
+LEFT JOIN LATERAL (
+    SELECT r."NumLivret", SUM(r."NbQuestionParLivret") AS "Questions", SUM(r."NbQuestionEssai1") AS "Essai1",
+           SUM(r."TempsTotalEssai1") AS "Temps", SUM(r."NbQuestionEssai2") AS "Essai2",
+           SUM(r."NbQuestionRéponse") AS "Reponse"
+    FROM "TCalkado" AS r WHERE r."Eleve" = e."Eleve" AND r."DateHeure" >= COALESCE(?, '') AND %2
+    GROUP BY r."NumLivret") AS s ON TRUE
+ORDER BY e."Classes", e."Eleve", s."NumLivret"
+)").arg(LignePossible.arg(QStringLiteral("d"), QStringLiteral("CAST(? AS TEXT)")),
+        LignePossible.arg(QStringLiteral("r"), QStringLiteral("CAST(? AS TEXT)")));
 
 // The last settlings of every fact of each of their pupils, each fact's
 // straight from its index, oldest first.
@@ -146,10 +187,10 @@ CROSS JOIN generate_series(CAST(? AS INTEGER), CAST(? AS INTEGER)) AS l("Livret"
 CROSS JOIN generate_series(1, CAST(? AS INTEGER)) AS m("Multiplicateur")
 CROSS JOIN LATERAL (
     SELECT "Id", "DateHeure", "Issue", "Dixiemes" FROM "TFait"
-    WHERE "Eleve" = e."Eleve" AND "NumLivret" = l."Livret" AND "Multiplicateur" = m."Multiplicateur"
+    WHERE "Eleve" = e."Eleve" AND "NumLivret" = l."Livret" AND "Multiplicateur" = m."Multiplicateur" AND %1
     ORDER BY "Id" DESC LIMIT CAST(? AS INTEGER)) AS f
 ORDER BY e."Eleve", f."Id"
-)");
+)").arg(FaitPossible);
 
 const QString SqlEcrire = QStringLiteral(R"(
 INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLivret", "NbQuestionParLivret",
@@ -157,21 +198,21 @@ INSERT INTO "TCalkado" ("DateHeure", "Multiplicateur1a12", "Aléatoire", "NumLiv
 VALUES )");
 
 // Whether a saved training already has that date and time.
-const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE "DateHeure" = ?))");
+const QString SqlDatePrise = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE %1 AND "DateHeure" = ?))");
 
-const QString SqlContient = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado"))");
+const QString SqlContient = QStringLiteral(R"(SELECT EXISTS (SELECT 1 FROM "TCalkado" WHERE %1))");
 
 // Newest first, in the order rows were added, read backwards straight from
 // the table. A row without a date, which the program never writes, belongs
 // to no saved training.
 const QString SqlDates =
-    QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" WHERE "DateHeure" IS NOT NULL ORDER BY "Id" DESC)");
+    QStringLiteral(R"(SELECT "DateHeure" FROM "TCalkado" WHERE %1 AND "DateHeure" IS NOT NULL ORDER BY "Id" DESC)");
 
 // One table's results come in the order LireLigne reads them.
 const QString SqlResultats = QStringLiteral(R"(
 SELECT "NumLivret", "Multiplicateur1a12", "Aléatoire", "NbQuestionParLivret", "NbQuestionEssai1",
        "TempsTotalEssai1", "NbQuestionEssai2", "NbQuestionRéponse"
-FROM "TCalkado" WHERE "DateHeure" = ? ORDER BY "Id"
+FROM "TCalkado" WHERE %1 AND "DateHeure" = ? ORDER BY "Id"
 )");
 
 const QString SqlSupprimer = QStringLiteral(R"(DELETE FROM "TCalkado" WHERE "DateHeure" = ?)");
@@ -184,21 +225,33 @@ const QString SqlSupprimer = QStringLiteral(R"(DELETE FROM "TCalkado" WHERE "Dat
 const QString SqlProgression = QStringLiteral(R"(
 WITH "Demande" AS (SELECT CAST(? AS TEXT) AS "Cle", CAST(? AS INTEGER) AS "Nombre"),
 "Choisi" AS (
-    SELECT MAX("Id") AS "Id" FROM "TCalkado" WHERE "DateHeure" = (SELECT "Cle" FROM "Demande")),
+    SELECT MAX("Id") AS "Id" FROM "TCalkado" WHERE %1 AND "DateHeure" = (SELECT "Cle" FROM "Demande")),
 "Entrainements" AS (
     SELECT t."Id", t."DateHeure" FROM "TCalkado" AS t
-    WHERE t."Id" <= (SELECT "Id" FROM "Choisi")
-      AND NOT EXISTS (SELECT 1 FROM "TCalkado" AS u WHERE u."DateHeure" = t."DateHeure" AND u."Id" > t."Id")
+    WHERE %1 AND t."Id" <= (SELECT "Id" FROM "Choisi")
+      AND NOT EXISTS (SELECT 1 FROM "TCalkado" AS u WHERE %1 AND u."DateHeure" = t."DateHeure" AND u."Id" > t."Id")
     ORDER BY t."Id" DESC LIMIT (SELECT "Nombre" FROM "Demande")),
 "Lignes" AS (
     SELECT r.*, ROW_NUMBER() OVER (PARTITION BY r."DateHeure", r."NumLivret" ORDER BY r."Id" DESC) AS "Rang"
-    FROM "Entrainements" AS e JOIN "TCalkado" AS r ON r."DateHeure" = e."DateHeure")
+    FROM "Entrainements" AS e JOIN "TCalkado" AS r ON %1 AND r."DateHeure" = e."DateHeure")
 SELECT e."Id", e."DateHeure", CASE WHEN e."Id" = (SELECT "Id" FROM "Choisi") THEN 1 ELSE 0 END,
        l."NumLivret", l."Multiplicateur1a12", l."Aléatoire", l."NbQuestionParLivret", l."NbQuestionEssai1",
        l."TempsTotalEssai1", l."NbQuestionEssai2", l."NbQuestionRéponse"
 FROM "Entrainements" AS e LEFT JOIN "Lignes" AS l ON l."DateHeure" = e."DateHeure" AND l."Rang" = 1
 ORDER BY e."Id"
 )");
+
+// The stored dates and times before the day after tomorrow.
+QString Surlendemain(const QDate& aujourdhui)
+{
+    return TexteBase(QDateTime(aujourdhui.addDays(2), QTime(0, 0), Qt::UTC));
+}
+
+// The statement for the pupil's own rows, where %1 stands.
+QString PourEleve(const QString& sql, const Connexion& connexion)
+{
+    return sql.arg(connexion.serveur() ? FiltreServeur : FiltreFichier);
+}
 
 qint32 Entier(const QVariant& valeur)
 {
@@ -245,6 +298,44 @@ ProblemeBase VerifierTable(QSqlDatabase& base, const Connexion& connexion, const
     return ProblemeBase::Aucun;
 }
 
+// What went wrong with the results file, as the user is told.
+QString CauseFichier(ProblemeBase probleme)
+{
+    switch (probleme) {
+    case ProblemeBase::Aucun: return {};
+    case ProblemeBase::Absent: return Textes::BaseAbsente;
+    case ProblemeBase::Inaccessible: return Textes::BaseInaccessible;
+    case ProblemeBase::PasUneBase: return Textes::BasePasUneBase;
+    case ProblemeBase::LectureSeule: return Textes::BaseLectureSeule;
+    case ProblemeBase::Verrouille: return Textes::BaseVerrouillee;
+    case ProblemeBase::DisquePlein: return Textes::BaseDisquePlein;
+    case ProblemeBase::Introuvable: return Textes::EntrainementIntrouvable;
+    case ProblemeBase::Refuse: return Textes::BaseInaccessible;   // a file has no rules of its own
+    case ProblemeBase::Configuration: break;
+    }
+    return Textes::BaseInaccessible;
+}
+
+// What went wrong with the school's server, or with the file that names it.
+QString CauseServeur(ProblemeBase probleme, const ConfigurationServeur& configuration)
+{
+    const QString* cause = &Textes::ServeurInaccessible;
+    switch (probleme) {
+    case ProblemeBase::Aucun: return {};
+    case ProblemeBase::Absent: cause = &Textes::ServeurAbsent; break;
+    case ProblemeBase::Inaccessible: cause = &Textes::ServeurInaccessible; break;
+    case ProblemeBase::PasUneBase: cause = &Textes::ServeurPasUneBase; break;
+    case ProblemeBase::LectureSeule: cause = &Textes::ServeurLectureSeule; break;
+    case ProblemeBase::Verrouille: cause = &Textes::ServeurOccupe; break;
+    case ProblemeBase::DisquePlein: cause = &Textes::ServeurDisquePlein; break;
+    case ProblemeBase::Introuvable: cause = &Textes::ServeurEntrainementIntrouvable; break;
+    case ProblemeBase::Refuse: cause = &Textes::ServeurRefuse; break;
+    case ProblemeBase::Configuration:
+        return Textes::ConfigurationIncomprise(configuration.fichierIllisible, configuration.raison);
+    }
+    return cause->arg(configuration.description());
+}
+
 // The schema the program makes and brings stores up to.
 const QString& Schema()
 {
@@ -270,7 +361,7 @@ ProblemeBase MettreAJour(QSqlDatabase& base, const Connexion& connexion)
 Lecture<QString> DateLibre(QSqlDatabase& base, const Connexion& connexion, QDateTime moment)
 {
     QSqlQuery requete(base);
-    if (!requete.prepare(SqlDatePrise))
+    if (!requete.prepare(PourEleve(SqlDatePrise, connexion)))
         return {{}, connexion.Probleme(requete.lastError())};
     for (;; moment = moment.addSecs(1)) {
         requete.addBindValue(TexteBase(moment));
@@ -305,18 +396,31 @@ ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
     if (const ProblemeBase probleme = VerifierTable(base, *connexion, SqlVerifier, NomTable, NomsColonnes);
         probleme != ProblemeBase::Aucun)
         return probleme;
-    // A file made before the facts is brought up to date when it can be; one
-    // that cannot (read-only) is used as it is, without facts. A server is
-    // kept by its administrator and must have them.
+    // No Calkado writes a negative version.
     const std::optional<int> version = connexion->Version(base);
-    if (mettreAJour && version && *version < VersionSchema(Schema()))
-        connexion->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *connexion); });
+    if (version && *version < 0)
+        return ProblemeBase::PasUneBase;
+    // A file made before the facts is brought up to date when it can be; one
+    // that cannot (read-only) is used as it is, without facts. A table in the
+    // way that the program did not make tells a file that is not Calkado's;
+    // the failed update leaves it as it was.
+    if (mettreAJour && version && *version < VersionSchema(Schema())
+        && connexion->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *connexion); })
+               == ProblemeBase::PasUneBase)
+        return ProblemeBase::PasUneBase;
     faits = VerifierTable(base, *connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
     // The memory is the file's only: the school's server keeps none.
     memoire = faits && !connexion->serveur()
            && VerifierTable(base, *connexion, SqlVerifierMemoire, NomTableMemoire, ColonnesMemoire) == ProblemeBase::Aucun;
-    const bool sansFaitsPermis = version && connexion->Version(base) < VersionFaits;
-    return faits || sansFaitsPermis ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
+    if (!version) {
+        // A server is kept by its administrator: the facts, and the functions
+        // of this version of its script.
+        QSqlQuery requete(base);
+        if (!faits)
+            return ProblemeBase::PasUneBase;
+        return requete.exec(SqlVerifierServeur) ? ProblemeBase::Aucun : connexion->Probleme(requete.lastError());
+    }
+    return faits || connexion->Version(base) < VersionFaits ? ProblemeBase::Aucun : ProblemeBase::PasUneBase;
 }
 
 ProblemeBase MagasinResultats::Verifier()
@@ -378,7 +482,7 @@ ProblemeBase MagasinResultats::Ecrire(const Resultats& resultats, const QList<Fa
 Lecture<bool> MagasinResultats::DateEnregistree(const QString& date)
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDatePrise, {date});
+    if (const ProblemeBase probleme = connexion->Executer(requete, PourEleve(SqlDatePrise, *connexion), {date});
         probleme != ProblemeBase::Aucun)
         return {false, probleme};
     return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
@@ -428,7 +532,7 @@ ProblemeBase MagasinResultats::Inserer(QSqlDatabase& base, const QString& insert
 Lecture<bool> MagasinResultats::ContientDesResultats()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlContient); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, PourEleve(SqlContient, *connexion)); probleme != ProblemeBase::Aucun)
         return {false, probleme};
     return {requete.next() && requete.value(0).toBool(), ProblemeBase::Aucun};
 }
@@ -436,7 +540,7 @@ Lecture<bool> MagasinResultats::ContientDesResultats()
 Lecture<QStringList> MagasinResultats::LireDates()
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDates); probleme != ProblemeBase::Aucun)
+    if (const ProblemeBase probleme = connexion->Executer(requete, PourEleve(SqlDates, *connexion)); probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QStringList dates;
     while (requete.next()) {
@@ -450,7 +554,7 @@ Lecture<QStringList> MagasinResultats::LireDates()
 Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 {
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlResultats, {dateHeure});
+    if (const ProblemeBase probleme = connexion->Executer(requete, PourEleve(SqlResultats, *connexion), {dateHeure});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     Resultats resultats{};
@@ -461,6 +565,13 @@ Lecture<Resultats> MagasinResultats::LireResultats(const QString& dateHeure)
 
 ProblemeBase MagasinResultats::SupprimerEntrainement(const QString& dateHeure)
 {
+    if (connexion->serveur()) {
+        QSqlQuery requete;
+        if (const ProblemeBase probleme = connexion->Executer(requete, SqlSupprimerServeur, {dateHeure});
+            probleme != ProblemeBase::Aucun)
+            return probleme;
+        return requete.next() && requete.value(0).toInt() > 0 ? ProblemeBase::Aucun : ProblemeBase::Introuvable;
+    }
     return connexion->Transaction([&](QSqlDatabase& base) {
         QSqlQuery requete(base);
         requete.prepare(SqlSupprimer);
@@ -486,7 +597,7 @@ Lecture<QList<Fait>> MagasinResultats::LireFaits(const QString& dateHeure)
     if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {lus, probleme};
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlFaits, {dateHeure});
+    if (const ProblemeBase probleme = connexion->Executer(requete, PourEleve(SqlFaits, *connexion), {dateHeure});
         probleme != ProblemeBase::Aucun)
         return {lus, probleme};
     while (requete.next())
@@ -514,12 +625,14 @@ Lecture<Bilan> MagasinResultats::LireBilan(const QString& eleve)
 ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, int multiplicateur,
                                             HistoireFait& histoire)
 {
-    const QString filtre = eleve.isEmpty() ? QString() : FiltreEleve;
+    const auto filtre = [&](const QString& sql) {
+        return eleve.isEmpty() ? PourEleve(sql, *connexion) : sql.arg(FiltreEleve);
+    };
     QVariantList fait = {livret, multiplicateur};
     if (!eleve.isEmpty())
         fait.prepend(eleve);
     QSqlQuery requete;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlDerniersReglements.arg(filtre),
+    if (const ProblemeBase probleme = connexion->Executer(requete, filtre(SqlDerniersReglements),
                                                           fait + QVariantList{HistoireFait::Gardes});
         probleme != ProblemeBase::Aucun)
         return probleme;
@@ -531,7 +644,7 @@ ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, in
     // A series longer than the settlings kept is counted in full.
     if (histoire.serie < HistoireFait::Gardes)
         return ProblemeBase::Aucun;
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlSerie.arg(filtre), fait + fait);
+    if (const ProblemeBase probleme = connexion->Executer(requete, filtre(SqlSerie), fait + fait);
         probleme != ProblemeBase::Aucun)
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
@@ -543,7 +656,7 @@ Lecture<MemoireLue> MagasinResultats::LireMemoire(const QString& eleve)
     if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
         return {{}, probleme};
     const bool gardee = memoire && eleve.isEmpty();
-    const QString toutes = SqlFaitsRejoues.arg(eleve.isEmpty() ? QString() : FiltreEleve);
+    const QString toutes = eleve.isEmpty() ? PourEleve(SqlFaitsRejoues, *connexion) : SqlFaitsRejoues.arg(FiltreEleve);
     const QVariantList pourEleve = eleve.isEmpty() ? QVariantList() : QVariantList{eleve};
     QSqlQuery requete;
     ProblemeBase probleme =
@@ -618,41 +731,39 @@ Lecture<Enseignant> MagasinResultats::LireEnseignant()
     return {enseignant, ProblemeBase::Aucun};
 }
 
-Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis)
+Lecture<QList<EleveClasse>> MagasinResultats::LireClasse(const QDate& depuis, const QDate& aujourdhui)
 {
     QSqlQuery requete;
     const QVariant debut = depuis.isValid() ? QVariant(TexteBase(QDateTime(depuis, QTime(0, 0), Qt::UTC))) : QVariant();
-    if (const ProblemeBase probleme = connexion->Executer(requete, SqlClasse, {debut}); probleme != ProblemeBase::Aucun)
+    const QString fin = Surlendemain(aujourdhui);
+    if (const ProblemeBase probleme = connexion->Executer(requete, SqlClasse, {fin, debut, fin});
+        probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<EleveClasse> eleves;
-    QString date;   // of the saved training being read
-    Resultats resultats{};
+    Resultats resultats{};   // the sums of the pupil being read
     const auto finir = [&] {
-        if (!date.isEmpty())
+        if (!eleves.isEmpty())
             eleves.last().Ajouter(resultats);
         RazResultats(resultats);
-        date.clear();
     };
     while (requete.next()) {
         if (eleves.isEmpty() || eleves.constLast().eleve != requete.value(0).toString()) {
             finir();
             eleves.append({requete.value(0).toString(), requete.value(1).toString(), requete.value(2).toString()});
         }
-        if (requete.value(3).toString() != date)
-            finir();
-        date = requete.value(3).toString();
-        LireLigne(requete, 4, resultats);
+        LireLigne(requete, 3, resultats);
     }
     finir();
     return {eleves, ProblemeBase::Aucun};
 }
 
-Lecture<QList<Bilan>> MagasinResultats::LireBilansClasse()
+Lecture<QList<Bilan>> MagasinResultats::LireBilansClasse(const QDate& aujourdhui)
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme = connexion->Executer(
             requete, SqlFaitsClasse,
-            {PremierLivret, PremierLivret + NbLivrets - 1, NbMultiplicateurs, HistoireFait::Gardes});
+            {PremierLivret, PremierLivret + NbLivrets - 1, NbMultiplicateurs, Surlendemain(aujourdhui),
+             HistoireFait::Gardes});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<Bilan> bilans;
@@ -671,7 +782,7 @@ Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString
 {
     QSqlQuery requete;
     if (const ProblemeBase probleme =
-            connexion->Executer(requete, SqlProgression, {dateHeure, NbEntrainementsProgression});
+            connexion->Executer(requete, PourEleve(SqlProgression, *connexion), {dateHeure, NbEntrainementsProgression});
         probleme != ProblemeBase::Aucun)
         return {{}, probleme};
     QList<PointProgression> points;
@@ -697,6 +808,187 @@ Lecture<QList<PointProgression>> MagasinResultats::LireProgression(const QString
     return {points, ProblemeBase::Aucun};
 }
 
+// The reads of the pages on paper. Where %1 stands, the user's own rows
+// (PourEleve) or those of the pupil named (FiltrePapier): each statement
+// names them wherever it reads a table.
+namespace {
+
+// The questions settled day by day from the day given on; a negative time,
+// which the program never writes, counts for nothing.
+const QString SqlActivite = QStringLiteral(R"(
+SELECT substr("DateHeure", 1, 10), COUNT(*), SUM(CASE WHEN "Issue" = 1 THEN 1 ELSE 0 END),
+       SUM(CASE WHEN "Dixiemes" > 0 THEN "Dixiemes" ELSE 0 END)
+FROM "TFait" WHERE %1 AND "DateHeure" >= ?
+GROUP BY substr("DateHeure", 1, 10) ORDER BY 1
+)");
+
+// The first fact saved with a date from the day given on: the facts saved
+// before it make the grid as it stood then.
+const QString SqlPremierFaitDepuis = QStringLiteral(R"(SELECT MIN("Id") FROM "TFait" WHERE %1 AND "DateHeure" >= ?)");
+
+// As SqlDerniersReglements and SqlSerie, among the facts saved before the one given.
+const QString SqlDerniersReglementsAvant = QStringLiteral(R"(
+SELECT "DateHeure", "Issue", "Dixiemes" FROM "TFait"
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ? ORDER BY "Id" DESC LIMIT ?
+)");
+const QString SqlSerieAvant = QStringLiteral(R"(
+SELECT COUNT(*) FROM "TFait"
+WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ?
+  AND "Id" > COALESCE((SELECT MAX("Id") FROM "TFait"
+                       WHERE %1 AND "NumLivret" = ? AND "Multiplicateur" = ? AND "Id" < ? AND "Issue" <> 1), 0)
+)");
+
+// The last saved trainings, each met at its own latest row walking back by
+// row (as SqlProgression does), then all their rows in the order added.
+const QString SqlDerniersEntrainements = QStringLiteral(R"(
+WITH "Entrainements" AS (
+    SELECT t."Id", t."DateHeure" FROM "TCalkado" AS t
+    WHERE %1 AND t."DateHeure" IS NOT NULL
+      AND NOT EXISTS (SELECT 1 FROM "TCalkado" AS u WHERE %1 AND u."DateHeure" = t."DateHeure" AND u."Id" > t."Id")
+    ORDER BY t."Id" DESC LIMIT CAST(? AS INTEGER))
+SELECT e."Id", e."DateHeure", r."NumLivret", r."Multiplicateur1a12", r."Aléatoire", r."NbQuestionParLivret",
+       r."NbQuestionEssai1", r."TempsTotalEssai1", r."NbQuestionEssai2", r."NbQuestionRéponse"
+FROM "Entrainements" AS e JOIN "TCalkado" AS r ON %1 AND r."DateHeure" = e."DateHeure"
+ORDER BY e."Id", r."Id"
+)");
+
+const QString SqlReglementsLivret = QStringLiteral(R"(
+SELECT "Multiplicateur", "DateHeure", "Issue", "Dixiemes" FROM "TFait" WHERE %1 AND "NumLivret" = ? ORDER BY "Id"
+)");
+
+// The statement for the pupil named, or for the user's own rows, and its
+// values: a part for each %1, the values that follow it up to the next one,
+// each part after the pupil's name when %1 asks for it.
+struct RequetePapier
+{
+    QString sql;
+    QVariantList valeurs;
+};
+
+RequetePapier FiltrePapier(const QString& sql, const Connexion& connexion, const QString& eleve,
+                           const QList<QVariantList>& valeurs)
+{
+    RequetePapier requete{eleve.isEmpty() ? PourEleve(sql, connexion) : sql.arg(FiltreEleve), {}};
+    for (const QVariantList& partie : valeurs)
+        requete.valeurs += eleve.isEmpty() ? partie : QVariantList{eleve} + partie;
+    return requete;
+}
+
+QVariant DebutJour(const QDate& jour)
+{
+    return TexteBase(QDateTime(jour, QTime(0, 0), Qt::UTC));
+}
+
+} // namespace
+
+Lecture<QList<ActiviteJour>> MagasinResultats::LireActivite(const QDate& depuis, const QString& eleve)
+{
+    QList<ActiviteJour> jours;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {jours, probleme};
+    const RequetePapier lecture = FiltrePapier(SqlActivite, *connexion, eleve, {{DebutJour(depuis)}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {jours, probleme};
+    while (requete.next())
+        jours.append({QDate::fromString(requete.value(0).toString(), Qt::ISODate), requete.value(1).toLongLong(),
+                      requete.value(2).toLongLong(), requete.value(3).toLongLong()});
+    return {jours, ProblemeBase::Aucun};
+}
+
+Lecture<Bilan> MagasinResultats::LireBilanAvant(const QDate& jour, const QString& eleve)
+{
+    Bilan bilan;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {bilan, probleme};
+    const RequetePapier premier = FiltrePapier(SqlPremierFaitDepuis, *connexion, eleve, {{DebutJour(jour)}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, premier.sql, premier.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {bilan, probleme};
+    // Nothing saved since: the grid as it stands.
+    const qint64 borne = requete.next() && !requete.isNull(0) ? requete.value(0).toLongLong()
+                                                             : std::numeric_limits<qint64>::max();
+    for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
+        for (int multiplicateur = 1; multiplicateur <= NbMultiplicateurs; ++multiplicateur)
+            if (const ProblemeBase probleme =
+                    LireHistoireAvant(eleve, livret, multiplicateur, borne, bilan.fait(livret, multiplicateur));
+                probleme != ProblemeBase::Aucun)
+                return {bilan, probleme};
+    return {bilan, ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
+                                                 HistoireFait& histoire)
+{
+    const QVariantList fait = {livret, multiplicateur, borne};
+    const RequetePapier derniers =
+        FiltrePapier(SqlDerniersReglementsAvant, *connexion, eleve, {fait + QVariantList{HistoireFait::Gardes}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, derniers.sql, derniers.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    QList<Reglement> lus;
+    while (requete.next())
+        lus.prepend(LireReglement(requete, 0));
+    for (const Reglement& r : lus)
+        histoire.Ajouter(r);
+    // A series longer than the settlings kept is counted in full.
+    if (histoire.serie < HistoireFait::Gardes)
+        return ProblemeBase::Aucun;
+    const RequetePapier serie = FiltrePapier(SqlSerieAvant, *connexion, eleve, {fait, fait});
+    if (const ProblemeBase probleme = connexion->Executer(requete, serie.sql, serie.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return probleme;
+    histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
+    return ProblemeBase::Aucun;
+}
+
+Lecture<QList<PointProgression>> MagasinResultats::LireDerniersEntrainements(const QString& eleve)
+{
+    const RequetePapier lecture =
+        FiltrePapier(SqlDerniersEntrainements, *connexion, eleve, {{}, {NbEntrainementsProgression}, {}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {{}, probleme};
+    QList<PointProgression> points;
+    qlonglong entrainement = 0;
+    QString date;
+    Resultats resultats{};
+    const auto finir = [&] {
+        if (entrainement != 0)
+            points.append(PointDe(date, resultats, TousLesLivrets, false));
+    };
+    while (requete.next()) {
+        if (requete.value(0).toLongLong() != entrainement) {
+            finir();
+            entrainement = requete.value(0).toLongLong();
+            date = requete.value(1).toString();
+            RazResultats(resultats);
+        }
+        LireLigne(requete, 2, resultats);
+    }
+    finir();
+    return {points, ProblemeBase::Aucun};
+}
+
+Lecture<QList<ReglementLivret>> MagasinResultats::LireReglementsLivret(int livret, const QString& eleve)
+{
+    QList<ReglementLivret> reglements;
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {reglements, probleme};
+    const RequetePapier lecture = FiltrePapier(SqlReglementsLivret, *connexion, eleve, {{livret}});
+    QSqlQuery requete;
+    if (const ProblemeBase probleme = connexion->Executer(requete, lecture.sql, lecture.valeurs);
+        probleme != ProblemeBase::Aucun)
+        return {reglements, probleme};
+    while (requete.next())
+        reglements.append({requete.value(0).toInt(), LireReglement(requete, 1)});
+    return {reglements, ProblemeBase::Aucun};
+}
+
 const QString& MagasinResultats::Table()
 {
     return NomTable;
@@ -719,22 +1011,6 @@ const QStringList& MagasinResultats::ColonnesFaits()
 
 QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& consequence) const
 {
-    if (probleme == ProblemeBase::Aucun)
-        return {};
-    if (connexion->serveur())
-        return Textes::ProblemeServeur(int(probleme) - 1, configuration.description()) + QStringLiteral("\n\n")
-             + consequence;
-    const QString* cause = &Textes::BaseInaccessible;
-    switch (probleme) {
-    case ProblemeBase::Aucun:
-        return {};
-    case ProblemeBase::Absent: cause = &Textes::BaseAbsente; break;
-    case ProblemeBase::Inaccessible: cause = &Textes::BaseInaccessible; break;
-    case ProblemeBase::PasUneBase: cause = &Textes::BasePasUneBase; break;
-    case ProblemeBase::LectureSeule: cause = &Textes::BaseLectureSeule; break;
-    case ProblemeBase::Verrouille: cause = &Textes::BaseVerrouillee; break;
-    case ProblemeBase::DisquePlein: cause = &Textes::BaseDisquePlein; break;
-    case ProblemeBase::Introuvable: cause = &Textes::EntrainementIntrouvable; break;
-    }
-    return *cause + QStringLiteral("\n\n") + consequence;
+    const QString cause = connexion->serveur() ? CauseServeur(probleme, configuration) : CauseFichier(probleme);
+    return cause.isEmpty() ? QString() : cause + QStringLiteral("\n\n") + consequence;
 }

@@ -11,7 +11,9 @@
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
 #include "core/memory/MemoirePaires.h"
+#include "core/results/Automatisation.h"
 #include "core/results/Bilan.h"
+#include "core/results/ChiffresPeriode.h"
 #include "core/results/Classe.h"
 #include "core/results/Progression.h"
 #include "core/results/Resultats.h"
@@ -91,11 +93,12 @@ public:
     // The user's account and the classes they teach.
     Lecture<Enseignant> LireEnseignant();
     // The pupils of those classes, by class and name, with the sums of their
-    // saved trainings from that day on (all of them without a day).
-    Lecture<QList<EleveClasse>> LireClasse(const QDate& depuis);
+    // saved trainings from that day on (all of them without a day). Rows
+    // that Calkado never writes, and those dated after tomorrow, are left out.
+    Lecture<QList<EleveClasse>> LireClasse(const QDate& depuis, const QDate& aujourdhui);
     // The facts of each of those pupils who has any, from as many of their
-    // last settlings as the states of the grid need.
-    Lecture<QList<Bilan>> LireBilansClasse();
+    // last settlings as the states of the grid need, left out as above.
+    Lecture<QList<Bilan>> LireBilansClasse(const QDate& aujourdhui);
 
     // The saved trainings of the progress chart, oldest first: the one of
     // that date and time and those made before it, at most
@@ -104,6 +107,19 @@ public:
     // added, the later row of a table winning. None when no row carries that
     // date and time.
     Lecture<QList<PointProgression>> LireProgression(const QString& dateHeure, int livret);
+
+    // The reads of the pages on paper; nothing is written. On the school's
+    // server, those of the pupil named, the user's own without a name.
+    // The questions settled day by day from that day on, oldest first.
+    Lecture<QList<ActiviteJour>> LireActivite(const QDate& depuis, const QString& eleve = {});
+    // The grid as it stood before the first saved training dated that day or
+    // later: from the settlings saved before that one.
+    Lecture<Bilan> LireBilanAvant(const QDate& jour, const QString& eleve = {});
+    // The last NbEntrainementsProgression saved trainings, oldest first, with
+    // the counts of all tables, as the progress chart reads them.
+    Lecture<QList<PointProgression>> LireDerniersEntrainements(const QString& eleve = {});
+    // Every settling of the facts of one table, in the order they were saved.
+    Lecture<QList<ReglementLivret>> LireReglementsLivret(int livret, const QString& eleve = {});
 
     // The tables of the saved trainings and of their facts, and the columns
     // a save writes, in order, for the tests that read and write rows as
@@ -136,6 +152,9 @@ private:
     // Keeps that memory in the file, unless the facts it was replayed from
     // have changed since.
     ProblemeBase GarderMemoire(const MemoirePaires& memoire);
+    // The same from the settlings saved before the one given (its "Id").
+    ProblemeBase LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
+                                   HistoireFait& histoire);
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> connexion;

@@ -3,11 +3,11 @@
 
 #include "ModeleBilan.h"
 
+#include "SigneEtat.h"
 #include "core/Textes.h"
+#include "ui/platform/Ressources.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <cmath>
 
 namespace {
 
@@ -31,45 +31,6 @@ QRgb Fond(EtatFait etat, bool sombre)
         return sombre ? 0x96B4FF : 0x0000FF;
     }
     return 0;
-}
-
-// The sign of a state: an empty ring (never seen), a cross (to review), a
-// half disc (in progress), a disc (known), a star (automatic).
-void DessinerSigne(QPainter& p, EtatFait etat, const QColor& couleur)
-{
-    const QRectF cadre(1.5, 1.5, TailleSigne - 3, TailleSigne - 3);
-    p.setPen(QPen(couleur, 1.5));
-    switch (etat) {
-    case EtatFait::JamaisVu:
-        p.drawEllipse(cadre);
-        break;
-    case EtatFait::ARevoir:
-        p.drawLine(cadre.topLeft(), cadre.bottomRight());
-        p.drawLine(cadre.topRight(), cadre.bottomLeft());
-        break;
-    case EtatFait::EnCours:
-        p.drawEllipse(cadre);
-        p.setBrush(couleur);
-        p.drawPie(cadre, 90 * 16, 180 * 16);
-        break;
-    case EtatFait::Acquis:
-        p.setBrush(couleur);
-        p.drawEllipse(cadre);
-        break;
-    case EtatFait::Automatise: {
-        QPainterPath etoile;
-        for (int i = 0; i < 10; ++i) {
-            const double angle = -M_PI / 2 + i * M_PI / 5, rayon = i % 2 ? 2.4 : 5.5;
-            const QPointF point(6 + rayon * std::cos(angle), 6.3 + rayon * std::sin(angle));
-            i == 0 ? etoile.moveTo(point) : etoile.lineTo(point);
-        }
-        etoile.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(couleur);
-        p.drawPath(etoile);
-        break;
-    }
-    }
 }
 
 } // namespace
@@ -128,6 +89,8 @@ QVariant ModeleBilan::data(const QModelIndex& index, int role) const
 
 QVariant ModeleBilan::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Vertical && role != Qt::DisplayRole)
+        return enTeteDiplome(section + PremierLivret, role);
     if (role != Qt::DisplayRole)
         return {};
     return orientation == Qt::Vertical ? QVariant(Textes::TableDe(section + PremierLivret)) : QVariant(section + 1);
@@ -167,6 +130,35 @@ QPixmap ModeleBilan::signe(EtatFait etat) const
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    DessinerSigne(p, etat, texte());
+    DessinerSigne(p, etat, texte(), QRectF(0, 0, TailleSigne, TailleSigne));
     return image;
+}
+
+void ModeleBilan::DefinirDiplomes(const QList<DiplomeGagne>& gagnes)
+{
+    diplomes = gagnes;
+    emit headerDataChanged(Qt::Vertical, 0, NbLivrets - 1);
+}
+
+std::optional<DiplomeGagne> ModeleBilan::diplome(int livret) const
+{
+    for (const DiplomeGagne& d : diplomes)
+        if (d.livret == livret)
+            return d;
+    return std::nullopt;
+}
+
+QVariant ModeleBilan::enTeteDiplome(int livret, int role) const
+{
+    if (!diplome(livret))
+        return {};
+    switch (role) {
+    case Qt::DecorationRole:
+        return Icone(QStringLiteral("diplome"));
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return Textes::DiplomeGagne(livret);
+    default:
+        return {};
+    }
 }

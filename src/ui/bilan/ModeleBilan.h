@@ -7,6 +7,7 @@
 // tooltips and assistive technology.
 #pragma once
 
+#include "core/results/Automatisation.h"
 #include "core/results/Bilan.h"
 
 #include <QAbstractTableModel>
@@ -35,12 +36,19 @@ public:
     std::array<int, NbEtatsFait> parEtat() const;
     int dus() const;
 
+    // The tables whose diploma is earned: their row's header shows a rosette.
+    void DefinirDiplomes(const QList<DiplomeGagne>& gagnes);
+    std::optional<DiplomeGagne> diplome(int livret) const;
+
     QColor fond(EtatFait etat) const;
     QColor texte() const;
     QPixmap signe(EtatFait etat) const;
 
 private:
+    QVariant enTeteDiplome(int livret, int role) const;
+
     bool sombre;
     QDate jour;
     std::array<SituationFait, NbFaits> situations{};
+    QList<DiplomeGagne> diplomes;
 };

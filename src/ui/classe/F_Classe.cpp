@@ -5,8 +5,11 @@
 
 #include "ModeleClasse.h"
 #include "core/Textes.h"
+#include "core/papier/PageClasse.h"
 #include "core/platform/Horloge.h"
 #include "ui/bilan/F_Bilan.h"
+#include "ui/papier/DessinClasse.h"
+#include "ui/papier/Impression.h"
 #include "ui/platform/Accessibilite.h"
 #include "ui/platform/Attente.h"
 #include "ui/platform/BoiteMessage.h"
@@ -20,6 +23,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -90,7 +94,7 @@ void F_Classe::CreerControles()
     L_Legende = CreerEtiquette(this, QStringLiteral("L_Legende"), QRect(24, 536, 952, 40), Police(10));
     L_Legende->setWordWrap(true);
     L_Legende->setText(Textes::LegendeClasse);
-    L_ARevoir = CreerEtiquette(this, QStringLiteral("L_ARevoir"), QRect(24, 584, 650, 100), Police(12, true),
+    L_ARevoir = CreerEtiquette(this, QStringLiteral("L_ARevoir"), QRect(24, 584, 560, 100), Police(12, true),
                                Couleurs::Bleu);
     L_ARevoir->setWordWrap(true);
     CreerBoutons();
@@ -113,6 +117,11 @@ void F_Classe::CreerPeriodes()
 
 void F_Classe::CreerBoutons()
 {
+    B_Imprimer = CreerBoutonImage(this, "B_Imprimer", Textes::Imprimer, QRect(598, 610, 89, 65),
+                                  QStringLiteral("imprimer"), QSize(32, 32));
+    B_Imprimer->setToolTip(Textes::NomImprimerClasse);
+    B_Imprimer->setAccessibleName(Textes::NomImprimerClasse);
+    connect(B_Imprimer, &QToolButton::clicked, this, &F_Classe::B_Imprimer_Click);
     B_Bilan = CreerBoutonImage(this, "B_Bilan", Textes::Bilan, QRect(693, 610, 89, 65), QStringLiteral("bilan"),
                                QSize(32, 32));
     B_Exporter = CreerBoutonImage(this, "B_Exporter", Textes::Exporter, QRect(788, 610, 89, 65),
@@ -124,7 +133,8 @@ void F_Classe::CreerBoutons()
     connect(B_Bilan, &QToolButton::clicked, this, &F_Classe::B_Bilan_Click);
     connect(B_Exporter, &QToolButton::clicked, this, &F_Classe::B_Exporter_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &QWidget::close);
-    QWidget* ordre[] = {O_Periode[0], O_Periode[1], O_Periode[2], T_Eleves, B_Bilan, B_Exporter, B_Quitter};
+    QWidget* ordre[] = {O_Periode[0], O_Periode[1], O_Periode[2], T_Eleves,
+                        B_Imprimer, B_Bilan, B_Exporter, B_Quitter};
     for (std::size_t i = 1; i < std::size(ordre); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
 }
@@ -150,6 +160,7 @@ bool F_Classe::Form_Load()
                                Textes::ClassePasEnseignant(enseignant.valeur.compte)});
         return false;
     }
+    L_Titre_Principal->setTextFormat(Qt::PlainText);   // the classes' names as written, whatever they hold
     L_Titre_Principal->setText(Textes::TitreClasse(enseignant.valeur.classes));
     if (!Charger(Textes::BaseClasseDemarrage))
         return false;
@@ -161,9 +172,10 @@ bool F_Classe::Form_Load()
 
 bool F_Classe::Charger(const QString& consequence)
 {
-    const Lecture<QList<EleveClasse>> classe = BaseDonnéesClasse.LireClasse(DebutPeriode(periode, Aujourdhui()));
+    const QDate aujourdhui = Aujourdhui();
+    const Lecture<QList<EleveClasse>> classe = BaseDonnéesClasse.LireClasse(DebutPeriode(periode, aujourdhui), aujourdhui);
     const Lecture<QList<Bilan>> bilans =
-        classe ? BaseDonnéesClasse.LireBilansClasse() : Lecture<QList<Bilan>>{{}, classe.probleme};
+        classe ? BaseDonnéesClasse.LireBilansClasse(aujourdhui) : Lecture<QList<Bilan>>{{}, classe.probleme};
     if (!bilans) {
         SignalerProbleme(this, BaseDonnéesClasse.Expliquer(bilans.probleme, consequence));
         return false;
@@ -218,6 +230,21 @@ void F_Classe::B_Exporter_Click()
     const QString nom = QDir::toNativeSeparators(fichier);
     AfficherMessage(this, {ecrit ? QMessageBox::Information : QMessageBox::Critical, Textes::TitreExporter,
                            ecrit ? Textes::ExportReussi(nom) : Textes::ExportEchoue(nom)});
+}
+
+void F_Classe::B_Imprimer_Click()
+{
+    // Read afresh for the period chosen: a server that fails is told, and nothing is printed.
+    const Lecture<DocumentClasse> classe = LireDocumentClasse(BaseDonnéesClasse, periode, Aujourdhui());
+    if (!classe) {
+        SignalerProbleme(this, BaseDonnéesClasse.Expliquer(classe.probleme, Textes::BaseImpression));
+        return;
+    }
+    if (!imprimante)
+        imprimante = NouvelleImprimante();
+    if (ImprimerDocument(this, *imprimante, DocumentPourClasse(classe.valeur), Textes::TitreImprimerClasse)
+        == IssueImpression::Echec)
+        SignalerProbleme(this, Textes::ImpressionEchouee);
 }
 
 void F_Classe::keyPressEvent(QKeyEvent* event)

@@ -3,9 +3,9 @@
 
 // The teacher's view (calkado --classe): the pupils of the classes they
 // teach with their figures table by table over the period chosen, the facts
-// most often à revoir across the class, each pupil's grid of facts, and the
-// figures exported for a spreadsheet. It reads the school's server as the
-// teacher, whose role can change nothing.
+// most often à revoir across the class, each pupil's grid of facts, the
+// figures exported for a spreadsheet, and all of it on paper. It reads the
+// school's server as the teacher, whose role can change nothing.
 #pragma once
 
 #include "core/results/MagasinResultats.h"
@@ -17,6 +17,7 @@
 
 class Horloge;
 class ModeleClasse;
+class QPrinter;
 class QFrame;
 class QLabel;
 class QRadioButton;
@@ -55,12 +56,14 @@ private:
     void O_Periode_Click(int choisie);
     void B_Bilan_Click();
     void B_Exporter_Click();
+    void B_Imprimer_Click();
 
     std::unique_ptr<Horloge> horlogePropre;
     const Horloge& horlogeUtilisee;
     MagasinResultats BaseDonnéesClasse;   // open for the life of the window
     ModeleClasse* modele = nullptr;
     Periode periode = Periode::Semaine;
+    std::unique_ptr<QPrinter> imprimante;   // keeps the user's choices while the window lives
 
     QLabel* L_Titre_Principal = nullptr;
     QFrame* Fr_Periode = nullptr;
@@ -70,5 +73,6 @@ private:
     QLabel* L_ARevoir = nullptr;
     QToolButton* B_Bilan = nullptr;
     QToolButton* B_Exporter = nullptr;
+    QToolButton* B_Imprimer = nullptr;
     QToolButton* B_Quitter = nullptr;
 };

@@ -6,6 +6,8 @@
 #include "core/Textes.h"
 #include "core/results/DateHeure.h"
 
+#include <QTextDocument>
+
 void ModeleClasse::Afficher(const QList<EleveClasse>& eleves)
 {
     beginResetModel();
@@ -37,6 +39,15 @@ QString ModeleClasse::texte(const EleveClasse& eleve, int colonne) const
     }
 }
 
+QString ModeleClasse::detail(const EleveClasse& eleve, int colonne) const
+{
+    if (colonne >= PremiereColonneLivret)
+        return DetailCelluleClasse(eleve, colonne - PremiereColonneLivret + PremierLivret);
+    // A last saved training is shown with its time; what is not a date, not at all.
+    const QDateTime dernier = LireTexteBase(eleve.dernier);
+    return colonne == 2 && dernier.isValid() ? TexteDateHeure(dernier) : texte(eleve, colonne);
+}
+
 QVariant ModeleClasse::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= lignes.size())
@@ -47,11 +58,10 @@ QVariant ModeleClasse::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return texte(eleve, index.column());
     case Qt::ToolTipRole:
+        // A tooltip reads markup as HTML: a pupil's text is shown as written.
+        return Qt::convertFromPlainText(detail(eleve, index.column()));
     case Qt::AccessibleTextRole:
-        if (livret)
-            return DetailCelluleClasse(eleve, index.column() - PremiereColonneLivret + PremierLivret);
-        return index.column() == 2 && !eleve.dernier.isEmpty() ? ElementListe(eleve.dernier)
-                                                              : texte(eleve, index.column());
+        return detail(eleve, index.column());
     case Qt::TextAlignmentRole:
         return int(livret ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     default:

@@ -31,6 +31,8 @@ public:
 
 private:
     QString texte(const EleveClasse& eleve, int colonne) const;
+    // The cell in words, for tooltips and assistive technology.
+    QString detail(const EleveClasse& eleve, int colonne) const;
 
     QList<EleveClasse> lignes;
 };

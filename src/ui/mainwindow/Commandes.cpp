@@ -12,6 +12,7 @@
 #include "core/results/DateHeure.h"
 #include "ui/bilan/F_Bilan.h"
 #include "ui/platform/BoiteMessage.h"
+#include "ui/papier/Felicitations.h"
 #include "ui/viewer/F_Consulter.h"
 
 #include <QApplication>
@@ -25,9 +26,15 @@ Resultats F_Calkado::RemplirResultats() const
 
 bool F_Calkado::EnregistrerResultats(const QString& siEchec)
 {
-    const ProblemeBase probleme = BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits(),
-                                                              MomentEnregistrement(horlogeUtilisee.maintenant()));
+    // The grid before the save tells the tables that the save makes automatisé.
+    const Lecture<Bilan> avant = BaseDonnées.LireBilan();
+    const QDateTime maintenant = horlogeUtilisee.maintenant();
+    const ProblemeBase probleme =
+        BaseDonnées.EcrireResultats(RemplirResultats(), entrainement.faits(), MomentEnregistrement(maintenant));
     SignalerProbleme(this, BaseDonnées.Expliquer(probleme, siEchec));
+    if (probleme == ProblemeBase::Aucun && avant)
+        FeliciterTables(this, BaseDonnées, avant.valeur, entrainement.faits(), maintenant.date(),
+                        choix->choix().de1a10 ? MultMaxCourt : NbMultiplicateurs);
     return probleme == ProblemeBase::Aucun;
 }
 
