@@ -16,6 +16,12 @@
 #include "ui/classe/F_Classe.h"
 #include "ui/mainwindow/F_Calkado.h"
 #include "ui/viewer/F_Consulter.h"
+// The children of the family came later: older versions have no such window.
+#if __has_include("ui/enfants/F_Enfants.h")
+#include "core/family/EnfantCourant.h"
+#include "ui/enfants/F_Enfants.h"
+#define CALKADO_ENFANTS 1
+#endif
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -366,6 +372,44 @@ void Classe(Photographe& p, bool serveur)
     Enregistrer(&c, serveur ? QStringLiteral("classe") : QStringLiteral("classe-vide"));
 }
 
+#ifdef CALKADO_ENFANTS
+// Three children on the account: « Qui s'entraîne ? » as the program asks it
+// at start, with a removal asked and refused, then opened from the main
+// window, where the digit 2 chooses Jean-Éric, whose name it then shows.
+void Enfants(Photographe& p)
+{
+    Seance s(p);
+    Famille famille;
+    for (const char* nom : {"Zoé", "Jean-Éric", "N'Golo"})
+        if (!famille.Ajouter(QString::fromUtf8(nom)).isEmpty())
+            qFatal("La famille ne se fait pas");
+    {
+        F_Enfants enfants(famille, true);
+        if (!enfants.Form_Load())
+            qFatal("Qui s'entraîne ? ne s'ouvre pas");
+        enfants.show();
+        (void)QTest::qWaitForWindowActive(&enfants);
+        Enregistrer(&enfants, QStringLiteral("enfants"));
+        p.Attendre(QStringLiteral("retirer-enfant"), QMessageBox::No);
+        enfants.findChild<QAbstractButton*>(QStringLiteral("B_Retirer_2"))->click();
+    }
+    ChoisirEnfant(famille.enfants().first());
+    s.ouvrir();
+    QTimer attente;
+    QObject::connect(&attente, &QTimer::timeout, [&] {
+        if (QWidget* d = QApplication::activeModalWidget(); d && d->objectName() == QStringLiteral("F_Enfants")) {
+            attente.stop();
+            Enregistrer(d, QStringLiteral("enfants-depuis-la-fenetre"));
+            QTest::keyClick(d->focusWidget(), Qt::Key_2);
+        }
+    });
+    attente.start(1);
+    s.cliquer("B_Enfants");
+    s.photo(QStringLiteral("enfant-choisi"), 1);
+    ChoisirEnfant(std::nullopt);
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -397,6 +441,9 @@ int main(int argc, char** argv)
         Diplome(photographe);
         Pannes(photographe);
         Classe(photographe, false);
+#ifdef CALKADO_ENFANTS
+        Enfants(photographe);
+#endif
     }
     if (!photographe.toutesVues())
         qFatal("Une boîte attendue ne s'est pas montrée");

@@ -61,30 +61,47 @@ verifier_dossier() {
 
 # Runs the launcher as the user whose HOME and XDG_DATA_HOME are given (an
 # empty one is unset), waits for the main window, then closes the program.
+# Further arguments go to the launcher; with "--touche K" first, « Qui
+# s'entraîne ? » (a family of two) must come first, and the key K chooses
+# the child.
 lancer() {
-    local maison=$1 donnees=$2 lanceur=$3 titre=$4
+    local maison=$1 donnees=$2 lanceur=$3 titre=$4 touche=""
+    shift 4
+    if [ "${1:-}" = --touche ]; then
+        touche=$2
+        shift 2
+    fi
     (
         export HOME=$maison
         if [ -n "$donnees" ]; then export XDG_DATA_HOME=$donnees; else unset XDG_DATA_HOME; fi
         cd /
-        exec "$lanceur"
+        exec "$lanceur" "$@"
     ) &
-    local programme=$! fenetre="" fin=$((SECONDS + 60))
-    while ((SECONDS < fin)); do
-        fenetre=$(xdotool search --onlyvisible --name "^${titre}" 2>/dev/null | head -n 1) || true
-        [ -n "$fenetre" ] && break
-        kill -0 "$programme" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -z "$fenetre" ]; then
-        kill "$programme" 2>/dev/null || true
-        wait "$programme" || true
-        echec "la fenêtre principale ne s'est pas montrée (HOME=$maison)"
+    local programme=$!
+    if [ -n "$touche" ]; then
+        attendre_fenetre "$programme" "^Qui s'entraîne" "« Qui s'entraîne ? »"
+        xdotool key "$touche"
     fi
+    attendre_fenetre "$programme" "^${titre}" "la fenêtre principale"
     xdotool search --class '^Calkado$' >/dev/null \
         || echec "la fenêtre n'a pas la classe Calkado de l'entrée de bureau"
     kill "$programme"
     wait "$programme" || true
+}
+
+# Sets fenetre to the first visible window whose title matches, within a minute.
+attendre_fenetre() {
+    local programme=$1 nom=$2 quoi=$3 fin=$((SECONDS + 60))
+    fenetre=""
+    while ((SECONDS < fin)); do
+        fenetre=$(xdotool search --onlyvisible --name "$nom" 2>/dev/null | head -n 1) || true
+        [ -n "$fenetre" ] && return
+        kill -0 "$programme" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$programme" 2>/dev/null || true
+    wait "$programme" || true
+    echec "$quoi ne s'est pas montrée (HOME=$maison)"
 }
 
 # Under Xvfb: the runs of the installed launcher.
@@ -139,6 +156,21 @@ lancements() {
     [ "$(sha256sum < "$dossier3/CalkadoVa.sqlite")" = "$avant" ] \
         || echec "les résultats de l'utilisateur de /opt ont changé"
     [ "$(nombre_lignes "$dossier3/CalkadoVa.sqlite")" = 1 ] || echec "l'utilisateur de /opt a perdu ses résultats"
+
+    # A family of two children in the first user's folder: « Qui s'entraîne ? »
+    # comes first, and the digit 2 opens Léo's window; --enfant, passed through
+    # by the launcher, opens it at once.
+    famille "$dossier1" "$racine"
+    lancer "$maison1" "" "$lanceur" "$titre" --touche 2
+    lancer "$maison1" "" "$lanceur" "$titre" --enfant léo
+}
+
+# The first user's family: Zoé with the account's file, Léo with his own.
+famille() {
+    local dossier=$1 racine=$2
+    printf '%s\n' '{"enfants": [{"prenom": "Zoé", "numero": 1}, {"prenom": "Léo", "numero": 2}], "retires": []}' \
+        > "$dossier/CalkadoEnfants.json"
+    "$racine/$PROGRAMMES/calkado-base" "$racine/usr/share/calkado/CalkadoVa.sql" "$dossier/CalkadoVa-2.sqlite"
 }
 
 if [ "${1:-}" = --lancements ]; then
@@ -308,7 +340,8 @@ page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$racine/usr/share/
     || echec "la page de manuel ne s'affiche pas"
 # shellcheck disable=SC2088 # the page's own words, not a path
 for texte in "calkado - entraînement aux tables de multiplication" "Calkado $version" \
-             "--help" "--version" "CODE DE RETOUR" "~/.local/share/calkado/CalkadoVa.sqlite"; do
+             "--help" "--version" "--enfant" "CODE DE RETOUR" "~/.local/share/calkado/CalkadoVa.sqlite" \
+             "CalkadoEnfants.json" "enfants-retires"; do
     grep -qF -- "$texte" <<<"$page" || echec "la page de manuel ne dit pas « $texte »"
 done
 
@@ -331,6 +364,23 @@ sortie=$(terminal --inconnue 2>&1) || code=$?
 [[ "$sortie" == "calkado : option inconnue « --inconnue »"* ]] || echec "message d'une option inconnue : $sortie"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --lancements "$racine" "$travail" "$titre"
+
+# A name the family does not know, even one that looks like an option: a
+# message on the terminal, the code 2, nothing made in the user's folder.
+maison="$travail/maison de Léa"
+etat_famille() {
+    local dossier="$maison/.local/share/calkado"
+    { find "$dossier" -printf '%P\n'; find "$dossier" -type f -exec sha256sum {} +; } | sort
+}
+avant=$(etat_famille)
+for prenom in Max -h; do
+    code=0
+    sortie=$(terminal --enfant "$prenom" 2>&1) || code=$?
+    [ "$code" = 2 ] || echec "calkado --enfant $prenom finit avec le code $code"
+    [[ "$sortie" == "calkado : aucun enfant ne s'appelle « $prenom » ; les enfants sont : Zoé, Léo"* ]] \
+        || echec "message de calkado --enfant $prenom : $sortie"
+done
+[ "$(etat_famille)" = "$avant" ] || echec "calkado --enfant avec un prénom inconnu a changé le dossier"
 
 # A data home that cannot hold a folder: a clear message, and no program.
 touch "$travail/fichier"

@@ -7,7 +7,9 @@
 // keys, and the texts measured on a dark palette.
 #include "FenetrePrincipale.h"
 #include "Palettes.h"
+#include "core/family/EnfantCourant.h"
 #include "core/results/DateHeure.h"
+#include "ui/enfants/F_Enfants.h"
 #include "ui/platform/Contraste.h"
 #include "ui/platform/Ressources.h"
 #include "ui/viewer/F_Consulter.h"
@@ -287,7 +289,10 @@ private slots:
         QApplication::setPalette(sombre);
         Fenetre w;
         w.hasard.suite = questions({{6, 1}, {4, 1}});
+        // The child's name shown beside the logo.
+        ChoisirEnfant(Enfant{"Zoé", 1});
         QVERIFY(w.ouvrir());
+        QVERIFY(w.ctrl("L_Enfant")->isVisible());
         w.commencer({7, 9}, false, true);
         for (const QStringList& reponses : {QStringList{"1", "42"}, QStringList{"1", "2", "3", ""}}) {
             for (const QString& r : reponses) {
@@ -299,6 +304,8 @@ private slots:
         w.cliquer("B_Entrainement");
         tic(w.timer("Timer2"));
         verifierContrastes(&w.f);
+        ChoisirEnfant(std::nullopt);
+        enfantsLisibles(w);
 
         for (const char* ligne : {"2026-03-14 10:00:00|1|1|7|4|2|40|1|1", "2026-03-14 11:00:00|1|1|7|4|4|30|0|0"})
             Magasin::ajouter(ligne);
@@ -331,6 +338,18 @@ private:
         if (!ouverte)
             graphe << "Consulter ne s'est pas ouverte";
         return graphe;
+    }
+
+    // « Qui s'entraîne ? »: its heading and the children's numbers.
+    void enfantsLisibles(Fenetre& w)
+    {
+        Famille famille;
+        QVERIFY(famille.Ajouter("Zoé").isEmpty() && famille.Ajouter("Léo").isEmpty());
+        F_Enfants enfants(famille, false, &w.f);
+        QVERIFY(enfants.Form_Load());
+        enfants.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&enfants));
+        verifierContrastes(&enfants);
     }
 
     void barresLisibles(Fenetre& w)

@@ -14,6 +14,7 @@
 #include "ui/bilan/F_Bilan.h"
 #include "ui/classe/F_Classe.h"
 #include "ui/classe/ModeleClasse.h"
+#include "ui/enfants/F_Enfants.h"
 #include "ui/platform/BoiteMessage.h"
 #include "ui/platform/Contraste.h"
 #include "ui/viewer/F_Consulter.h"
@@ -274,6 +275,20 @@ void classe(const Examiner& examiner)
     examiner(&c);
 }
 
+// « Qui s'entraîne ? » with two children, as the main window opens it.
+void enfants(const Examiner& examiner)
+{
+    Fenetre w;
+    Famille famille;
+    for (const char* nom : {"Zoé", "Léo"})
+        QVERIFY(famille.Ajouter(nom).isEmpty());
+    F_Enfants e(famille, false, &w.f);
+    QVERIFY(e.Form_Load());
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    examiner(&e);
+}
+
 // A message box asked for from the keyboard.
 void message(const Examiner& examiner)
 {
@@ -300,7 +315,7 @@ void message(const Examiner& examiner)
 
 const QList<std::pair<const char*, void (*)(const Examiner&)>> Fenetres = {
     {"F_Calkado", principale}, {"F_Consulter", consulter}, {"F_Bilan", bilan}, {"F_Classe", classe},
-    {"message", message}};
+    {"F_Enfants", enfants}, {"message", message}};
 
 } // namespace
 

@@ -52,6 +52,14 @@ void AncienMagasin(int version = 0)
     Magasin::executer(anciennes);
 }
 
+// The results file made read-only for as long as it lives, where the file
+// system lets this user.
+struct Protection
+{
+    bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+    ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+};
+
 // The same memory of each pair, and of as many facts.
 bool MemesPaires(const MemoirePaires& a, const MemoirePaires& b)
 {
@@ -241,11 +249,7 @@ private slots:
             if (ancien)
                 AncienMagasin();
             Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
-            struct Protection
-            {
-                bool active = Magasin::proteger("CalkadoVa.sqlite", true);
-                ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
-            } protection;
+            const Protection protection;
             if (!protection.active)
                 QSKIP("this file system cannot make a file read-only for this user");
             MagasinResultats base("test");
@@ -268,11 +272,7 @@ private slots:
             DossierProgramme dossier(true, false);
             AncienMagasin(version);
             MilleFaits("2026-03-01 17:00:00");
-            struct Protection
-            {
-                bool active = Magasin::proteger("CalkadoVa.sqlite", true);
-                ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
-            } protection;
+            const Protection protection;
             if (!protection.active)
                 QSKIP("this file system cannot make a file read-only for this user");
             MagasinResultats base("test");

@@ -103,9 +103,11 @@ private slots:
         const QStringList ordre = ordreTabulation(w);
         const QStringList livrets = noms("C_Livret", 11), course = {"B_Nouveau", "B_Test", "B_Résultat", "B_Entrainement"};
         const QStringList options = {"O_1a10", "O_1a12", "C_Aléatoire", "C_Revoir"};
+        // « Enfants », added to the design, comes after its commands.
         QCOMPARE(ordre, QStringList{"B_Quitter"} + options + livrets + QStringList{"T_Résultat"} + course + CommandesResultats
-                            + QStringList{"B_Jour"});
-        QVERIFY(deGaucheADroite(w, livrets) && deGaucheADroite(w, course) && deGaucheADroite(w, CommandesResultats));
+                            + QStringList({"B_Jour", "B_Enfants"}));
+        QVERIFY(deGaucheADroite(w, livrets) && deGaucheADroite(w, course)
+                && deGaucheADroite(w, QStringList{"B_Enfants"} + CommandesResultats + QStringList{"B_Jour"}));
     }
 
     // Never smaller than designed, while larger in one direction stays larger.

@@ -33,8 +33,8 @@ private slots:
         const QString inconnue = QStringLiteral("calkado : option inconnue « ");
         QTest::newRow("rien") << QStringList() << true << 0 << QString() << QString() << false;
         QTest::newRow("--help") << QStringList{"--help"} << false << 0 << Aide
-                                << "  -v, --version  affiche la version de Calkado et quitte\n" << false;
-        QTest::newRow("-h") << QStringList{"-h"} << false << 0 << Aide << "  -h, --help     affiche cette aide et quitte\n"
+                                << "  -v, --version    affiche la version de Calkado et quitte\n" << false;
+        QTest::newRow("-h") << QStringList{"-h"} << false << 0 << Aide << "  -h, --help       affiche cette aide et quitte\n"
                             << true;
         QTest::newRow("--version") << QStringList{"--version"} << false << 0 << Version
                                    << "GNU GPL version 3 ou ultérieure" << true;
@@ -50,6 +50,14 @@ private slots:
         QTest::newRow("argument") << QStringList{"3"} << false << 2
                                   << "calkado : argument inattendu « 3 » : Calkado ne prend que des options\n" << "--help"
                                   << false;
+        QTest::newRow("--enfant") << QStringList{"--enfant", "Zoé"} << true << 0 << QString() << QString() << false;
+        QTest::newRow("--enfant=") << QStringList{"--enfant=Jean-Éric"} << true << 0 << QString() << QString() << false;
+        QTest::newRow("--enfant sans prénom") << QStringList{"--enfant"} << false << 2
+                                              << "calkado : ligne de commande incomprise « --enfant »\n" << "--help" << true;
+        QTest::newRow("--enfant et --classe") << QStringList{"--classe", "--enfant", "Zoé"} << false << 2
+                                              << "calkado : --enfant et --classe ne vont pas ensemble\n" << "--help" << true;
+        QTest::newRow("--enfant dans l'aide") << QStringList{"-h"} << false << 0 << Aide
+                                              << "  --enfant PRÉNOM  ouvre Calkado pour l'enfant de ce prénom" << false;
         QTest::newRow("valeur en trop") << QStringList{"--version=2"} << false << 2
                                         << "calkado : ligne de commande incomprise « --version=2 »\n" << "--help" << false;
     }
@@ -69,6 +77,7 @@ private slots:
             = LireLigneCommande(QStringList{QStringLiteral("/usr/lib/calkado/Calkado")} + arguments);
         QCOMPARE(demande.ouvrirFenetre, fenetre);
         QCOMPARE(demande.codeSortie, code);
+        QCOMPARE(demande.enfant.value_or("-"), fenetre && arguments.size() > 0 ? arguments.last().section('=', -1) : "-");
         QVERIFY2(demande.reponse.startsWith(debut), qPrintable(demande.reponse));
         QVERIFY2(demande.reponse.contains(contient), qPrintable(demande.reponse));
         if (!lance)

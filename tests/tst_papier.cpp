@@ -6,6 +6,7 @@
 // the figures of its 7 and 30 days; a diploma; the class's pages. Each page
 // A4 in its orientation, and nothing written to the store.
 #include "FenetrePrincipale.h"
+#include "core/family/EnfantCourant.h"
 #include "core/papier/Diplome.h"
 #include "core/papier/PageClasse.h"
 #include "core/papier/Rapport.h"
@@ -413,6 +414,23 @@ private slots:
         QCOMPARE(pages, 1);
         bilan.done(QDialog::Accepted);
         QCOMPARE(Empreinte(dossier.base()), avant);
+    }
+
+    // A child of the family chosen: the report carries the child's first
+    // name, not the account's.
+    void rapportDeLEnfantChoisi()
+    {
+        DossierProgramme dossier;
+        RemplirMagasin();
+        ChoisirEnfant(Enfant{u"Zoé"_s, 1});
+        F_Bilan bilan;
+        QVERIFY(bilan.Form_Load(Aujourdhui, false));
+        const QString pdf = dossier.chemin() + "/Bilan de Zoe.pdf";
+        QCOMPARE(Dialogues([&] { bilan.findChild<QToolButton*>("B_Imprimer")->click(); },
+                           {{"D_Imprimer", [&](QDialog* d) { ImprimerDans(d, pdf); }}}),
+                 QStringList{"D_Imprimer"});
+        ChoisirEnfant(std::nullopt);
+        VerifierTextes(Texte(pdf), {"Bilan de Zoé au 10/12/2026"});
     }
 
     // The store gone once the grid is shown: said as the grid says it, and

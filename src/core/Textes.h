@@ -32,7 +32,8 @@ inline QString AideLigneCommande(const QString& options)
         "Sans option, ouvre la fenêtre de Calkado.\n\n"
         "Options :\n") + options + QStringLiteral("\n"
         "La commande calkado garde les résultats de chaque utilisateur dans\n"
-        "~/.local/share/calkado/CalkadoVa.sqlite.\n"
+        "~/.local/share/calkado/CalkadoVa.sqlite, et ceux des enfants de la liste\n"
+        "« Qui s'entraîne ? » à côté, chacun dans son fichier.\n"
         "Pour en savoir plus : man calkado\n");
 }
 inline QString VersionLigneCommande(const QString& version)
@@ -275,26 +276,44 @@ inline const QString BilanSansResultatsAffiches = QStringLiteral(
     "Les résultats affichés dans la fenêtre principale ne sont pas encore enregistrés : ils ne sont pas "
     "dans ce bilan.");
 
-// Faults of the results store, for the parent: what went wrong...
-inline const QString BaseAbsente = QStringLiteral(
-    "Le fichier des résultats CalkadoVa.sqlite est introuvable : il doit se trouver dans le "
-    "dossier du programme.");
-inline const QString BaseInaccessible = QStringLiteral(
-    "Le fichier des résultats CalkadoVa.sqlite ne peut pas être lu ou modifié : les droits "
-    "d'accès au fichier ou à son dossier ne le permettent pas, ou le disque a une erreur.");
-inline const QString BasePasUneBase = QStringLiteral(
-    "Le fichier CalkadoVa.sqlite n'est pas un fichier de résultats de Calkado, ou il est abîmé.");
-inline const QString BaseLectureSeule = QStringLiteral(
-    "Le fichier des résultats CalkadoVa.sqlite est en lecture seule : rien ne peut y être écrit.");
-inline const QString BaseVerrouillee = QStringLiteral(
-    "Le fichier des résultats CalkadoVa.sqlite est bloqué par un autre programme. Fermez cet "
-    "autre programme, puis réessayez.");
-inline const QString BaseDisquePlein = QStringLiteral(
-    "Le disque est plein : le fichier des résultats CalkadoVa.sqlite ne peut plus grandir. "
-    "Libérez de la place sur le disque, puis réessayez.");
-inline const QString EntrainementIntrouvable = QStringLiteral(
-    "Cet entraînement n'est plus dans le fichier des résultats CalkadoVa.sqlite : un autre programme l'a "
-    "sans doute supprimé.");
+// Faults of the results store, for the parent: what went wrong with the
+// file named (the account's CalkadoVa.sqlite, or a child's)...
+inline QString BaseAbsente(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le fichier des résultats ") + fichier
+         + QStringLiteral(" est introuvable : il doit se trouver dans le dossier du programme.");
+}
+inline QString BaseInaccessible(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le fichier des résultats ") + fichier + QStringLiteral(
+        " ne peut pas être lu ou modifié : les droits d'accès au fichier ou à son dossier ne le permettent pas, "
+        "ou le disque a une erreur.");
+}
+inline QString BasePasUneBase(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le fichier ") + fichier
+         + QStringLiteral(" n'est pas un fichier de résultats de Calkado, ou il est abîmé.");
+}
+inline QString BaseLectureSeule(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le fichier des résultats ") + fichier
+         + QStringLiteral(" est en lecture seule : rien ne peut y être écrit.");
+}
+inline QString BaseVerrouillee(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le fichier des résultats ") + fichier
+         + QStringLiteral(" est bloqué par un autre programme. Fermez cet autre programme, puis réessayez.");
+}
+inline QString BaseDisquePlein(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Le disque est plein : le fichier des résultats ") + fichier
+         + QStringLiteral(" ne peut plus grandir. Libérez de la place sur le disque, puis réessayez.");
+}
+inline QString EntrainementIntrouvable(const QString& fichier = NomFichierBase)
+{
+    return QStringLiteral("Cet entraînement n'est plus dans le fichier des résultats ") + fichier
+         + QStringLiteral(" : un autre programme l'a sans doute supprimé.");
+}
 // The same faults of the school's server, where %1 names it.
 inline const QString ServeurAbsent = QStringLiteral(
     "Le serveur des résultats (%1) ne répond pas : il est arrêté, ou le réseau est coupé.");
@@ -404,6 +423,169 @@ inline QString AnnonceFin(qint64 questions, qint64 essai1)
 inline const QString AideGraphe = QStringLiteral(
     "Choisissez la table avec les chiffres de 2 à 9, 1 puis 0, 1 ou 2 pour les tables de 10 à 12, "
     "ou avec les flèches ; 0 ou Début revient à toutes les tables.");
+
+// The children of the family (« Qui s'entraîne ? »): the window, its
+// questions, and what the family is told of a name or of the list.
+inline const QString NomFichierListeEnfants = QStringLiteral("CalkadoEnfants.json");
+inline const QString TitreEnfants = QStringLiteral("Qui s'entraîne ?");
+inline const QString Enfants = QStringLiteral("En&fants");
+inline const QString ConsigneEnfants = QStringLiteral("Clique sur ton prénom, ou tape son numéro.");
+inline const QString ConsignePremierEnfant = QStringLiteral(
+    "Chaque enfant peut avoir ses propres résultats. Les résultats déjà enregistrés sur ce compte "
+    "seront ceux du premier enfant ajouté.");
+inline const QString AjouterEnfant = QStringLiteral("Ajouter un enfant");
+inline const QString RenommerEnfant = QStringLiteral("Renommer");
+inline const QString RetirerEnfant = QStringLiteral("Retirer");
+inline const QString FermerEnfants = QStringLiteral("Fermer");
+inline const QString QuitterEnfants = QStringLiteral("Quitter");
+inline QString NomRenommer(const QString& nom)
+{
+    return QStringLiteral("Renommer ") + nom;
+}
+inline QString NomRetirer(const QString& nom)
+{
+    return QStringLiteral("Retirer ") + nom;
+}
+inline QString ToucheEnfant(int rang)
+{
+    return QStringLiteral("Touche %1").arg(rang);
+}
+// The child's name in the main window, as a screen reader says it.
+inline QString NomEnfantAffiche(const QString& nom)
+{
+    return nom + QStringLiteral(" s'entraîne");
+}
+inline const QString NomEnfantsFenetre = QStringLiteral("Qui s'entraîne ? : les enfants");
+inline const QString QuestionPrenom = QStringLiteral("Prénom de l'enfant (30 caractères au plus) :");
+inline QString TitreRenommer(const QString& nom)
+{
+    return QStringLiteral("Renommer « ") + nom + QStringLiteral(" »");
+}
+inline const QString TitreRetirerEnfant = QStringLiteral("Retirer un enfant");
+inline QString MessageRetirerEnfant(const QString& nom, const QString& dossier)
+{
+    return QStringLiteral("Voulez-vous retirer « ") + nom + QStringLiteral(" » de la liste des enfants ?\n\n"
+        "Ses résultats seront retirés de Calkado : son fichier sera rangé dans le dossier ") + dossier
+        + QStringLiteral(", d'où il reviendra si vous ajoutez de nouveau un enfant nommé « ") + nom
+        + QStringLiteral(" ».\n\n<OUI> pour RETIRER\n\n<NON> pour annuler\n\n");
+}
+inline QString MessageReprendre(const QString& nom)
+{
+    return QStringLiteral("Un enfant nommé « ") + nom + QStringLiteral(
+        " » a été retiré de la liste, et ses résultats sont gardés.\n\n"
+        "Voulez-vous les reprendre ?\n\n"
+        "<OUI> pour reprendre ses résultats\n\n"
+        "<NON> pour commencer avec des résultats vides\n\n"
+        "<ANNULER> pour ne pas ajouter d'enfant\n\n");
+}
+inline QString EnfantEnCours(const QString& nom)
+{
+    return QStringLiteral("« ") + nom + QStringLiteral(" » s'entraîne en ce moment : choisissez d'abord un autre "
+        "enfant, puis retirez « ") + nom + QStringLiteral(" ».");
+}
+inline const QString TitreChangerEnfant = QStringLiteral("Changer d'enfant");
+inline QString MessageChangerEnfant(const QString& nom)
+{
+    const QString resultats = nom.isEmpty() ? QStringLiteral("vos résultats ne sont pas enregistrés")
+        : QStringLiteral("les résultats de « ") + nom + QStringLiteral(" » ne sont pas enregistrés");
+    return QStringLiteral("Vous désirez changer d'enfant mais ") + resultats + QStringLiteral(" !\n\n"
+        "Voulez-vous les enregistrer ?\n\n\n"
+        "<OUI> pour ENREGISTRER et changer d'enfant\n\n"
+        "<NON> pour changer d'enfant sans enregistrer\n\n"
+        "<ANNULER> pour revenir dans le programme\n\n");
+}
+inline const QString BaseChangerEnfant = QStringLiteral(
+    "Les résultats n'ont pas été enregistrés. Ils restent affichés, et l'enfant n'a pas changé.");
+// A name refused, and why.
+inline const QString PrenomVide = QStringLiteral("Le prénom est vide : tapez le prénom de l'enfant.");
+inline QString PrenomTropLong(int longueur, int maximum)
+{
+    return QStringLiteral("Le prénom a %1 caractères : il en faut %2 au plus.").arg(longueur).arg(maximum);
+}
+inline const QString PrenomBarre = QStringLiteral(
+    "Un prénom ne peut pas contenir de barre oblique (/ ni \\).");
+inline const QString PrenomPoints = QStringLiteral(
+    "Un prénom ne peut pas contenir deux points qui se suivent (..).");
+inline const QString PrenomInvisible = QStringLiteral(
+    "Le prénom contient un caractère invisible (tabulation, retour à la ligne ou autre commande) : "
+    "tapez-le de nouveau.");
+inline QString PrenomPris(const QString& autre)
+{
+    return QStringLiteral("Il y a déjà un enfant nommé « ") + autre + QStringLiteral(
+        " » : deux prénoms doivent se distinguer par autre chose que les majuscules ou les accents.");
+}
+inline QString TropDEnfants(int maximum)
+{
+    return QStringLiteral("La liste compte déjà %1 enfants : c'est le plus que Calkado puisse proposer.")
+        .arg(maximum);
+}
+inline QString DernierEnfant(const QString& nom)
+{
+    return QStringLiteral("« ") + nom + QStringLiteral(
+        " » est le seul enfant de la liste : il reste, pour que ses résultats gardent un nom.");
+}
+inline const QString EnfantDisparu = QStringLiteral(
+    "Cet enfant n'est plus dans la liste des enfants : un autre Calkado ouvert sur ce compte l'a sans doute "
+    "changée. Rien n'a été changé.");
+// The list of the family and the children's files.
+inline QString ListeIllisible(const QString& liste)
+{
+    return QStringLiteral("La liste des enfants ") + liste + QStringLiteral(
+        " ne peut pas être lue : les droits d'accès au fichier ou à son dossier ne le permettent pas, ou le "
+        "disque a une erreur. Calkado la laisse telle quelle.");
+}
+inline QString ListeAbimee(const QString& liste)
+{
+    return QStringLiteral("La liste des enfants ") + liste + QStringLiteral(
+        " est abîmée : Calkado ne sait plus quel fichier de résultats est celui de chaque enfant. Elle reste "
+        "telle quelle : remettez-en une copie, ou retirez-la pour revenir aux seuls résultats du compte.");
+}
+inline QString ListeNonEcrite(const QString& liste)
+{
+    return QStringLiteral("La liste des enfants ") + liste + QStringLiteral(
+        " n'a pas pu être enregistrée : le dossier n'est pas modifiable, ou le disque est plein. "
+        "Rien n'a été changé.");
+}
+inline QString FichierEnfantNonCree(const QString& nom)
+{
+    return QStringLiteral("Le fichier des résultats de « ") + nom + QStringLiteral(
+        " » n'a pas pu être créé : le dossier n'est pas modifiable, ou le disque est plein. Rien n'a été changé.");
+}
+inline QString FichierEnfantNonRetire(const QString& nom, const QString& dossier)
+{
+    return QStringLiteral("Le fichier des résultats de « ") + nom + QStringLiteral(
+        " » n'a pas pu être rangé dans le dossier ") + dossier + QStringLiteral(
+        " : le dossier n'est pas modifiable. Rien n'a été changé.");
+}
+inline QString FichierEnfantNonRepris(const QString& nom, const QString& dossier)
+{
+    return QStringLiteral("Les résultats de « ") + nom + QStringLiteral(" » n'ont pas pu être repris du dossier ")
+        + dossier + QStringLiteral(" : le dossier n'est pas modifiable. Rien n'a été changé.");
+}
+inline QString RetraitIntrouvable(const QString& nom, const QString& dossier)
+{
+    return QStringLiteral("Les résultats retirés de « ") + nom + QStringLiteral(" » ne sont plus dans le dossier ")
+        + dossier + QStringLiteral(". Rien n'a été changé.");
+}
+inline const QString EnfantsAuDemarrage = QStringLiteral("\n\nLe programme se termine.");
+inline const QString EnfantsNonModifiables = QStringLiteral("\n\nLa liste des enfants ne peut pas être ouverte.");
+// Choosing the child from the command line.
+inline const QString OptionEnfant = QStringLiteral(
+    "ouvre Calkado pour l'enfant de ce prénom, sans demander « Qui s'entraîne ? »");
+inline const QString ValeurOptionEnfant = QStringLiteral("PRÉNOM");
+inline QString EnfantInconnu(const QString& nom, const QStringList& noms)
+{
+    if (noms.isEmpty())
+        return QStringLiteral("aucun enfant ne s'appelle « ") + nom + QStringLiteral(
+            " » : la liste des enfants est vide. Les enfants s'ajoutent par le bouton « Enfants » de la fenêtre "
+            "de Calkado.");
+    return QStringLiteral("aucun enfant ne s'appelle « ") + nom + QStringLiteral(" » ; les enfants sont : ")
+        + noms.join(QStringLiteral(", "));
+}
+inline const QString EnfantSurServeur = QStringLiteral(
+    "--enfant ne sert pas quand les résultats sont gardés sur le serveur de l'école : chaque élève y a son "
+    "propre compte");
+inline const QString EnfantEtClasse = QStringLiteral("--enfant et --classe ne vont pas ensemble");
 
 // Standard message-box buttons, whatever the machine's language
 inline const QString BoutonOui = QStringLiteral("Oui");

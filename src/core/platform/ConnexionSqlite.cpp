@@ -64,9 +64,14 @@ ProblemeBase Injoignable(const QString& chemin)
 
 } // namespace
 
-ConnexionSqlite::ConnexionSqlite(QString nomConnexion, QString fichier_, Verification controle)
+ConnexionSqlite::ConnexionSqlite(QString nomConnexion, std::function<QString()> fichier_, Verification controle)
     : Connexion(std::move(nomConnexion), std::move(controle)), fichier(std::move(fichier_))
 {
+}
+
+QString ConnexionSqlite::chemin() const
+{
+    return QDir::current().absoluteFilePath(fichier());
 }
 
 ConnexionSqlite::~ConnexionSqlite()
@@ -76,16 +81,16 @@ ConnexionSqlite::~ConnexionSqlite()
 
 ProblemeBase ConnexionSqlite::Joindre(QString& marque) const
 {
-    const QString chemin = QDir::current().absoluteFilePath(fichier);
-    marque = IdentiteFichier(chemin);
-    return marque.isEmpty() ? Injoignable(chemin) : ProblemeBase::Aucun;
+    const QString ici = chemin();
+    marque = IdentiteFichier(ici);
+    return marque.isEmpty() ? Injoignable(ici) : ProblemeBase::Aucun;
 }
 
 ProblemeBase ConnexionSqlite::Connecter(const QString& nomQt)
 {
     QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomQt);
     // "mode=rw": SQLite must never make the file when it is missing.
-    QUrl adresse = QUrl::fromLocalFile(QDir::current().absoluteFilePath(fichier));
+    QUrl adresse = QUrl::fromLocalFile(chemin());
     adresse.setQuery(QStringLiteral("mode=rw"));
     base.setDatabaseName(adresse.toString(QUrl::FullyEncoded));
     base.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(MomentMs));
@@ -123,7 +128,7 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
         return ProblemeBase::PasUneBase;
     default: {
         // A file made read-only after it was opened fails as a write error.
-        const QFileInfo info(QDir::current().absoluteFilePath(fichier));
+        const QFileInfo info(chemin());
         if (!info.exists())
             return Injoignable(info.absoluteFilePath());
         return info.isReadable() && !info.isWritable() ? ProblemeBase::LectureSeule

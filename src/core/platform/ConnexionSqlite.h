@@ -4,7 +4,7 @@
 // A store in an SQLite file of the working folder, which the set-up provides
 // (the program never creates the file). Each use checks that the connection
 // still reaches the file at that name, so a store put back or replaced while
-// the program runs is the one used. Everything that only SQLite has (the
+// the program runs is the one used, and so is another file named since. Everything that only SQLite has (the
 // file's identity, the URI, the wait for a lock, the write transaction, its
 // result codes, the schema's versions) is here.
 #pragma once
@@ -14,8 +14,8 @@
 class ConnexionSqlite : public Connexion
 {
 public:
-    // The file is named relative to the working folder.
-    ConnexionSqlite(QString nomConnexion, QString fichier, Verification controle);
+    // The file is named relative to the working folder, at each use.
+    ConnexionSqlite(QString nomConnexion, std::function<QString()> fichier, Verification controle);
     ~ConnexionSqlite() override;
 
     ProblemeBase Probleme(const QSqlError& erreur) const override;
@@ -32,7 +32,9 @@ protected:
     bool Perdue() const override { return false; }
 
 private:
-    QString fichier;
+    QString chemin() const;
+
+    std::function<QString()> fichier;
 };
 
 // A schema is a text of SQL statements, each ending with a ";" that ends its

@@ -4,6 +4,7 @@
 #include "MagasinResultats.h"
 
 #include "core/Textes.h"
+#include "core/family/EnfantCourant.h"
 #include "core/platform/ConnexionPostgres.h"
 #include "core/platform/ConnexionSqlite.h"
 #include "core/results/DateHeure.h"
@@ -298,22 +299,22 @@ ProblemeBase VerifierTable(QSqlDatabase& base, const Connexion& connexion, const
     return ProblemeBase::Aucun;
 }
 
-// What went wrong with the results file, as the user is told.
-QString CauseFichier(ProblemeBase probleme)
+// What went wrong with the results file named, as the user is told.
+QString CauseFichier(ProblemeBase probleme, const QString& fichier)
 {
     switch (probleme) {
     case ProblemeBase::Aucun: return {};
-    case ProblemeBase::Absent: return Textes::BaseAbsente;
-    case ProblemeBase::Inaccessible: return Textes::BaseInaccessible;
-    case ProblemeBase::PasUneBase: return Textes::BasePasUneBase;
-    case ProblemeBase::LectureSeule: return Textes::BaseLectureSeule;
-    case ProblemeBase::Verrouille: return Textes::BaseVerrouillee;
-    case ProblemeBase::DisquePlein: return Textes::BaseDisquePlein;
-    case ProblemeBase::Introuvable: return Textes::EntrainementIntrouvable;
-    case ProblemeBase::Refuse: return Textes::BaseInaccessible;   // a file has no rules of its own
+    case ProblemeBase::Absent: return Textes::BaseAbsente(fichier);
+    case ProblemeBase::Inaccessible: return Textes::BaseInaccessible(fichier);
+    case ProblemeBase::PasUneBase: return Textes::BasePasUneBase(fichier);
+    case ProblemeBase::LectureSeule: return Textes::BaseLectureSeule(fichier);
+    case ProblemeBase::Verrouille: return Textes::BaseVerrouillee(fichier);
+    case ProblemeBase::DisquePlein: return Textes::BaseDisquePlein(fichier);
+    case ProblemeBase::Introuvable: return Textes::EntrainementIntrouvable(fichier);
+    case ProblemeBase::Refuse: return Textes::BaseInaccessible(fichier);   // a file has no rules of its own
     case ProblemeBase::Configuration: break;
     }
-    return Textes::BaseInaccessible;
+    return Textes::BaseInaccessible(fichier);
 }
 
 // What went wrong with the school's server, or with the file that names it.
@@ -381,7 +382,7 @@ MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour
     if (configuration.definie())
         connexion = std::make_unique<ConnexionPostgres>(nomConnexion, configuration, verification);
     else
-        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, Textes::NomFichierBase, verification);
+        connexion = std::make_unique<ConnexionSqlite>(nomConnexion, FichierResultats, verification);
 }
 
 MagasinResultats::~MagasinResultats() = default;
@@ -1011,6 +1012,8 @@ const QStringList& MagasinResultats::ColonnesFaits()
 
 QString MagasinResultats::Expliquer(ProblemeBase probleme, const QString& consequence) const
 {
-    const QString cause = connexion->serveur() ? CauseServeur(probleme, configuration) : CauseFichier(probleme);
+    // A file is named as the store opens it: the account's, or the child's who trains.
+    const QString cause = connexion->serveur() ? CauseServeur(probleme, configuration)
+                                               : CauseFichier(probleme, FichierResultats());
     return cause.isEmpty() ? QString() : cause + QStringLiteral("\n\n") + consequence;
 }

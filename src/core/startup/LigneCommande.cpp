@@ -25,8 +25,9 @@ struct Options
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                Textes::OptionVersion};
     QCommandLineOption classe{QStringLiteral("classe"), Textes::OptionClasse};
+    QCommandLineOption enfant{QStringLiteral("enfant"), Textes::OptionEnfant, Textes::ValeurOptionEnfant};
 
-    QList<const QCommandLineOption*> toutes() const { return {&aide, &version, &classe}; }
+    QList<const QCommandLineOption*> toutes() const { return {&aide, &version, &classe, &enfant}; }
 };
 
 // An option's name as it is typed: "-h", "--help".
@@ -35,13 +36,14 @@ QString NomTape(const QString& nom)
     return (nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nom;
 }
 
-// "-h, --help", as the help writes an option's names.
+// "-h, --help", "--enfant PRÉNOM": as the help writes an option's names.
 QString NomsOption(const QCommandLineOption& option)
 {
     QStringList noms;
     for (const QString& nom : option.names())
         noms << NomTape(nom);
-    return noms.join(QStringLiteral(", "));
+    const QString valeur = option.valueName().isEmpty() ? QString() : QLatin1Char(' ') + option.valueName();
+    return noms.join(QStringLiteral(", ")) + valeur;
 }
 
 // Written here rather than by QCommandLineParser::helpText(), whose words are English.
@@ -57,12 +59,12 @@ QString TexteAide(const Options& options)
     return Textes::AideLigneCommande(lignes);
 }
 
-DemandeLigneCommande Erreur(const QString& message)
+} // namespace
+
+DemandeLigneCommande ErreurLigneCommande(const QString& message)
 {
     return {false, Textes::ErreurLigneCommande(message), CodeLigneCommandeIncorrecte};
 }
-
-} // namespace
 
 QStringList ArgumentsProgramme(int argc, char* argv[])
 {
@@ -81,18 +83,23 @@ DemandeLigneCommande LireLigneCommande(const QStringList& arguments)
     if (!analyse.parse(arguments)) {
         const QStringList inconnues = analyse.unknownOptionNames();
         if (!inconnues.isEmpty())
-            return Erreur(Textes::OptionInconnue(NomTape(inconnues.constFirst())));
+            return ErreurLigneCommande(Textes::OptionInconnue(NomTape(inconnues.constFirst())));
         // A value given to an option that takes none, or the other way round.
-        return Erreur(Textes::LigneCommandeIncomprise(arguments.mid(1).join(QLatin1Char(' '))));
+        return ErreurLigneCommande(Textes::LigneCommandeIncomprise(arguments.mid(1).join(QLatin1Char(' '))));
     }
     if (!analyse.positionalArguments().isEmpty())
-        return Erreur(Textes::ArgumentInattendu(analyse.positionalArguments().constFirst()));
+        return ErreurLigneCommande(Textes::ArgumentInattendu(analyse.positionalArguments().constFirst()));
     if (analyse.isSet(options.aide))
         return {false, TexteAide(options), 0};
     if (analyse.isSet(options.version))
         return {false, Textes::VersionLigneCommande(QStringLiteral(CALKADO_VERSION)), 0};
     DemandeLigneCommande fenetre;
     fenetre.classe = analyse.isSet(options.classe);
+    if (analyse.isSet(options.enfant)) {
+        if (fenetre.classe)
+            return ErreurLigneCommande(Textes::EnfantEtClasse);
+        fenetre.enfant = analyse.value(options.enfant);
+    }
     return fenetre;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct DemandeLigneCommande
 {
@@ -20,6 +21,8 @@ struct DemandeLigneCommande
     int codeSortie = 0;
     // The teacher's view of their classes rather than the child's window.
     bool classe = false;
+    // The child of the family named, rather than asking who trains.
+    std::optional<QString> enfant = std::nullopt;
 };
 
 // Exit code of a command line that is not understood.
@@ -28,5 +31,7 @@ inline constexpr int CodeLigneCommandeIncorrecte = 2;
 // The arguments as the program received them, its own name first.
 QStringList ArgumentsProgramme(int argc, char* argv[]);
 DemandeLigneCommande LireLigneCommande(const QStringList& arguments);
+// A command line that cannot be followed, and why, with the code of a mistake.
+DemandeLigneCommande ErreurLigneCommande(const QString& message);
 // Prints the answer where it belongs; returns the exit code.
 int Repondre(const DemandeLigneCommande& demande);

@@ -6,9 +6,9 @@
 #include "DelegueFait.h"
 #include "ModeleBilan.h"
 #include "core/Textes.h"
+#include "core/family/EnfantCourant.h"
 #include "core/papier/Diplome.h"
 #include "core/papier/Rapport.h"
-#include "core/platform/Compte.h"
 #include "ui/papier/DessinDiplome.h"
 #include "ui/papier/DessinRapport.h"
 #include "ui/papier/Impression.h"
@@ -34,7 +34,7 @@ constexpr int LargeurEnTete = 112;   // room for a diploma's rosette
 
 F_Bilan::F_Bilan(QWidget* parent)
     : QDialog(parent),
-      NomEnfant(NomDuCompte),
+      NomEnfant(NomSurPapier),
       BaseDonnéesBilan(QStringLiteral("BaseDonnéesBilan"), false)
 {
     setObjectName(QStringLiteral("F_Bilan"));

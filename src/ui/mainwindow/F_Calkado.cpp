@@ -112,6 +112,9 @@ void F_Calkado::CreerEnTete()
     titre->setText(Textes::TitreApplication);
     QLabel* logo = CreerEtiquette(this, QStringLiteral("Image_Logo"), Twips(12720, 240, 2475, 1050), font());
     logo->setPixmap(Image(QStringLiteral("logo"), QSize(165, 70)));
+    // The child who trains, beside the logo, over the free end of the heading.
+    L_Enfant = CreerEtiquette(this, QStringLiteral("L_Enfant"), Twips(6000, 630, 6600, 600), Police(20.25),
+                              Couleurs::Bleu, Qt::AlignRight | Qt::AlignBottom);
     CreerLigne(this, QStringLiteral("Line1"), 240, 1440, 15000, Couleurs::Bleu);
 }
 
@@ -132,8 +135,12 @@ void F_Calkado::CreerCommandes()
     B_Jour->setAccessibleName(Textes::NomJour);
     B_Quitter = CreerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
                                  QStringLiteral("quitter"), QSize(26, 23));
+    // The free place at the start of the row, in step with the others.
+    B_Enfants = CreerBoutonImage(this, "B_Enfants", Textes::Enfants, Twips(240, 9240, 1335, 975),
+                                 QStringLiteral("enfants"), icone);
+    B_Enfants->setAccessibleDescription(Textes::TitreEnfants);
     // Enabled when the window becomes active.
-    for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer, B_Bilan})
+    for (QToolButton* bouton : {B_Consulter, B_Raz, B_Enregistrer, B_Bilan, B_Enfants})
         bouton->setEnabled(false);
 }
 
@@ -144,7 +151,7 @@ void F_Calkado::DefinirOrdreTabulation()
     for (const BoutonCourse b : {BoutonCourse::Nouveau, BoutonCourse::Test, BoutonCourse::Resultat,
                                  BoutonCourse::Entrainement})
         ordre << boutons->bouton(b);
-    ordre << B_Aide << B_Consulter << B_Raz << B_Enregistrer << B_Bilan << B_Jour;
+    ordre << B_Aide << B_Consulter << B_Raz << B_Enregistrer << B_Bilan << B_Jour << B_Enfants;
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     // The first control of that order has the focus when the window opens.
@@ -168,6 +175,7 @@ void F_Calkado::ConnecterEvenements()
     connect(B_Bilan, &QToolButton::clicked, this, &F_Calkado::B_Bilan_Click);
     connect(B_Jour, &QToolButton::clicked, this, &F_Calkado::B_Jour_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &F_Calkado::B_Quitter_Click);
+    connect(B_Enfants, &QToolButton::clicked, this, &F_Calkado::B_Enfants_Click);
 }
 
 void F_Calkado::showEvent(QShowEvent* event)
@@ -201,6 +209,9 @@ bool F_Calkado::Form_Load()
         return false;
     }
     setWindowTitle(*titre);
+    // On the school's server each pupil has their own account: no child to choose.
+    B_Enfants->setVisible(!BaseDonnées.serveur());
+    AfficherEnfant();
     question->Cacher();
     // The generator was seeded from the clock as the window was made, and the
     // training starts with empty pools and the phrase tables of Textes.
@@ -221,7 +232,7 @@ void F_Calkado::Form_Activate()
         SignalerProbleme(this, BaseDonnées.Expliquer(BaseDonnées.Verifier(), Textes::BaseAuDemarrage));
     }
     grille->MontrerTableauResultats(true);
-    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter, B_Bilan})
+    for (QToolButton* bouton : {B_Raz, B_Enregistrer, B_Consulter, B_Bilan, B_Enfants})
         bouton->setEnabled(true);
 }
 
@@ -252,8 +263,9 @@ void F_Calkado::ActualiserJour()
 
 void F_Calkado::ActiverCommandes(bool actif)
 {
-    // Help and the commands on the results wait for the end of a run.
-    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer, B_Bilan})
+    // Help, the commands on the results and the choice of the child wait
+    // for the end of a run.
+    for (QToolButton* bouton : {B_Aide, B_Raz, B_Consulter, B_Enregistrer, B_Bilan, B_Enfants})
         bouton->setEnabled(actif);
 }
 

@@ -10,6 +10,7 @@
 
 #include "EtatEntrainement.h"
 #include "core/memory/MemoirePaires.h"
+#include "core/family/Famille.h"
 #include "core/results/MagasinResultats.h"
 #include "core/training/Entrainement.h"
 
@@ -22,6 +23,7 @@ class ChoixLivrets;
 class GrilleResultats;
 class Indication;
 class SuiviJour;
+class QLabel;
 class QToolButton;
 class ZoneQuestion;
 class Hasard;
@@ -102,11 +104,22 @@ private:
     void B_Quitter_Click();
     bool ConfirmerQuitter();
 
+    // Who trains: the family's list, and another child chosen.
+    void B_Enfants_Click();
+    // The child training keeps up with the list: renamed, or named at last
+    // when the family adds its first child.
+    void SuivreFamille();
+    // Asks first to save the results on screen, as quitting does. False
+    // when the family stays with the child as they were.
+    bool ChangerEnfant(const Enfant& enfant);
+    void AfficherEnfant();
+
     std::unique_ptr<Hasard> hasardPropre;
     std::unique_ptr<Horloge> horlogePropre;
     const Horloge& horlogeUtilisee;   // times the questions, dates the saves
     Entrainement entrainement;
     MagasinResultats BaseDonnées;   // open for the life of the window
+    Famille famille;
 
     EtatEntrainement etat = EtatEntrainement::EtatAucunLivret;
     bool PremierAffichage = true;
@@ -130,4 +143,6 @@ private:
     QToolButton* B_Bilan = nullptr;
     QToolButton* B_Jour = nullptr;
     QToolButton* B_Quitter = nullptr;
+    QToolButton* B_Enfants = nullptr;
+    QLabel* L_Enfant = nullptr;
 };

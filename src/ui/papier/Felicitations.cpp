@@ -6,8 +6,8 @@
 #include "DessinDiplome.h"
 #include "Impression.h"
 #include "core/Textes.h"
+#include "core/family/EnfantCourant.h"
 #include "core/papier/Diplome.h"
-#include "core/platform/Compte.h"
 #include "ui/platform/BoiteMessage.h"
 
 #include <QPrinter>
@@ -20,7 +20,7 @@ void ImprimerDiplomes(QWidget* parent, MagasinResultats& magasin, const QList<in
 {
     QList<Diplome> diplomes;
     for (const int livret : livrets) {
-        const Lecture<std::optional<Diplome>> diplome = LireDiplome(magasin, NomDuCompte(), livret);
+        const Lecture<std::optional<Diplome>> diplome = LireDiplome(magasin, NomSurPapier(), livret);
         if (!diplome) {
             SignalerProbleme(parent, magasin.Expliquer(diplome.probleme, Textes::BaseImpression));
             return;
