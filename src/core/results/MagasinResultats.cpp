@@ -679,7 +679,10 @@ Lecture<MemoireLue> MagasinResultats::LireMemoire(const QString& eleve)
 
 ProblemeBase MagasinResultats::GarderMemoire(const MemoirePaires& paires)
 {
-    return connexion->Transaction([&](QSqlDatabase& base) {
+    // A copy only: another program holding the file is not waited for, the
+    // next read replays the facts again.
+    QSqlDatabase ouverte = QSqlDatabase::database(connexion->nomConnexion(), false);
+    return connexion->EcrireSansAttendre(ouverte, [&](QSqlDatabase& base) {
         QSqlQuery requete(base);
         if (!requete.prepare(SqlGarderMemoire))
             return connexion->Probleme(requete.lastError());

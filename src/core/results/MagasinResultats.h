@@ -150,7 +150,7 @@ private:
     // the memory kept first if asked; none when the memory kept is unreadable.
     static std::optional<MemoireLue> Rejouer(QSqlQuery& requete, bool avecGardee);
     // Keeps that memory in the file, unless the facts it was replayed from
-    // have changed since.
+    // have changed since, on the connection already open.
     ProblemeBase GarderMemoire(const MemoirePaires& memoire);
     // The same from the settlings saved before the one given (its "Id").
     ProblemeBase LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
