@@ -4,6 +4,7 @@
 #include "ConnexionPostgres.h"
 
 #include <QElapsedTimer>
+#include <QLibrary>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -13,9 +14,58 @@
 #include <poll.h>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
+
+// libpq, loaded the first time the school's server is reached rather than
+// at start-up: a computer at home never pays for it (it brings some twenty
+// libraries: Kerberos, LDAP, TLS). Qt's PostgreSQL driver loads the same
+// library for its own connections. Empty when it cannot be loaded.
+struct Libpq
+{
+    decltype(&PQconnectStartParams) connectStartParams = nullptr;
+    decltype(&PQconnectPoll) connectPoll = nullptr;
+    decltype(&PQconnectionNeedsPassword) connectionNeedsPassword = nullptr;
+    decltype(&PQerrorMessage) errorMessage = nullptr;
+    decltype(&PQfinish) finish = nullptr;
+    decltype(&PQsetErrorVerbosity) setErrorVerbosity = nullptr;
+    decltype(&PQsocket) socket = nullptr;
+    decltype(&PQstatus) status = nullptr;
+
+    bool chargee() const
+    {
+        return connectStartParams && connectPoll && connectionNeedsPassword && errorMessage && finish
+            && setErrorVerbosity && socket && status;
+    }
+};
+
+Libpq ChargerLibpq()
+{
+    QLibrary bibliotheque(QStringLiteral("pq"), 5);   // never unloaded: Qt's driver shares it
+    Libpq pq;
+    if (!bibliotheque.load())
+        return pq;
+    const auto resoudre = [&bibliotheque](auto& fonction, const char* nom) {
+        fonction = reinterpret_cast<std::remove_reference_t<decltype(fonction)>>(bibliotheque.resolve(nom));
+    };
+    resoudre(pq.connectStartParams, "PQconnectStartParams");
+    resoudre(pq.connectPoll, "PQconnectPoll");
+    resoudre(pq.connectionNeedsPassword, "PQconnectionNeedsPassword");
+    resoudre(pq.errorMessage, "PQerrorMessage");
+    resoudre(pq.finish, "PQfinish");
+    resoudre(pq.setErrorVerbosity, "PQsetErrorVerbosity");
+    resoudre(pq.socket, "PQsocket");
+    resoudre(pq.status, "PQstatus");
+    return pq.chargee() ? pq : Libpq{};
+}
+
+const Libpq& Pq()
+{
+    static const Libpq pq = ChargerLibpq();
+    return pq;
+}
 
 // What each SQLSTATE means for the user, a whole code before its class (its
 // first two characters). The codes are those of PostgreSQL's manual,
@@ -61,30 +111,33 @@ QString EtatConnexion(const ConfigurationServeur& c)
         }
     cles.push_back(nullptr);
     valeurs.push_back(nullptr);
-    const std::unique_ptr<PGconn, decltype(&PQfinish)> essai(PQconnectStartParams(cles.data(), valeurs.data(), 0),
-                                                             &PQfinish);
-    if (!essai || PQstatus(essai.get()) == CONNECTION_BAD)
+    const Libpq& pq = Pq();
+    if (!pq.chargee())
         return {};
-    PQsetErrorVerbosity(essai.get(), PQERRORS_SQLSTATE);
+    const std::unique_ptr<PGconn, decltype(&PQfinish)> essai(pq.connectStartParams(cles.data(), valeurs.data(), 0),
+                                                             pq.finish);
+    if (!essai || pq.status(essai.get()) == CONNECTION_BAD)
+        return {};
+    pq.setErrorVerbosity(essai.get(), PQERRORS_SQLSTATE);
     QElapsedTimer duree;
     duree.start();
     PostgresPollingStatusType etat = PGRES_POLLING_WRITING;
     while (etat != PGRES_POLLING_OK && etat != PGRES_POLLING_FAILED) {
-        pollfd attente{PQsocket(essai.get()), short(etat == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
+        pollfd attente{pq.socket(essai.get()), short(etat == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
         const qint64 reste = ConnexionPostgres::DelaiConnexionS * 1000 - duree.elapsed();
         if (reste <= 0 || poll(&attente, 1, int(reste)) <= 0)
             return {};
-        etat = PQconnectPoll(essai.get());
+        etat = pq.connectPoll(essai.get());
     }
     if (etat == PGRES_POLLING_OK)
         return QStringLiteral("00000");
     // The server asked for a password that the user does not have (none in
     // their ~/.pgpass): libpq gave up without asking the server more.
-    if (PQconnectionNeedsPassword(essai.get()))
+    if (pq.connectionNeedsPassword(essai.get()))
         return QStringLiteral("28P01");
     // "FATAL:  28P01" in the server's language for its severity; the code last.
     static const QRegularExpression code(QStringLiteral(R"(:\s+([0-9A-Z]{5})\s*$)"));
-    return code.match(QString::fromUtf8(PQerrorMessage(essai.get())).trimmed()).captured(1);
+    return code.match(QString::fromUtf8(pq.errorMessage(essai.get())).trimmed()).captured(1);
 }
 
 } // namespace
@@ -166,7 +219,7 @@ bool ConnexionPostgres::Perdue() const
     if (!poignee.isValid() || qstrcmp(poignee.typeName(), "PGconn*") != 0)
         return true;
     PGconn* const lien = *static_cast<PGconn* const*>(poignee.constData());
-    return !lien || PQstatus(lien) != CONNECTION_OK;
+    return !lien || !Pq().chargee() || Pq().status(lien) != CONNECTION_OK;
 }
 
 ProblemeBase ConnexionPostgres::Probleme(const QSqlError& erreur) const
