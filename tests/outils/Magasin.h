@@ -6,6 +6,8 @@
 // its rows read and written as they are, faults made on purpose.
 #pragma once
 
+#include "core/memory/MemoirePaires.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,9 @@ bool SurServeur();
 QStringList lignes(const QString& fichier = Fichier);
 // Every fact, in the order added: "DateHeure|NumLivret|Multiplicateur|Issue|NbEssais|Dixiemes".
 QStringList faits(const QString& fichier = Fichier);
+// The memory of the pairs that every fact, in the order added, makes: as
+// « Du jour » should read it, whatever the file keeps.
+MemoirePaires memoire(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
 // the table of the saved trainings, "%F" for that of their facts.
 void executer(const QStringList& sql, const QString& fichier = Fichier);

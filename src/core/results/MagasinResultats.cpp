@@ -95,6 +95,40 @@ const QString SqlSupprimerServeur = QStringLiteral("SELECT calkado_supprimer_ent
 // The server's functions of this version are there, and the user may call them.
 const QString SqlVerifierServeur = QStringLiteral("SELECT 1 FROM calkado_classes_enseignees() WHERE 1 = 0");
 
+// The memory of the pairs that the file keeps, then the facts saved after
+// the last it has replayed (all of them when it is of another version), in
+// the order they were saved: one statement, so that no other program's
+// change falls between the two. The memory comes first, its "Id" empty.
+const QString SqlMemoire = QStringLiteral(R"(
+SELECT NULL, "DernierFait", "Version", "Etat", NULL, NULL FROM "TMemoire"
+UNION ALL
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
+WHERE "Id" > COALESCE((SELECT "DernierFait" FROM "TMemoire" WHERE "Version" = ?), ?)
+ORDER BY 1
+)");
+
+// Every fact, in the order they were saved, where no memory is kept. Where
+// %1 stands, the pupil's own (PourEleve) or the one a teacher looks at.
+const QString SqlFaitsRejoues = QStringLiteral(R"(
+SELECT "Id", "DateHeure", "NumLivret", "Multiplicateur", "Issue", "Dixiemes" FROM "TFait"
+WHERE %1 AND "Id" IS NOT NULL ORDER BY "Id"
+)");
+
+const QString NomTableMemoire = QStringLiteral("TMemoire");
+const QStringList ColonnesMemoire = {QStringLiteral("Cle"), QStringLiteral("Version"), QStringLiteral("DernierFait"),
+                                     QStringLiteral("Etat")};
+const QString SqlVerifierMemoire =
+    QStringLiteral(R"(SELECT "Cle", "Version", "DernierFait", "Etat" FROM "TMemoire" WHERE 1 = 0)");
+
+// The memory kept, as long as the facts up to the last it has replayed are
+// as many as it has replayed: none deleted, none slipped in before it.
+const QString SqlGarderMemoire = QStringLiteral(R"(
+INSERT INTO "TMemoire" ("Cle", "Version", "DernierFait", "Etat")
+SELECT 1, ?, ?, ? WHERE (SELECT COUNT(*) FROM "TFait" WHERE "Id" <= ?) = ?
+ON CONFLICT ("Cle") DO UPDATE SET "Version" = excluded."Version", "DernierFait" = excluded."DernierFait",
+                                  "Etat" = excluded."Etat"
+)");
+
 // The teacher's view, on the school's server only: what the server lets the
 // user read is all they see. The classes they teach, one row at least.
 const QString SqlEnseignant = QStringLiteral(R"(
@@ -376,6 +410,9 @@ ProblemeBase MagasinResultats::VerifierFichier(QSqlDatabase& base)
                == ProblemeBase::PasUneBase)
         return ProblemeBase::PasUneBase;
     faits = VerifierTable(base, *connexion, SqlVerifierFaits, NomTableFaits, NomsColonnesFaits) == ProblemeBase::Aucun;
+    // The memory is the file's only: the school's server keeps none.
+    memoire = faits && !connexion->serveur()
+           && VerifierTable(base, *connexion, SqlVerifierMemoire, NomTableMemoire, ColonnesMemoire) == ProblemeBase::Aucun;
     if (!version) {
         // A server is kept by its administrator: the facts, and the functions
         // of this version of its script.
@@ -581,7 +618,9 @@ Lecture<Bilan> MagasinResultats::LireBilan(const QString& eleve)
                     LireHistoire(eleve, livret, multiplicateur, bilan.fait(livret, multiplicateur));
                 probleme != ProblemeBase::Aucun)
                 return {bilan, probleme};
-    return {bilan, ProblemeBase::Aucun};
+    const Lecture<MemoireLue> lue = LireMemoire(eleve);
+    bilan.DefinirMemoire(lue.valeur.memoire);
+    return {bilan, lue.probleme};
 }
 
 ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, int multiplicateur,
@@ -611,6 +650,75 @@ ProblemeBase MagasinResultats::LireHistoire(const QString& eleve, int livret, in
         return probleme;
     histoire.serie = requete.next() ? requete.value(0).toInt() : histoire.serie;
     return ProblemeBase::Aucun;
+}
+
+Lecture<MemoireLue> MagasinResultats::LireMemoire(const QString& eleve)
+{
+    if (const ProblemeBase probleme = connexion->Ouvrir(); probleme != ProblemeBase::Aucun || !faits)
+        return {{}, probleme};
+    const bool gardee = memoire && eleve.isEmpty();
+    const QString toutes = eleve.isEmpty() ? PourEleve(SqlFaitsRejoues, *connexion) : SqlFaitsRejoues.arg(FiltreEleve);
+    const QVariantList pourEleve = eleve.isEmpty() ? QVariantList() : QVariantList{eleve};
+    QSqlQuery requete;
+    ProblemeBase probleme =
+        gardee ? connexion->Executer(requete, SqlMemoire,
+                                     {MemoirePaires::Version, std::numeric_limits<qint64>::min()})
+               : connexion->Executer(requete, toutes, pourEleve);
+    std::optional<MemoireLue> lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, gardee) : std::nullopt;
+    // A memory kept that cannot be read any more: every fact again.
+    if (probleme == ProblemeBase::Aucun && !lue) {
+        probleme = connexion->Executer(requete, toutes, pourEleve);
+        lue = probleme == ProblemeBase::Aucun ? Rejouer(requete, false) : std::nullopt;
+    }
+    if (!lue)
+        return {{}, probleme};
+    if (gardee && lue->aGarder())
+        GarderMemoire(lue->memoire);
+    return {*lue, ProblemeBase::Aucun};
+}
+
+ProblemeBase MagasinResultats::GarderMemoire(const MemoirePaires& paires)
+{
+    // A copy only: another program holding the file is not waited for, the
+    // next read replays the facts again.
+    QSqlDatabase ouverte = QSqlDatabase::database(connexion->nomConnexion(), false);
+    return connexion->EcrireSansAttendre(ouverte, [&](QSqlDatabase& base) {
+        QSqlQuery requete(base);
+        if (!requete.prepare(SqlGarderMemoire))
+            return connexion->Probleme(requete.lastError());
+        for (const QVariant& valeur : {QVariant(MemoirePaires::Version), QVariant(paires.dernierFait()),
+                                       QVariant(paires.Ecrire()), QVariant(paires.dernierFait()),
+                                       QVariant(paires.nbFaits())})
+            requete.addBindValue(valeur);
+        return requete.exec() ? ProblemeBase::Aucun : connexion->Probleme(requete.lastError());
+    });
+}
+
+std::optional<MemoireLue> MagasinResultats::Rejouer(QSqlQuery& requete, bool avecGardee)
+{
+    MemoireLue lue;
+    QString date;     // of the saved training of the facts being read
+    qint64 jour = 0;  // its day; an undated one takes the day of the one before
+    while (requete.next()) {
+        if (avecGardee && requete.isNull(0)) {
+            if (requete.value(2).toInt() != MemoirePaires::Version)
+                continue;
+            std::optional<MemoirePaires> memoire = MemoirePaires::Lire(requete.value(3).toString());
+            if (!memoire)
+                return std::nullopt;
+            lue.memoire = *memoire;
+            continue;
+        }
+        if (const QString texte = requete.value(1).toString(); texte != date) {
+            date = texte;
+            const QDate lu = LireTexteBase(texte).date();
+            jour = lu.isValid() ? lu.toJulianDay() : jour;
+        }
+        lue.memoire.Rejouer({requete.value(0).toLongLong(), jour, {requete.value(2).toInt(), requete.value(3).toInt(),
+                                        Issue(requete.value(4).toInt()), 0, Entier(requete.value(5))}});
+        ++lue.rejoues;
+    }
+    return lue;
 }
 
 Lecture<Enseignant> MagasinResultats::LireEnseignant()

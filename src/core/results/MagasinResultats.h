@@ -10,6 +10,7 @@
 
 #include "core/platform/Configuration.h"
 #include "core/platform/Connexion.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/results/Automatisation.h"
 #include "core/results/Bilan.h"
 #include "core/results/ChiffresPeriode.h"
@@ -75,9 +76,18 @@ public:
     // their order; none in a store that keeps no facts.
     Lecture<QList<Fait>> LireFaits(const QString& dateHeure);
 
-    // The last settlings of each of the 132 facts over all saved trainings:
-    // the user's, or on the school's server those of the pupil named.
+    // The last settlings of each of the 132 facts over all saved trainings,
+    // with the memory of their pairs: the user's, or on the school's server
+    // those of the pupil named.
     Lecture<Bilan> LireBilan(const QString& eleve = {});
+
+    // The memory of the pairs of facts, which « Du jour » plans with and the
+    // grid's due days come from, replayed from every fact saved, oldest
+    // first: the user's, or on the school's server those of the pupil named.
+    // A file keeps a copy of it, so that a read replays only the facts saved
+    // since; a read that had to replay many brings the copy up to date (a
+    // failure to, only means replaying them again next time).
+    Lecture<MemoireLue> LireMemoire(const QString& eleve = {});
 
     // The teacher's view, on the school's server only; nothing is written.
     // The user's account and the classes they teach.
@@ -136,6 +146,12 @@ private:
     // insertion's columns.
     ProblemeBase Inserer(QSqlDatabase& base, const QString& insertion, const QList<QVariantList>& lignes);
     ProblemeBase LireHistoire(const QString& eleve, int livret, int multiplicateur, HistoireFait& histoire);
+    // The memory and the facts to replay, read by a statement already run,
+    // the memory kept first if asked; none when the memory kept is unreadable.
+    static std::optional<MemoireLue> Rejouer(QSqlQuery& requete, bool avecGardee);
+    // Keeps that memory in the file, unless the facts it was replayed from
+    // have changed since, on the connection already open.
+    ProblemeBase GarderMemoire(const MemoirePaires& memoire);
     // The same from the settlings saved before the one given (its "Id").
     ProblemeBase LireHistoireAvant(const QString& eleve, int livret, int multiplicateur, qint64 borne,
                                    HistoireFait& histoire);
@@ -144,5 +160,6 @@ private:
     std::unique_ptr<Connexion> connexion;
     bool mettreAJour;
     bool faits = false;   // the store keeps the facts
+    bool memoire = false; // and the memory of the pairs
     std::optional<EnSuspens> enSuspens;
 };
