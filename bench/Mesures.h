@@ -12,6 +12,8 @@ void MesurerDemarrage(Rapport& rapport);
 void MesurerReponses(Rapport& rapport);
 // The viewer and one save, as the store grows.
 void MesurerConsultation(Rapport& rapport);
+// From the click on « Du jour » to its first question, as the store grows.
+void MesurerJour(Rapport& rapport);
 // The child's report and a diploma on paper, as the store grows.
 void MesurerPapier(Rapport& rapport);
 // The time recorded for a right first try while both cores are busy.

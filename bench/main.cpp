@@ -32,6 +32,7 @@ int main(int argc, char* argv[])
     etape("démarrage", MesurerDemarrage);
     etape("réponses", MesurerReponses);
     etape("visionneuse", MesurerConsultation);
+    etape("jour", MesurerJour);
     etape("papier", MesurerPapier);
     etape("chronomètre", MesurerChronometre);
     etape("classe", MesurerClasse);

@@ -50,3 +50,24 @@ CREATE TRIGGER "TCalkado_Faits" AFTER DELETE ON "TCalkado"
 BEGIN DELETE FROM "TFait" WHERE "DateHeure" = OLD."DateHeure" AND "NumLivret" = OLD."NumLivret"; END;
 
 PRAGMA user_version = 1;
+
+-- The memory of the pairs of facts that « Du jour » replays from "TFait", kept
+-- so that the replay starts from it rather than from the first fact: never a
+-- truth of its own, and rebuilt by Calkado whenever it is missing or stale.
+-- Any change of the facts, by any program, empties it, but a fact added
+-- after the last one it has replayed, which is replayed on top of it.
+CREATE TABLE "TMemoire" (
+    "Cle"         INTEGER PRIMARY KEY CHECK ("Cle" = 1),   -- one row at most
+    "Version"     INTEGER NOT NULL,   -- of the replay and its text: another is rebuilt
+    "DernierFait" INTEGER NOT NULL,   -- the "Id" of the last fact replayed
+    "Etat"        TEXT    NOT NULL    -- each pair's memory, as Calkado writes it
+);
+
+CREATE TRIGGER "TFait_Memoire_Suppression" AFTER DELETE ON "TFait"
+BEGIN DELETE FROM "TMemoire"; END;
+CREATE TRIGGER "TFait_Memoire_Modification" AFTER UPDATE ON "TFait"
+BEGIN DELETE FROM "TMemoire"; END;
+CREATE TRIGGER "TFait_Memoire_Ajout" AFTER INSERT ON "TFait" WHEN NEW."Id" <= (SELECT MAX("DernierFait") FROM "TMemoire")
+BEGIN DELETE FROM "TMemoire"; END;
+
+PRAGMA user_version = 2;

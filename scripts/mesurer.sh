@@ -4,7 +4,7 @@
 
 # Builds the program and its benchmarks in Release mode, then prints the
 # table of figures (on a virtual X display of 1280 x 1024). Steps may be
-# named: démarrage réponses visionneuse papier chronomètre classe année
+# named: démarrage réponses visionneuse jour papier chronomètre classe année
 # simulation. The school's steps (classe, année) run on a PostgreSQL server
 # made for them, as the tests' is; the simulated children print a table of
 # their own, without a display.
@@ -16,7 +16,7 @@ export CALKADO_TESTS=1
 scripts/preparer.sh build-mesures -DCMAKE_BUILD_TYPE=Release -DCALKADO_MESURES=ON
 mesures=(xvfb-run -a -s "-screen 0 1280x1024x24" build-mesures/calkado-mesures)
 etapes=("$@")
-[ ${#etapes[@]} -gt 0 ] || etapes=(démarrage réponses visionneuse papier chronomètre classe année simulation)
+[ ${#etapes[@]} -gt 0 ] || etapes=(démarrage réponses visionneuse jour papier chronomètre classe année simulation)
 locales=()
 ecole=()
 simulation=0

@@ -44,8 +44,8 @@ verifier_base() {
     [ -f "$base" ] && [ ! -L "$base" ] || echec "pas de fichier des résultats $base"
     [ "$(head -c 15 "$base")" = "SQLite format 3" ] || echec "$base n'est pas une base SQLite"
     [ "$(sqlite3 "$base" "SELECT group_concat(name, ' ') FROM (SELECT name FROM sqlite_master
-                           WHERE type = 'table' ORDER BY name);")" = "TCalkado TFait" ] \
-        || echec "$base ne contient pas les tables TCalkado et TFait"
+                           WHERE type = 'table' ORDER BY name);")" = "TCalkado TFait TMemoire" ] \
+        || echec "$base ne contient pas les tables TCalkado, TFait et TMemoire"
 }
 
 # The user's folder: private, with a link to the installed program and a store.

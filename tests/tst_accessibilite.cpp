@@ -16,6 +16,8 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QProgressBar>
+#include <set>
 
 namespace {
 
@@ -221,6 +223,53 @@ private slots:
         QTimer::singleShot(10000, &garde, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(w.repondeur.vus.size(), 2);
+    }
+
+    // « Du jour » by keys alone, on a store with nothing saved: Alt+J starts
+    // the day's ten checks, the table of 2 first, each a pair of its own;
+    // the bar and the phrase said after each answer tell how far the run has
+    // come; after the tenth it ends by itself and says what was done, once
+    // on screen and once through the focus. Saved, the day has nothing left.
+    void jourAuClavier()
+    {
+        Fenetre w({{QMessageBox::NoButton, AltO}, {QMessageBox::NoButton, Qt::Key_Return}});
+        QVERIFY(w.ouvrir());
+        touches(&w.f, {Qt::ALT | Qt::Key_J});
+        QTRY_COMPARE(w.etat(), EtatQuestion);
+        QVERIFY(w.selection().startsWith("cochés 2,"));
+        QAccessibleInterface* barre = acc(w.ctrl("P_Jour"));
+        QCOMPARE(barre->text(QAccessible::Name), QString("Entraînement du jour"));
+        std::set<int> autres;
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(barre->text(QAccessible::Description), QString("Entraînement du jour : %1 questions sur 10").arg(i));
+            const int a = w.texte("L_Terme1").toInt(), b = w.texte("L_Terme2").toInt();
+            QVERIFY2(a == 2 || b == 2, qPrintable(w.question()));
+            autres.insert(a == 2 ? b : a);
+            QCOMPARE(focus(w), QString("T_Résultat: %1 fois %2 | ").arg(a).arg(b));
+            w.horloge.ms += 2000;
+            QTest::keyClicks(w.focus(), QString::number(a * b));
+            touches(&w.f, {Qt::Key_Return});
+            if (i < 9) {
+                QCOMPARE(focus(w).section(" ; ", 1), QString("%1 questions sur 10").arg(i + 1));
+                QCOMPARE(w.ctrl<QProgressBar>("P_Jour")->text(), QString("%1 / 10").arg(i + 1));
+                touches(&w.f, {Qt::Key_Return});
+            }
+        }
+        QCOMPARE(autres.size(), std::size_t(10));
+        const QString fin = "Bravo ! L'entraînement du jour est fini :\n0 multiplication revue, "
+                            "10 nouvelles rencontrées, 0 devenue automatisée.";
+        QTRY_COMPARE(w.texte("L_Jour"), fin);
+        QVERIFY(w.ctrl("L_Jour")->isVisible() && !w.ctrl("P_Jour")->isVisible());
+        QCOMPARE(focus(w).section(" | ", 1), fin);
+        QVERIFY(!w.ctrl("B_Jour")->isEnabled());
+
+        touches(&w.f, {Qt::ALT | Qt::Key_E});
+        QTRY_COMPARE(Magasin::faits().size(), 10);
+        QVERIFY(w.ctrl("B_Jour")->isEnabled());
+        touches(&w.f, {Qt::ALT | Qt::Key_J});
+        QTRY_COMPARE(w.repondeur.vus.size(), 2);
+        QCOMPARE(w.repondeur.vus.last().texte, QString("Rien à faire aujourd'hui : reviens demain !"));
+        QCOMPARE(w.etat(), EtatAucunLivret);
     }
 
     // On a dark palette, whatever its disabled texts, every coloured text

@@ -93,7 +93,7 @@ private slots:
         }));
         QCOMPARE(vus, (QStringList{
             "1 x 7 = 7 : en cours, 1 fois de suite du premier coup ; dernière fois le 03/12/2026 ; 2,4 s en moyenne "
-            "; à revoir le 04/12/2026",
+            "; à revoir le 05/12/2026",
             "2 x 7 = 14 : à revoir ; dernière fois le 03/12/2026 ; à revoir le 03/12/2026",
             "3 x 7 = 21 : à revoir ; dernière fois le 03/12/2026 ; à revoir le 03/12/2026", "4 x 7 = 28 : jamais vu",
             "jamais vu : 129", "à revoir : 2", "en cours : 1", "À revoir aujourd'hui : 2",
@@ -111,13 +111,14 @@ private slots:
         verifierPanne(p.repondeur.vus.last(), {"Le bilan des tables ne peut pas être affiché."});
     }
 
-    // On 6 December, table 7 from 1 to 10 in order: 2 x 7 to review and 3 x 7
-    // back that day; 11 x 7 out of range, 5 x 3 out of the tables. Asked until
-    // each is right at once, then the run ends by itself; nothing is left.
+    // On 7 December, table 7 from 1 to 10 in order: 2 x 7 to review and 3 x 7
+    // due that day, two days after its first right answer; 11 x 7 out of
+    // range, 5 x 3 out of the tables. Asked until each is right at once, then
+    // the run ends by itself; nothing is left.
     void revoirMesErreurs()
     {
         Fenetre p;
-        p.horloge.date = QDateTime(QDate(2026, 12, 6), QTime(17, 0), Qt::UTC);
+        p.horloge.date = QDateTime(QDate(2026, 12, 7), QTime(17, 0), Qt::UTC);
         Enregistrer({{7, 2, Issue::Essai2, 2, 50}, {7, 3, Issue::Essai1, 1, 20}, {7, 11, Issue::Reponse, 3, 90},
                      {3, 5, Issue::Reponse, 3, 90}});
         QVERIFY(p.ouvrir());

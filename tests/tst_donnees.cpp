@@ -12,6 +12,7 @@
 #include "Outils.h"
 #include "core/storage/Schema.h"
 #include "core/results/DateHeure.h"
+#include "core/memory/Paires.h"
 #include "core/storage/MagasinResultats.h"
 
 #include <QDir>
@@ -39,15 +40,44 @@ QString ligne(const QString& date, int table)
     return QStringLiteral("%1|1|1|%2|%3|%2|%4|2|1").arg(date).arg(table).arg(table + 3).arg(table * 10);
 }
 
-// A store as Calkado made them before it kept the facts.
-void AncienMagasin()
+// A store as Calkado made them before it kept the facts (version 0), or
+// the memory of their pairs (version 1).
+void AncienMagasin(int version = 0)
 {
     QFile schema(CALKADO_SCHEMA);
     QVERIFY(schema.open(QIODevice::ReadOnly));
     const QString texte = QString::fromUtf8(schema.readAll());
     QStringList anciennes = InstructionsSchema(texte);
-    anciennes.resize(anciennes.size() - InstructionsSchema(texte, 0).size());
+    anciennes.resize(anciennes.size() - InstructionsSchema(texte, version).size());
     Magasin::executer(anciennes);
+}
+
+// The results file made read-only for as long as it lives, where the file
+// system lets this user.
+struct Protection
+{
+    bool active = Magasin::proteger("CalkadoVa.sqlite", true);
+    ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
+};
+
+// The same memory of each pair, and of as many facts.
+bool MemesPaires(const MemoirePaires& a, const MemoirePaires& b)
+{
+    for (int p = 0; p < Paires::Nb; ++p)
+        if (!(a.paire(p) == b.paire(p)))
+            return false;
+    return a.nbFaits() == b.nbFaits();
+}
+
+// A thousand and one facts, enough for the memory to be kept, saved at the
+// date given: a good many tables, by another program.
+void MilleFaits(const QString& date)
+{
+    QList<QVariantList> faits;
+    for (int i = 0; i <= 1000; ++i)
+        faits.append({date, 2 + i % 11, 1 + i % 12, 1 + i % 3, 1 + i % 3, 10 + i % 40});
+    Magasin::ajouter(ligne(date, 5));
+    Magasin::ajouterFaits(faits);
 }
 
 } // namespace
@@ -168,6 +198,47 @@ private slots:
         QCOMPARE(Magasin::faits(), QStringList());
     }
 
+    // The memory of the pairs that the file keeps is a copy, never a truth:
+    // any change another program (an older Calkado) makes to the facts
+    // empties it, but the facts it adds after the last replayed, which are
+    // replayed on top of it; a copy of another version or unreadable is
+    // rebuilt. The store of the version before it is brought up to date.
+    void memoireGardee()
+    {
+        DossierProgramme dossier(true, false);
+        AncienMagasin(1);
+        MilleFaits("2026-03-01 17:00:00");
+        MagasinResultats base("test");
+        QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+        Magasin::executer({"SELECT \"Etat\" FROM \"TMemoire\" WHERE 1 = 0"});
+        const auto relue = [&base](qint64 rejoues) {
+            const Lecture<MemoireLue> lue = base.LireMemoire();
+            QVERIFY(lue && MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+            QCOMPARE(lue.valeur.rejoues, rejoues);
+        };
+        relue(1001);
+        relue(0);
+        QCOMPARE(base.EcrireResultats(resultats({7}), {{7, 3, Issue::Essai1, 1, 12}}, Moment), ProblemeBase::Aucun);
+        relue(1);
+        // Changed by another program: rebuilt, then kept again.
+        const QStringList changements = {
+            "UPDATE %F SET \"Issue\" = 3 WHERE \"Id\" = 5",
+            "INSERT INTO %F (\"Id\", \"DateHeure\", \"NumLivret\", \"Multiplicateur\", \"Issue\", \"NbEssais\", "
+            "\"Dixiemes\") VALUES (-1, '2026-02-01 10:00:00', 8, 7, 1, 1, 20)",
+            "DELETE FROM %T WHERE \"DateHeure\" = '2026-03-14 10:00:05'",
+            "DELETE FROM %F WHERE \"Id\" = 7",
+            "UPDATE \"TMemoire\" SET \"Version\" = 99",
+            "UPDATE \"TMemoire\" SET \"Etat\" = '1 2'"};
+        for (const QString& changement : changements) {
+            Magasin::executer({changement});
+            relue(Magasin::faits().size());
+            relue(0);
+        }
+        // A fact added after the last replayed is replayed on top.
+        Magasin::ajouterFaits({{"2026-03-15 09:00:00", 9, 6, 2, 2, 40}});
+        relue(1);
+    }
+
     // A store made read-only, as it is now or as Calkado made them before it
     // kept the facts (then read as it is, without them): nothing is saved,
     // nothing deleted, nothing lost.
@@ -178,11 +249,7 @@ private slots:
             if (ancien)
                 AncienMagasin();
             Magasin::ajouter(ligne("2026-01-02 08:00:00", 5));
-            struct Protection
-            {
-                bool active = Magasin::proteger("CalkadoVa.sqlite", true);
-                ~Protection() { Magasin::proteger("CalkadoVa.sqlite", false); }
-            } protection;
+            const Protection protection;
             if (!protection.active)
                 QSKIP("this file system cannot make a file read-only for this user");
             MagasinResultats base("test");
@@ -193,6 +260,28 @@ private slots:
                      ProblemeBase::LectureSeule);
             QCOMPARE(base.SupprimerEntrainement("2026-01-02 08:00:00"), ProblemeBase::LectureSeule);
             QCOMPARE(base.LireDates().valeur, QStringList{"2026-01-02 08:00:00"});
+        }
+    }
+
+    // A store made read-only keeps no memory of the pairs: each read replays
+    // every fact, whether the file has room for the memory (emptied by
+    // another program) or was made before it and cannot be brought up to date.
+    void memoireEnLectureSeule()
+    {
+        for (const int version : {1, 2}) {
+            DossierProgramme dossier(true, false);
+            AncienMagasin(version);
+            MilleFaits("2026-03-01 17:00:00");
+            const Protection protection;
+            if (!protection.active)
+                QSKIP("this file system cannot make a file read-only for this user");
+            MagasinResultats base("test");
+            QCOMPARE(base.Verifier(), ProblemeBase::Aucun);
+            for (int lecture = 0; lecture < 2; ++lecture) {
+                const Lecture<MemoireLue> lue = base.LireMemoire();
+                QVERIFY(lue && MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+                QCOMPARE(lue.valeur.rejoues, 1001);
+            }
         }
     }
 

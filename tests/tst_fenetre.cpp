@@ -105,9 +105,9 @@ private slots:
         const QStringList options = {"O_1a10", "O_1a12", "C_Aléatoire", "C_Revoir"};
         // « Enfants », added to the design, comes after its commands.
         QCOMPARE(ordre, QStringList{"B_Quitter"} + options + livrets + QStringList{"T_Résultat"} + course + CommandesResultats
-                            + QStringList{"B_Enfants"});
+                            + QStringList({"B_Jour", "B_Enfants"}));
         QVERIFY(deGaucheADroite(w, livrets) && deGaucheADroite(w, course)
-                && deGaucheADroite(w, QStringList{"B_Enfants"} + CommandesResultats));
+                && deGaucheADroite(w, QStringList{"B_Enfants"} + CommandesResultats + QStringList{"B_Jour"}));
     }
 
     // Never smaller than designed, while larger in one direction stays larger.

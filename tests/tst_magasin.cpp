@@ -38,6 +38,15 @@ void DeuxEnregistrements(MagasinResultats& magasin)
     QCOMPARE(autre.EcrireResultats(Second.resultats(), Second.faits, Moment), ProblemeBase::Aucun);
 }
 
+// The same memory of each pair, and of as many facts.
+bool MemesPaires(const MemoirePaires& a, const MemoirePaires& b)
+{
+    for (int p = 0; p < Paires::Nb; ++p)
+        if (!(a.paire(p) == b.paire(p)))
+            return false;
+    return a.nbFaits() == b.nbFaits();
+}
+
 } // namespace
 
 class TestMagasin : public QObject
@@ -98,6 +107,44 @@ private slots:
         QCOMPARE(magasin.LireDates().valeur, (QStringList{DateSecond, DatePrise}));
         QVERIFY(Magasin::faitsDe(DatePremier).isEmpty());
         QCOMPARE(Magasin::faitsDe(DateSecond), Second.faits);
+    }
+
+    // The memory of the pairs that « Du jour » plans with and the grid's due
+    // days come from: every fact of the user's saved trainings replayed,
+    // after saves and deletions. A file keeps it once a read has replayed a
+    // thousand facts or more, so that the next replays only those saved
+    // since; the school's server keeps nothing.
+    void memoireDesPaires()
+    {
+        DossierProgramme dossier;
+        MagasinResultats magasin("test");
+        QCOMPARE(magasin.LireMemoire().valeur.memoire, MemoirePaires());
+        QCOMPARE(magasin.EcrireResultats(Premier.resultats(), Premier.faits, Moment), ProblemeBase::Aucun);
+        QCOMPARE(magasin.EcrireResultats(Second.resultats(), Second.faits, Moment.addDays(2)), ProblemeBase::Aucun);
+        Lecture<MemoireLue> lue = magasin.LireMemoire();
+        QVERIFY(lue && MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+        QCOMPARE(lue.valeur.rejoues, 5);
+        QCOMPARE(magasin.LireBilan().valeur.memoire(), lue.valeur.memoire);
+
+        QList<QVariantList> mille;
+        for (int i = 0; i < 1000; ++i)
+            mille.append({TexteBase(Moment.addDays(3 + i / 100)), 2 + i % 11, 1 + i % 12, 1 + i % 3, 1 + i % 3, 20});
+        Magasin::ajouterFaits(mille);
+        lue = magasin.LireMemoire();
+        QVERIFY(MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+        QCOMPARE(lue.valeur.rejoues, 1005);
+        const qint64 gardes = Magasin::SurServeur() ? 0 : 1005;
+        QCOMPARE(magasin.LireMemoire().valeur.rejoues, 1005 - gardes);
+        QCOMPARE(magasin.EcrireResultats(Premier.resultats(), Premier.faits, Moment.addDays(20)), ProblemeBase::Aucun);
+        lue = magasin.LireMemoire();
+        QVERIFY(MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+        QCOMPARE(lue.valeur.rejoues, 1008 - gardes);
+
+        QCOMPARE(magasin.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::Aucun);
+        lue = magasin.LireMemoire();
+        QVERIFY(MemesPaires(lue.valeur.memoire, Magasin::memoire()));
+        QCOMPARE(lue.valeur.rejoues, 1005);
+        QCOMPARE(magasin.LireMemoire().valeur.rejoues, Magasin::SurServeur() ? 1005 : 0);
     }
 };
 

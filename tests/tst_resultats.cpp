@@ -87,6 +87,8 @@ private slots:
     {
         // Settlings oldest first, a day apart from 1 December on: "1" right at
         // the first try (its tenths after ":"), "2" at a later try, "3" given.
+        // The day it comes back is its pair's due day by FSRS-6; at once when
+        // it is à revoir.
         QTest::addColumn<QString>("reglements");
         QTest::addColumn<QString>("detail");
         QTest::addColumn<bool>("duLe3");
@@ -94,20 +96,20 @@ private slots:
         QTest::newRow("jamais vu") << "" << f + "jamais vu" << false;
         QTest::newRow("donné") << "3" << f + "à revoir ; dernière fois le 01/12/2026 ; à revoir le 01/12/2026" << true;
         QTest::newRow("en cours") << "1:24" << f + "en cours, 1 fois de suite du premier coup ; dernière fois le "
-                                                   "01/12/2026 ; 2,4 s en moyenne ; à revoir le 02/12/2026" << true;
+                                                   "01/12/2026 ; 2,4 s en moyenne ; à revoir le 03/12/2026" << true;
         QTest::newRow("dû juste le jour dit") << "2 1:10 1:10" << f + "en cours, 2 fois de suite du premier coup ; "
-                                                 "dernière fois le 03/12/2026 ; 1,0 s en moyenne ; à revoir le 06/12/2026"
+                                                 "dernière fois le 03/12/2026 ; 1,0 s en moyenne ; à revoir le 07/12/2026"
                                               << false;
         QTest::newRow("troisième: automatisé à 3,0 s") << "1:30 1:30 1:30" << f + "automatisé, 3 fois de suite du "
                                                           "premier coup ; dernière fois le 03/12/2026 ; 3,0 s en moyenne ; "
-                                                          "à revoir le 10/12/2026" << false;
+                                                          "à revoir le 15/12/2026" << false;
         QTest::newRow("le plus lent avant les trois derniers") << "1:31 1:10 1:10 1:10" << f + "automatisé, 4 fois de suite du premier coup ; "
-                                           "dernière fois le 04/12/2026 ; 1,0 s en moyenne ; à revoir le 18/12/2026"
+                                           "dernière fois le 04/12/2026 ; 1,0 s en moyenne ; à revoir le 15/12/2026"
                                         << false;
         QTest::newRow("acquis") << "1:10 1:31 1:10 1:10" << f + "acquis, 4 fois de suite du premier coup ; dernière fois "
-                                   "le 04/12/2026 ; 1,7 s en moyenne ; à revoir le 18/12/2026" << false;
+                                   "le 04/12/2026 ; 1,7 s en moyenne ; à revoir le 16/12/2026" << false;
         QTest::newRow("boîte 5") << "2 1:5 1:5 1:5 1:5 1:5 1:5" << f + "automatisé, 6 fois de suite du premier coup ; "
-                                    "dernière fois le 07/12/2026 ; 0,5 s en moyenne ; à revoir le 06/01/2027" << false;
+                                    "dernière fois le 07/12/2026 ; 0,5 s en moyenne ; à revoir le 21/12/2026" << false;
         QTest::newRow("manqué après cinq") << "1:5 1:5 1:5 1:5 1:5 2" << f + "à revoir ; dernière fois le 06/12/2026 ; "
                                               "à revoir le 06/12/2026" << false;
     }
@@ -124,15 +126,16 @@ private slots:
             bilan.Ajouter({fait, {8, 6, Issue::Essai1, 1, 0}}, jour);   // another fact between
             jour = jour.addDays(1);
         }
-        const SituationFait s = Evaluer(bilan.fait(8, 7));
+        const SituationFait s = bilan.Situation(8, 7);
         QCOMPARE(DetailFait(8, 7, s, francais), detail);
         QCOMPARE(s.du(QDate(2026, 12, 3)), duLe3);
     }
 
     void faitsARevoir()
     {
-        // Due on 6 December, then on the 8th: what is to review; the table
-        // ticked only, multipliers up to 10. 3 x 7, two in a row, comes back on the 8th.
+        // Due on 6 December, the 8th and the 16th: what is to review; the table
+        // ticked only, multipliers up to 10. 4 x 7 comes back two days after
+        // its first right answer, 3 x 7, two in a row, eleven days after.
         Bilan bilan;
         const QDate jour(2026, 12, 5);
         bilan.Ajouter({{7, 2, Issue::Essai2, 2, 50}, {7, 3, Issue::Essai1, 1, 20}, {7, 11, Issue::Reponse, 3, 90},
@@ -141,7 +144,8 @@ private slots:
         bilan.Ajouter({{7, 3, Issue::Essai1, 1, 20}, {7, 4, Issue::Essai1, 1, 20}, {7, 9, Issue::Essai2, 2, 20}}, jour);
         Coches coches{};
         coches[7 - PremierLivret] = true;
-        for (const auto& [jours, attendus] : QList<QPair<int, QString>>{{1, "2x7 4x7 9x7"}, {3, "2x7 3x7 4x7 9x7"}}) {
+        for (const auto& [jours, attendus] :
+             QList<QPair<int, QString>>{{1, "2x7 9x7"}, {3, "2x7 4x7 9x7"}, {11, "2x7 3x7 4x7 9x7"}}) {
             QStringList faits;
             for (const Question& q : FaitsARevoir(bilan, coches, 10, jour.addDays(jours)))
                 faits << QStringLiteral("%1x%2").arg(q.multiplicateur).arg(q.livret);

@@ -21,6 +21,11 @@ FaconInscrite Inscrire(const char* nom)
     return {QString::fromUtf8(nom), [] { return std::make_unique<F>(); }};
 }
 
+FaconInscrite InscrireJour(const char* nom, const ReglagesDuJour& reglages)
+{
+    return {QString::fromUtf8(nom), [reglages] { return std::make_unique<FaconJour>(reglages); }, false};
+}
+
 } // namespace
 
 const std::vector<FaconInscrite>& Facons()
@@ -28,6 +33,8 @@ const std::vector<FaconInscrite>& Facons()
     static const std::vector<FaconInscrite> facons = {
         Inscrire<FaconTables>("tables"),
         Inscrire<FaconTablesRevision>("tables + révision"),
+        InscrireJour("du jour, boîtes", {true, 10, 3, {}}),
+        InscrireJour("du jour, FSRS-6", {false, 10, 3, {}}),
     };
     return facons;
 }
@@ -48,4 +55,9 @@ Seance FaconTablesRevision::Commencer(Programme& programme, const Journee& journ
     if (journee.seance == 0 && programme.CommencerRevision())
         return {true, 0};
     return FaconTables::Commencer(programme, journee);
+}
+
+Seance FaconJour::Commencer(Programme& programme, const Journee& /*journee*/)
+{
+    return {programme.CommencerJour(reglages), 0};
 }

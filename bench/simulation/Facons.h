@@ -45,6 +45,9 @@ struct FaconInscrite
 {
     QString nom;
     std::function<std::unique_ptr<Facon>()> creer;   // one for each child
+    // Whether the child always finds something to do for the day's whole
+    // time; « Du jour » can have done the day's plan before.
+    bool journeeEntiere = true;
 };
 
 // The ways compared, in the order of the table.
@@ -66,4 +69,16 @@ class FaconTablesRevision : public FaconTables
 {
 public:
     Seance Commencer(Programme& programme, const Journee& journee) override;
+};
+
+// « Du jour »: each day, the run Calkado plans, then another as long as
+// Calkado finds something to do and the day's time is not up.
+class FaconJour : public Facon
+{
+public:
+    explicit FaconJour(ReglagesDuJour reglages_) : reglages(std::move(reglages_)) {}
+    Seance Commencer(Programme& programme, const Journee& journee) override;
+
+private:
+    ReglagesDuJour reglages;
 };

@@ -8,6 +8,8 @@
 #include "core/storage/Schema.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
+#include "core/plan/PlanJour.h"
+#include "core/plan/SourceJour.h"
 #include "core/results/Bilan.h"
 #include "core/results/DateHeure.h"
 #include "core/storage/MagasinResultats.h"
@@ -158,6 +160,25 @@ bool Programme::CommencerRevision()
     if (aRevoir.isEmpty())
         return false;
     coeur->entrainement.DemarrerRevision(aRevoir, true);
+    return true;
+}
+
+bool Programme::CommencerJour(const ReglagesDuJour& reglages)
+{
+    // As the main window plans it, from the memory the results file gives.
+    const Lecture<MemoireLue> lue = coeur->magasin.LireMemoire();
+    Exiger(lue.probleme, coeur->magasin, QStringLiteral("Mémoire illisible."));
+    ReglagesJour r;
+    r.memoire = reglages.boites ? MemoireJour::Boites : MemoireJour::Fsrs;
+    r.verificationsParJour = reglages.verifications;
+    r.nouvellesParJour = reglages.nouvelles;
+    if (!reglages.tables.empty())
+        r.ordre = OrdreDesTables(QList<int>(reglages.tables.cbegin(), reglages.tables.cend()));
+    const PlanJour plan =
+        Planifier(lue.valeur.memoire, coeur->horloge.maintenant().date().toJulianDay(), NbMultiplicateurs, r);
+    if (plan.vide())
+        return false;
+    coeur->entrainement.Demarrer(std::make_unique<SourceJour>(plan, lue.valeur.memoire, coeur->horloge, r));
     return true;
 }
 

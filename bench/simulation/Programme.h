@@ -42,6 +42,17 @@ struct QuestionPosee
     int livret = 0;
 };
 
+// How « Du jour » plans, as the simulation tries it: its memory (FSRS-6 or
+// the fixed boxes), its daily limits, and the teaching order as tables
+// (0 for the squares); empty, Calkado's own.
+struct ReglagesDuJour
+{
+    bool boites = false;
+    int verifications = 10;
+    int nouvelles = 3;
+    std::vector<int> tables;
+};
+
 class Programme
 {
 public:
@@ -64,7 +75,11 @@ public:
     // « Revoir mes erreurs » on every table, 1 to 12, at random; false when
     // there is nothing to review today (no run starts).
     bool CommencerRevision();
-    // Whether the program ended the run by itself (every fact reviewed).
+    // « Du jour », multipliers 1 to 12; false when there is nothing to do
+    // today (no run starts).
+    bool CommencerJour(const ReglagesDuJour& reglages);
+    // Whether the program ended the run by itself (every fact reviewed, the
+    // day's plan done or its time up).
     bool SeanceTerminee() const;
 
     QuestionPosee NouvelleQuestion();

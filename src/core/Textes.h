@@ -242,6 +242,36 @@ inline QString RienARevoir(const QList<int>& livrets)
     return QStringLiteral("Rien à revoir aujourd'hui dans ") + tables + QStringLiteral(". Bravo !");
 }
 inline const QString ToutesRevues = QStringLiteral("Toutes les erreurs sont revues !");
+// « Du jour »: the button, the run's progress and its end.
+inline const QString Jour = QStringLiteral("Du &jour");
+inline const QString NomJour = QStringLiteral("Entraînement du jour");
+inline const QString RienAFaire = QStringLiteral("Rien à faire aujourd'hui : reviens demain !");
+inline QString AvancementJour(int faites, int total)
+{
+    return QStringLiteral("%1 / %2").arg(faites).arg(total);
+}
+// The same in words, for a screen reader.
+inline QString AvancementJourDit(int faites, int total)
+{
+    return NomJour + QStringLiteral(" : ") + QString::number(faites) + QStringLiteral(" questions sur ")
+        + QString::number(total);
+}
+inline QString PhraseEtAvancement(const QString& phrase, int faites, int total)
+{
+    return phrase + QStringLiteral(" ; ") + QString::number(faites) + QStringLiteral(" questions sur ")
+        + QString::number(total);
+}
+inline const QString FinJour = QStringLiteral("Bravo ! L'entraînement du jour est fini :");
+// What was done: "12 multiplications revues, 1 nouvelle rencontrée, 0 devenue automatisée".
+inline QString ResumeJour(int revues, int nouvelles, int automatisees)
+{
+    const auto nombre = [](int n, const char* un, const char* plusieurs) {
+        return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n > 1 ? plusieurs : un);
+    };
+    return nombre(revues, "multiplication revue", "multiplications revues") + QStringLiteral(", ")
+        + nombre(nouvelles, "nouvelle rencontrée", "nouvelles rencontrées") + QStringLiteral(", ")
+        + nombre(automatisees, "devenue automatisée", "devenues automatisées") + QLatin1Char('.');
+}
 inline const QString BilanSansResultatsAffiches = QStringLiteral(
     "Les résultats affichés dans la fenêtre principale ne sont pas encore enregistrés : ils ne sont pas "
     "dans ce bilan.");
@@ -350,6 +380,8 @@ inline const QString BaseConsultation = QStringLiteral(
 inline const QString BaseSuppression = QStringLiteral("L'entraînement n'a pas été supprimé.");
 inline const QString BaseBilan = QStringLiteral("Le bilan des tables ne peut pas être affiché.");
 inline const QString BaseRevision = QStringLiteral("Les erreurs ne peuvent pas être revues : l'entraînement ne commence pas.");
+inline const QString BaseJour = QStringLiteral(
+    "L'entraînement du jour ne peut pas être préparé : il ne commence pas.");
 
 // What assistive technology (a screen reader) says of the windows: the names
 // of the controls, and the phrases said as a training goes on.

@@ -126,6 +126,19 @@ QList<Fait> faitsDe(const QString& dateHeure, const QString& fichier)
     return lus;
 }
 
+MemoirePaires memoire(const QString& fichier)
+{
+    MemoirePaires m;
+    const QStringList lus = faits(fichier);
+    for (qsizetype i = 0; i < lus.size(); ++i) {
+        const QStringList c = lus[i].split(QLatin1Char('|'));
+        const QDate jour = QDate::fromString(c[0].left(10), Qt::ISODate);
+        m.Rejouer({i + 1, jour.isValid() ? jour.toJulianDay() : 0,
+                   {c[1].toInt(), c[2].toInt(), Issue(c[3].toInt()), c[4].toInt(), c[5].toInt()}});
+    }
+    return m;
+}
+
 void executer(const QStringList& sql, const QString& fichier)
 {
     avecConnexion(fichier, [&](QSqlDatabase& base) {

@@ -6,6 +6,7 @@
 // its rows read and written as they are, faults made on purpose.
 #pragma once
 
+#include "core/memory/MemoirePaires.h"
 #include "core/training/Fait.h"
 
 #include <QList>
@@ -26,6 +27,9 @@ QStringList lignes(const QString& fichier = Fichier);
 QStringList faits(const QString& fichier = Fichier);
 // The facts of the saved training of that date and time, in the order added.
 QList<Fait> faitsDe(const QString& dateHeure, const QString& fichier = Fichier);
+// The memory of the pairs that every fact, in the order added, makes: as
+// « Du jour » should read it, whatever the file keeps.
+MemoirePaires memoire(const QString& fichier = Fichier);
 // Runs statements in order; fails the program on any error. "%T" stands for
 // the table of the saved trainings, "%F" for that of their facts.
 void executer(const QStringList& sql, const QString& fichier = Fichier);

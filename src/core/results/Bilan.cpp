@@ -42,6 +42,11 @@ void HistoireFait::Ajouter(const Reglement& reglement)
     serie = reglement.issue == Issue::Essai1 ? serie + 1 : 0;
 }
 
+int JoursAvantRetour(int serie)
+{
+    return JoursParBoite[std::size_t(std::clamp(serie, 0, BoiteMax))];
+}
+
 SituationFait Evaluer(const HistoireFait& histoire)
 {
     SituationFait s;
@@ -50,7 +55,7 @@ SituationFait Evaluer(const HistoireFait& histoire)
     s.dernier = histoire.derniers.last().jour;
     s.serie = histoire.serie;
     s.boite = std::min(s.serie, BoiteMax);
-    s.retour = s.dernier.addDays(JoursParBoite[std::size_t(s.boite)]);
+    s.retour = s.dernier.addDays(JoursAvantRetour(s.boite));
     if (s.serie == 0) {
         s.etat = EtatFait::ARevoir;
         return s;
@@ -68,6 +73,14 @@ SituationFait Evaluer(const HistoireFait& histoire)
     return s;
 }
 
+SituationFait Evaluer(const HistoireFait& histoire, const MemoirePaire& paire)
+{
+    SituationFait s = Evaluer(histoire);
+    if (s.etat != EtatFait::JamaisVu && s.etat != EtatFait::ARevoir && paire.fsrs.vu())
+        s.retour = QDate::fromJulianDay(paire.fsrs.jourDu);
+    return s;
+}
+
 HistoireFait& Bilan::fait(int livret, int multiplicateur)
 {
     return histoires[std::size_t(IndexFait(livret, multiplicateur))];
@@ -80,9 +93,17 @@ const HistoireFait& Bilan::fait(int livret, int multiplicateur) const
 
 void Bilan::Ajouter(const QList<Fait>& faits, const QDate& jour)
 {
-    for (const Fait& f : faits)
+    for (const Fait& f : faits) {
+        paires.Rejouer({paires.dernierFait() + 1, jour.toJulianDay(), f});
         if (EstUnLivret(f.livret) && f.multiplicateur >= 1 && f.multiplicateur <= NbMultiplicateurs)
             fait(f.livret, f.multiplicateur).Ajouter({jour, f.issue, f.dixiemes});
+    }
+}
+
+SituationFait Bilan::Situation(int livret, int multiplicateur) const
+{
+    const std::optional<int> paire = Paires::Indice(livret, multiplicateur);
+    return paire ? Evaluer(fait(livret, multiplicateur), paires.paire(*paire)) : SituationFait();
 }
 
 QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multMax, const QDate& aujourdhui)
@@ -90,7 +111,7 @@ QList<Question> FaitsARevoir(const Bilan& bilan, const Coches& coches, int multM
     QList<Question> faits;
     for (int i = 0; i < NbLivrets; ++i)
         for (int m = 1; coches[std::size_t(i)] && m <= std::min(multMax, NbMultiplicateurs); ++m)
-            if (Evaluer(bilan.fait(i + PremierLivret, m)).du(aujourdhui))
+            if (bilan.Situation(i + PremierLivret, m).du(aujourdhui))
                 faits.append({m, i + PremierLivret});
     return faits;
 }

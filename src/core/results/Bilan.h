@@ -3,11 +3,15 @@
 
 // What the child knows of the 132 facts (tables 2 to 12, multipliers 1 to
 // 12), from the settlings of each fact, oldest first. The state of a fact
-// comes from its last settlings; its box, the right first tries since its
-// last miss (five at most), says when it should come back: the day of its
-// last settling plus 0, 1, 3, 7, 14 or 30 days.
+// comes from its last settlings. When it should come back is the due day of
+// its pair in the memory model (FSRS-6), which did better than fixed boxes
+// on the simulated children; a fact à revoir comes back at once. The boxes
+// (the right first tries since its last miss, five at most: the day of its
+// last settling plus 0, 1, 3, 7, 14 or 30 days) are kept for a grid read
+// without the memory of its pairs.
 #pragma once
 
+#include "core/memory/MemoirePaires.h"
 #include "core/training/Fait.h"
 #include "core/training/Livrets.h"
 
@@ -66,7 +70,7 @@ struct SituationFait
     int boite = 0;                       // 0 to 5
     QDate dernier;                       // day of its last settling
     std::optional<double> tempsMoyen;    // seconds, over the last (up to three) right first tries in a row
-    QDate retour;                        // the day it should come back; none if never seen
+    QDate retour;                        // the day it should come back, by its box; none if never seen
 
     // Whether it should be trained on that day: everything à revoir, and what
     // has come to its day.
@@ -74,6 +78,13 @@ struct SituationFait
 };
 
 SituationFait Evaluer(const HistoireFait& histoire);
+// The same, coming back when its pair is due by the memory model, or at once
+// when à revoir; by its box when the memory of its pair is unknown.
+SituationFait Evaluer(const HistoireFait& histoire, const MemoirePaire& paire);
+
+// The days from a fact's last settling to its coming back, by the right
+// first tries in a row it ends (its box): 0, 1, 3, 7, 14, then 30.
+int JoursAvantRetour(int serie);
 
 // The 132 facts, by table and multiplier.
 class Bilan
@@ -81,11 +92,17 @@ class Bilan
 public:
     HistoireFait& fait(int livret, int multiplicateur);
     const HistoireFait& fait(int livret, int multiplicateur) const;
+    // The memory of the pairs, replayed from every settling.
+    const MemoirePaires& memoire() const { return paires; }
+    void DefinirMemoire(const MemoirePaires& memoire) { paires = memoire; }
     // Settlings newer than those known: the questions of the run on screen.
     void Ajouter(const QList<Fait>& faits, const QDate& jour);
+    // What the rules say of a fact, its due day by the memory of its pair.
+    SituationFait Situation(int livret, int multiplicateur) const;
 
 private:
     std::array<HistoireFait, NbFaits> histoires;
+    MemoirePaires paires;
 };
 
 // The facts of the ticked tables with a multiplier from 1 to multMax that

@@ -84,12 +84,12 @@ BaseResultats::BaseResultats(const QString& nomConnexion, bool mettreAJour_)
 
 BaseResultats::~BaseResultats() = default;
 
-ProblemeBase BaseResultats::VerifierTable(QSqlDatabase& base, const QString& table, const QStringList& colonnes) const
+ProblemeBase BaseResultats::VerifierTable(QSqlDatabase& base, const QString& table, const QStringList& colonnes,
+                                          const QStringList& cle) const
 {
     // Fails on a table without one of the columns, without reading a row.
     QSqlQuery requete(base);
-    if (!requete.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0")
-                          .arg(ListeSql(QStringList{ColonneId} + colonnes), NomSql(table))))
+    if (!requete.exec(QStringLiteral("SELECT %1 FROM %2 WHERE 1 = 0").arg(ListeSql(cle + colonnes), NomSql(table))))
         return lien->Probleme(requete.lastError());
     for (const QString& colonne : lien->ColonnesObligatoires(base, table))
         if (!colonnes.contains(colonne))
@@ -99,7 +99,7 @@ ProblemeBase BaseResultats::VerifierTable(QSqlDatabase& base, const QString& tab
 
 ProblemeBase BaseResultats::Verifier(QSqlDatabase& base)
 {
-    if (const ProblemeBase probleme = VerifierTable(base, TCalkado::Nom, TCalkado::Colonnes);
+    if (const ProblemeBase probleme = VerifierTable(base, TCalkado::Nom, TCalkado::Colonnes, {ColonneId});
         probleme != ProblemeBase::Aucun)
         return probleme;
     // No Calkado writes a negative version.
@@ -114,7 +114,9 @@ ProblemeBase BaseResultats::Verifier(QSqlDatabase& base)
         && lien->EcrireSansAttendre(base, [this](QSqlDatabase& b) { return MettreAJour(b, *lien); })
                == ProblemeBase::PasUneBase)
         return ProblemeBase::PasUneBase;
-    avecFaits = VerifierTable(base, TFait::Nom, TFait::Colonnes) == ProblemeBase::Aucun;
+    avecFaits = VerifierTable(base, TFait::Nom, TFait::Colonnes, {ColonneId}) == ProblemeBase::Aucun;
+    avecMemoire = avecFaits && !serveur()
+               && VerifierTable(base, TMemoire::Nom, TMemoire::Colonnes, {}) == ProblemeBase::Aucun;
     if (!version) {
         // A server is kept by its administrator: the facts, and the functions
         // of this version of its script.

@@ -39,6 +39,9 @@ public:
     bool serveur() const { return lien->serveur(); }
     // The store keeps the facts: known once it is open.
     bool faits() const { return avecFaits; }
+    // The file keeps a copy of the memory of the pairs: known once it is
+    // open. The school's server keeps none.
+    bool memoire() const { return avecMemoire; }
     // A save wrote its facts, so the store keeps them now.
     void FaitsEcrits() { avecFaits = true; }
 
@@ -54,12 +57,14 @@ public:
 
 private:
     ProblemeBase Verifier(QSqlDatabase& base);
-    // The table has every column a save writes, and none that a save would
-    // leave without a value.
-    ProblemeBase VerifierTable(QSqlDatabase& base, const QString& table, const QStringList& colonnes) const;
+    // The table has its key and every column a save writes, and none that a
+    // save would leave without a value.
+    ProblemeBase VerifierTable(QSqlDatabase& base, const QString& table, const QStringList& colonnes,
+                               const QStringList& cle) const;
 
     ConfigurationServeur configuration;
     std::unique_ptr<Connexion> lien;
     bool mettreAJour;
     bool avecFaits = false;
+    bool avecMemoire = false;
 };

@@ -64,7 +64,7 @@ ORDER BY e."Id"
 
 } // namespace
 
-MagasinBilan::MagasinBilan(BaseResultats& base_) : base(base_)
+MagasinBilan::MagasinBilan(BaseResultats& base_, MagasinMemoire& memoire_) : base(base_), memoire(memoire_)
 {
 }
 
@@ -79,7 +79,11 @@ Lecture<Bilan> MagasinBilan::LireBilan(const QString& eleve, std::optional<qint6
                     LireHistoire(eleve, livret, multiplicateur, avant, bilan.fait(livret, multiplicateur));
                 probleme != ProblemeBase::Aucun)
                 return {bilan, probleme};
-    return {bilan, ProblemeBase::Aucun};
+    if (avant)
+        return {bilan, ProblemeBase::Aucun};
+    const Lecture<MemoireLue> lue = memoire.LireMemoire(eleve);
+    bilan.DefinirMemoire(lue.valeur.memoire);
+    return {bilan, lue.probleme};
 }
 
 ProblemeBase MagasinBilan::LireHistoire(const QString& eleve, int livret, int multiplicateur,

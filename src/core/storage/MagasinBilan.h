@@ -8,17 +8,19 @@
 #include "core/results/Bilan.h"
 #include "core/results/Progression.h"
 #include "core/storage/BaseResultats.h"
+#include "core/storage/MagasinMemoire.h"
 
 #include <optional>
 
 class MagasinBilan
 {
 public:
-    explicit MagasinBilan(BaseResultats& base);
+    MagasinBilan(BaseResultats& base, MagasinMemoire& memoire);
 
-    // The last settlings of each of the 132 facts over all saved trainings:
-    // the user's, or on the school's server those of the pupil named. With a
-    // fact given (its "Id"), from the settlings saved before that one only.
+    // The last settlings of each of the 132 facts over all saved trainings,
+    // with the memory of their pairs: the user's, or on the school's server
+    // those of the pupil named. With a fact given (its "Id"), from the
+    // settlings saved before that one only, without the memory.
     Lecture<Bilan> LireBilan(const QString& eleve = {}, std::optional<qint64> avant = std::nullopt);
 
     // The saved trainings of the progress chart, oldest first: the one of
@@ -34,4 +36,5 @@ private:
                               HistoireFait& histoire);
 
     BaseResultats& base;
+    MagasinMemoire& memoire;
 };

@@ -6,7 +6,7 @@
 #include "core/storage/Tables.h"
 
 MagasinResultats::MagasinResultats(const QString& nomConnexion, bool mettreAJour)
-    : base(nomConnexion, mettreAJour), entrainements(base), bilan(base), papier(base, bilan), classe(base)
+    : base(nomConnexion, mettreAJour), entrainements(base), memoire(base), bilan(base, memoire), papier(base, bilan), classe(base)
 {
 }
 

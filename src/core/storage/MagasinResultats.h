@@ -3,8 +3,8 @@
 
 // The results store for the rest of the program, a file or the school's
 // server, through one connection: its verbs are those of its parts, each a
-// feature of its own (the saved trainings and their facts, the grid and the
-// chart, the pages on paper, the teacher's class), and this folder is the
+// feature of its own (the saved trainings and their facts, the memory of the
+// pairs, the grid and the chart, the pages on paper, the teacher's class), and this folder is the
 // one place that knows its tables, its columns and its SQL. Every verb opens
 // the store when it needs to and reports a fault instead of failing
 // silently; what the user is told comes from Expliquer.
@@ -14,6 +14,7 @@
 #include "core/storage/MagasinBilan.h"
 #include "core/storage/MagasinClasse.h"
 #include "core/storage/MagasinEntrainements.h"
+#include "core/storage/MagasinMemoire.h"
 #include "core/storage/MagasinPapier.h"
 
 class MagasinResultats
@@ -53,6 +54,9 @@ public:
     {
         return entrainements.SupprimerEntrainement(dateHeure);
     }
+
+    // The memory of the pairs of facts (MagasinMemoire).
+    Lecture<MemoireLue> LireMemoire(const QString& eleve = {}) { return memoire.LireMemoire(eleve); }
 
     // The grid and the chart (MagasinBilan).
     Lecture<Bilan> LireBilan(const QString& eleve = {}) { return bilan.LireBilan(eleve); }
@@ -98,6 +102,7 @@ public:
 private:
     BaseResultats base;
     MagasinEntrainements entrainements;
+    MagasinMemoire memoire;
     MagasinBilan bilan;
     MagasinPapier papier;
     MagasinClasse classe;

@@ -43,6 +43,17 @@ inline const QString Dixiemes = QStringLiteral("Dixiemes");
 inline const QStringList Colonnes = {DateHeure, NumLivret, Multiplicateur, Issue, NbEssais, Dixiemes};
 } // namespace TFait
 
+// The copy of the memory of the pairs of facts, replayed from TFait: one
+// row at most.
+namespace TMemoire {
+inline const QString Nom = QStringLiteral("TMemoire");
+inline const QString Cle = QStringLiteral("Cle");
+inline const QString Version = QStringLiteral("Version");
+inline const QString DernierFait = QStringLiteral("DernierFait");
+inline const QString Etat = QStringLiteral("Etat");
+inline const QStringList Colonnes = {Cle, Version, DernierFait, Etat};
+} // namespace TMemoire
+
 // The key of both tables, which keeps the order rows were added in.
 inline const QString ColonneId = QStringLiteral("Id");
 

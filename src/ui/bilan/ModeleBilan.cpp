@@ -46,7 +46,7 @@ void ModeleBilan::Afficher(const Bilan& bilan, const QDate& aujourdhui)
     jour = aujourdhui;
     for (int livret = PremierLivret; livret < PremierLivret + NbLivrets; ++livret)
         for (int m = 1; m <= NbMultiplicateurs; ++m)
-            situations[std::size_t(IndexFait(livret, m))] = Evaluer(bilan.fait(livret, m));
+            situations[std::size_t(IndexFait(livret, m))] = bilan.Situation(livret, m);
     endResetModel();
 }
 

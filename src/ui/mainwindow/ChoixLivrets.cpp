@@ -80,8 +80,13 @@ void ChoixLivrets::Proteger(bool resultats)
 
 void ChoixLivrets::DecocherLivrets()
 {
-    for (QCheckBox* livret : C_Livret)
-        livret->setChecked(false);
+    Cocher({});
+}
+
+void ChoixLivrets::Cocher(const Coches& livrets)
+{
+    for (int i = 0; i < NbLivrets; ++i)
+        C_Livret[i]->setChecked(livrets[std::size_t(i)]);
 }
 
 void ChoixLivrets::C_Livret_Click(int index, bool coche)

@@ -43,6 +43,8 @@ public:
     void Proteger(bool resultats);
     // Every table unticked, each as a click would.
     void DecocherLivrets();
+    // Those tables ticked and no other, each as a click would.
+    void Cocher(const Coches& livrets);
 
     QList<QWidget*> ordreTabulation() const;
 

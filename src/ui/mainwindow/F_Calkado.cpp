@@ -7,10 +7,14 @@
 #include "ChoixLivrets.h"
 #include "Colonnes.h"
 #include "Indication.h"
+#include "SuiviJour.h"
 #include "ZoneQuestion.h"
 #include "core/Textes.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
+#include "core/plan/PlanJour.h"
+#include "core/plan/ResumeJour.h"
+#include "core/plan/SourceJour.h"
 #include "core/results/TableauResultats.h"
 #include "core/startup/Demarrage.h"
 #include "ui/platform/Accessibilite.h"
@@ -94,6 +98,7 @@ void F_Calkado::CreerControles()
     question = new ZoneQuestion(this);
     indication = new Indication(this);
     boutons = new BoutonsCourse(this);
+    suivi = new SuiviJour(this);
     CreerCommandes();
     DefinirOrdreTabulation();
 }
@@ -125,6 +130,9 @@ void F_Calkado::CreerCommandes()
                                      QStringLiteral("enregistrer"), icone);
     B_Bilan = CreerBoutonImage(this, "B_Bilan", Textes::Bilan, Twips(9840, 9240, 1335, 975), QStringLiteral("bilan"),
                                icone);
+    B_Jour = CreerBoutonImage(this, "B_Jour", Textes::Jour, Twips(11760, 9240, 1335, 975), QStringLiteral("jour"),
+                              icone);
+    B_Jour->setAccessibleName(Textes::NomJour);
     B_Quitter = CreerBoutonImage(this, "B_Quitter", Textes::Quitter, Twips(13680, 9240, 1335, 975),
                                  QStringLiteral("quitter"), QSize(26, 23));
     // The free place at the start of the row, in step with the others.
@@ -143,7 +151,7 @@ void F_Calkado::DefinirOrdreTabulation()
     for (const BoutonCourse b : {BoutonCourse::Nouveau, BoutonCourse::Test, BoutonCourse::Resultat,
                                  BoutonCourse::Entrainement})
         ordre << boutons->bouton(b);
-    ordre << B_Aide << B_Consulter << B_Raz << B_Enregistrer << B_Bilan << B_Enfants;
+    ordre << B_Aide << B_Consulter << B_Raz << B_Enregistrer << B_Bilan << B_Jour << B_Enfants;
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre[i - 1], ordre[i]);
     // The first control of that order has the focus when the window opens.
@@ -165,6 +173,7 @@ void F_Calkado::ConnecterEvenements()
     connect(B_Raz, &QToolButton::clicked, this, &F_Calkado::B_Raz_Click);
     connect(B_Enregistrer, &QToolButton::clicked, this, &F_Calkado::B_Enregistrer_Click);
     connect(B_Bilan, &QToolButton::clicked, this, &F_Calkado::B_Bilan_Click);
+    connect(B_Jour, &QToolButton::clicked, this, &F_Calkado::B_Jour_Click);
     connect(B_Quitter, &QToolButton::clicked, this, &F_Calkado::B_Quitter_Click);
     connect(B_Enfants, &QToolButton::clicked, this, &F_Calkado::B_Enfants_Click);
 }
@@ -231,6 +240,9 @@ void F_Calkado::ChangerEtat(EtatEntrainement nouvel)
 {
     etat = nouvel;
     const Configuration c = ConfigurationDe(etat);
+    // The end of the day's run goes with the next change, and the hint comes back.
+    if (std::exchange(finAffichee, false))
+        suivi->Cacher();
     choix->ActiverSelection(!c.enCours);
     if (c.enCours)
         indication->Arreter();
@@ -241,6 +253,12 @@ void F_Calkado::ChangerEtat(EtatEntrainement nouvel)
     boutons->Ouvrir(c);
     question->PreparerReponse(c.reponse);
     boutons->Fermer(c);
+    ActualiserJour();
+}
+
+void F_Calkado::ActualiserJour()
+{
+    B_Jour->setEnabled(!ConfigurationDe(etat).enCours && !entrainement.aDesResultats());
 }
 
 void F_Calkado::ActiverCommandes(bool actif)
@@ -273,6 +291,8 @@ void F_Calkado::Interrompre()
     ActiverCommandes(true);
     ChangerEtat(EtatEntrainement::EtatPret);
     question->Cacher();
+    suivi->Cacher();
+    memoireJour.reset();
     const Comptes total = Total(entrainement.comptes());
     Annoncer(this, Textes::AnnonceFin(total.NbQuestionParLivret, total.NbQuestionEssai1));
 }
@@ -300,8 +320,8 @@ void F_Calkado::TesterReponse()
         ChangerEtat(entrainement.ReponsePermise() ? EtatEntrainement::EtatQuestionAide : EtatEntrainement::EtatQuestion);
     AfficherResultats();
     // Through the object the new state gave the focus to.
-    Annoncer(this, verdict.phrase);
-    TerminerRevision();
+    AnnoncerReglement(verdict.phrase);
+    TerminerCourse();
 }
 
 void F_Calkado::DonnerReponse()
@@ -310,8 +330,19 @@ void F_Calkado::DonnerReponse()
     question->AfficherReponseDonnee(produit);
     AfficherResultats();
     ChangerEtat(EtatEntrainement::EtatRepondu);
-    Annoncer(this, Textes::AnnonceReponseDonnee(question->nomQuestion(), produit));
-    TerminerRevision();
+    AnnoncerReglement(Textes::AnnonceReponseDonnee(question->nomQuestion(), produit));
+    TerminerCourse();
+}
+
+void F_Calkado::AnnoncerReglement(const QString& phrase)
+{
+    const std::optional<Avancement> a = entrainement.avancement();
+    if (!memoireJour || !a || etat != EtatEntrainement::EtatRepondu) {
+        Annoncer(this, phrase);
+        return;
+    }
+    suivi->MontrerAvancement(*a);
+    Annoncer(this, Textes::PhraseEtAvancement(phrase, a->faits, a->total));
 }
 
 bool F_Calkado::PreparerRevision()
@@ -339,14 +370,57 @@ bool F_Calkado::PreparerRevision()
     return true;
 }
 
-void F_Calkado::TerminerRevision()
+void F_Calkado::B_Jour_Click()
+{
+    if (ConfigurationDe(etat).enCours || entrainement.aDesResultats())
+        return;
+    const Lecture<MemoireLue> lue = BaseDonnées.LireMemoire();
+    if (!lue) {
+        SignalerProbleme(this, BaseDonnées.Expliquer(lue.probleme, Textes::BaseJour));
+        return;
+    }
+    const PlanJour plan =
+        Planifier(lue.valeur.memoire, horlogeUtilisee.maintenant().date().toJulianDay(), choix->choix().multMax());
+    if (plan.vide()) {
+        AfficherMessage(this, {QMessageBox::Information, {}, Textes::RienAFaire});
+        return;
+    }
+    choix->Cocher(plan.livrets());
+    memoireJour = lue.valeur.memoire;
+    entrainement.Demarrer(std::make_unique<SourceJour>(plan, *memoireJour, horlogeUtilisee));
+    ChangerEtat(EtatEntrainement::EtatRepondu);
+    ActiverCommandes(false);
+    suivi->MontrerAvancement(entrainement.avancement().value_or(Avancement{}));
+    NouvelleQuestion();
+}
+
+void F_Calkado::TerminerCourse()
 {
     if (!entrainement.Terminee())
         return;
     // As "&Interrompre" would end it; the phrase stays to say why.
+    const std::optional<MemoirePaires> jour = memoireJour;
     Interrompre();
+    if (jour) {
+        FinirJour(*jour);
+        return;
+    }
     question->AfficherFinRevision();
     Annoncer(this, Textes::ToutesRevues);
+}
+
+void F_Calkado::FinirJour(const MemoirePaires& avant)
+{
+    // Which facts became automatisé is told from the saved grid: without it,
+    // none is counted.
+    const QDate aujourdhui = horlogeUtilisee.maintenant().date();
+    const ResumeJour r = Resumer(avant, BaseDonnées.LireBilan().valeur, entrainement.faits(), aujourdhui);
+    const QString texte = Textes::FinJour + QLatin1Char('\n') + Textes::ResumeJour(r.revues, r.nouvelles, r.automatisees);
+    // In the hint's place, until the next change of state brings it back.
+    indication->Arreter();
+    suivi->MontrerFin(texte);
+    finAffichee = true;
+    Annoncer(this, texte);
 }
 
 void F_Calkado::Timer1_Timer()
@@ -359,4 +433,5 @@ void F_Calkado::AfficherResultats()
 {
     grille->Afficher(TextesDuTableau(entrainement.comptes()));
     choix->Proteger(entrainement.aDesResultats());
+    ActualiserJour();
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "EtatEntrainement.h"
+#include "core/memory/MemoirePaires.h"
 #include "core/family/Famille.h"
 #include "core/storage/MagasinResultats.h"
 #include "core/training/Entrainement.h"
@@ -21,6 +22,7 @@ class BoutonsCourse;
 class ChoixLivrets;
 class GrilleResultats;
 class Indication;
+class SuiviJour;
 class QLabel;
 class QToolButton;
 class ZoneQuestion;
@@ -71,8 +73,17 @@ private:
     void DonnerReponse();
     // A review of the facts due: false, after saying why, when it cannot start.
     bool PreparerRevision();
-    // Ends the run by itself once its source says it is over.
-    void TerminerRevision();
+    // « Du jour »: the day's plan read from the store, its tables ticked and
+    // its first question asked at once; or why it does not start.
+    void B_Jour_Click();
+    // Enabled exactly when the tables can be chosen: no run, no results.
+    void ActualiserJour();
+    // Ends the run by itself once its source says it is over, and says so.
+    void TerminerCourse();
+    void FinirJour(const MemoirePaires& avant);
+    // What a settled question makes the window say: its phrase, and in the
+    // day's run how far it has come.
+    void AnnoncerReglement(const QString& phrase);
     void Timer1_Timer();
 
     // Results
@@ -114,17 +125,23 @@ private:
     bool PremierAffichage = true;
     bool activationPrevue = false;
     bool quitterConfirme = false;
+    // The memory the day's run under way was planned on; none in another run.
+    std::optional<MemoirePaires> memoireJour;
+    // The end of the day's run is on screen, in the hint's place.
+    bool finAffichee = false;
 
     ChoixLivrets* choix = nullptr;
     std::unique_ptr<GrilleResultats> grille;
     ZoneQuestion* question = nullptr;
     Indication* indication = nullptr;
     BoutonsCourse* boutons = nullptr;
+    SuiviJour* suivi = nullptr;
     QToolButton* B_Aide = nullptr;
     QToolButton* B_Consulter = nullptr;
     QToolButton* B_Raz = nullptr;
     QToolButton* B_Enregistrer = nullptr;
     QToolButton* B_Bilan = nullptr;
+    QToolButton* B_Jour = nullptr;
     QToolButton* B_Quitter = nullptr;
     QToolButton* B_Enfants = nullptr;
     QLabel* L_Enfant = nullptr;
