@@ -13,7 +13,7 @@
 #include "Ecole.h"
 #include "Factices.h"
 #include "core/Textes.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "ui/bilan/F_Bilan.h"
 #include "ui/classe/F_Classe.h"
 #include "ui/viewer/F_Consulter.h"
@@ -167,8 +167,8 @@ void MesurerAnnee(Rapport& rapport)
                      Nombre(f.planchers[1].mediane(), ms), QStringLiteral("< 50 ms"),
                      f.enregistrement.mediane() < 50});
     for (int p = 0; p < NbPeriodes; ++p) {
-        const bool cible = Periode(p) == Periode::Tout;
-        const QString periode = QString(Textes::Periodes.at(p)).remove(u'&');
+        const bool cible = LesPeriodes[std::size_t(p)] == Periode::Tout;
+        const QString periode = NomDePeriode(LesPeriodes[std::size_t(p)]).remove(u'&');
         rapport.ajouter({QStringLiteral("Vue de la classe (30 élèves), « %1 »").arg(periode) + annee, f.periodes[p],
                          ms, lecture, cible ? QStringLiteral("< 1 s") : QStringLiteral("–"),
                          !cible || f.periodes[p].mediane() < 1000});

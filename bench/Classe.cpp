@@ -9,7 +9,7 @@
 #include "OutilsMesures.h"
 
 #include "Ecole.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "Mesures.h"
 #include "OutilsMesures.h"
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "ui/bilan/F_Bilan.h"
 #include "ui/viewer/F_Consulter.h"
 #include "ui/viewer/GrapheProgression.h"

@@ -10,10 +10,10 @@
 #include "Dates.h"
 #include "Magasin.h"
 #include "Outils.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 #include "core/results/DateHeure.h"
 #include "core/memory/Paires.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QDir>
 #include <QFile>
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(Magasin::faits(), QStringList());
         const QList<Fait> faits = {{7, 3, Issue::Essai1, 1, 12}, {8, 4, Issue::Reponse, 3, 40}};
         QCOMPARE(base.EcrireResultats(resultats({7, 8}), faits, Moment), ProblemeBase::Aucun);
-        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits);
+        QCOMPARE(Magasin::faitsDe(TexteBase(Moment)), faits);
         QCOMPARE(Magasin::faits().value(1), u"2026-03-14 10:00:05|8|4|3|3|40"_s);
         MagasinResultats encore("encore");
         QCOMPARE(encore.Verifier(), ProblemeBase::Aucun);
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment.addDays(2))), ProblemeBase::Aucun);
 
         Magasin::executer({"DELETE FROM %T WHERE \"NumLivret\" = 7"});
-        QCOMPARE(base.LireFaits(TexteBase(Moment)).valeur, faits.mid(1));
+        QCOMPARE(Magasin::faitsDe(TexteBase(Moment)), faits.mid(1));
         Magasin::ajouter(ligne(TexteBase(Moment), 9));   // a twin
         QCOMPARE(base.SupprimerEntrainement(TexteBase(Moment)), ProblemeBase::Aucun);
         QCOMPARE(Magasin::lignes(), QStringList{ligne("2026-01-02 08:00:00", 5)});

@@ -11,7 +11,7 @@
 #include "Ecole.h"
 #include "FenetrePrincipale.h"
 #include "core/results/DateHeure.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "ui/classe/F_Classe.h"
 #include "ui/classe/ModeleClasse.h"
 
@@ -158,6 +158,25 @@ private slots:
         if (temporaire)
             Administrer({"REVOKE TEMPORARY ON DATABASE calkado FROM tom, lea, prof_a"});
         QCOMPARE(obtenu, attendu);
+    }
+
+    // An account that teaches one class and is a pupil of another (the
+    // administrator gave it both groups) is told the class it teaches only,
+    // and reads that class's pupils only.
+    void enseignantEleveAilleurs()
+    {
+        DossierProgramme dossier;
+        Administrer({"GRANT calkado_eleves TO prof_a", "SELECT calkado_ajouter_eleve('cm2', 'prof_a')"});
+        qputenv("PGUSER", "prof_a");
+        MagasinResultats prof("prof_a");
+        const Lecture<Enseignant> enseignant = prof.LireEnseignant();
+        QStringList eleves;
+        for (const EleveClasse& e : prof.LireClasse({}, QDate(2026, 12, 9)).valeur)
+            eleves << e.eleve;
+        prof.Fermer();
+        Administrer({"SELECT calkado_retirer('cm2', 'prof_a')", "REVOKE calkado_eleves FROM prof_a"});
+        QCOMPARE(enseignant.valeur.classes, QStringList{"cm1a"});
+        QCOMPARE(eleves, (QStringList{"lea", "tom"}));
     }
 
     // A classmate who holds every lock they can take (the others are refused

@@ -5,7 +5,7 @@
 // empty store and leaving the program, with the store sound or faulty: what
 // the parent reads, what the store holds afterwards, and what stays on screen.
 #include "FenetrePrincipale.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -13,8 +13,8 @@
 #include "core/family/EnfantCourant.h"
 #include "core/family/Famille.h"
 #include "core/family/Prenom.h"
-#include "core/platform/ConnexionSqlite.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/Schema.h"
+#include "core/storage/MagasinResultats.h"
 #include "core/startup/DepartEnfant.h"
 
 #include <QCryptographicHash>
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(Magasin::faits("CalkadoVa-2.sqlite"),
                  (QStringList{"2026-03-14 10:00:05|3|8|3|3|90", "2026-03-14 10:00:05|3|9|2|2|40"}));
         ChoisirEnfant(f.enfants()[0]);
-        QCOMPARE(magasin.LireFaits("2026-03-14 10:00:05").valeur, faitsZoe);
+        QCOMPARE(Magasin::faitsDe("2026-03-14 10:00:05", "CalkadoVa.sqlite"), faitsZoe);
         QCOMPARE(magasin.LireBilan().valeur.fait(7, 3).derniers.size(), 1);
         QCOMPARE(magasin.LireBilan().valeur.fait(3, 8).derniers.size(), 0);
     }

@@ -5,14 +5,14 @@
 
 #include "Tirage.h"
 #include "core/Textes.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 #include "core/platform/Hasard.h"
 #include "core/platform/Horloge.h"
 #include "core/plan/PlanJour.h"
 #include "core/plan/SourceJour.h"
 #include "core/results/Bilan.h"
 #include "core/results/DateHeure.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "core/training/Entrainement.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "core/Textes.h"
 #include "core/family/EnfantCourant.h"
-#include "core/platform/Configuration.h"
+#include "core/storage/Configuration.h"
 #include "core/startup/DepartEnfant.h"
 #include "core/startup/LigneCommande.h"
 #include "ui/classe/F_Classe.h"

@@ -621,8 +621,9 @@ inline const QString BaseClasseDemarrage = QStringLiteral(
 inline const QString BaseClasse = QStringLiteral(
     "Les chiffres de la classe n'ont pas pu être relus : ceux qui sont affichés restent.");
 inline const QString NomPeriode = QStringLiteral("Période");
-inline const QStringList Periodes = {QStringLiteral("Cette &semaine"), QStringLiteral("Ce &mois-ci"),
-                                     QStringLiteral("&Depuis le début")};
+inline const QString CetteSemaine = QStringLiteral("Cette &semaine");
+inline const QString CeMois = QStringLiteral("Ce &mois-ci");
+inline const QString DepuisLeDebut = QStringLiteral("&Depuis le début");
 inline const QString NomListeEleves = QStringLiteral("Élèves de la classe");
 inline const QStringList TitresClasse = {QStringLiteral("Élève"), QStringLiteral("Classe"),
                                          QStringLiteral("Dernier entraînement")};

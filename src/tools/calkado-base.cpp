@@ -5,7 +5,7 @@
 // a store is there already: the build and the install run it so that the
 // program always finds its store and never loses one.
 // Usage: calkado-base <schema.sql> <CalkadoVa.sqlite>
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

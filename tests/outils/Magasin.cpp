@@ -3,8 +3,8 @@
 
 #include "Magasin.h"
 
-#include "core/platform/Connexion.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/Connexion.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -113,6 +113,17 @@ QStringList lignes(const QString& fichier)
 QStringList faits(const QString& fichier)
 {
     return lire(fichier, MagasinResultats::TableFaits(), MagasinResultats::ColonnesFaits());
+}
+
+QList<Fait> faitsDe(const QString& dateHeure, const QString& fichier)
+{
+    QList<Fait> lus;
+    for (const QString& fait : faits(fichier)) {
+        const QStringList v = fait.split(QLatin1Char('|'));
+        if (v.value(0) == dateHeure)
+            lus.append({v[1].toInt(), v[2].toInt(), Issue(v[3].toInt()), v[4].toInt(), v[5].toInt()});
+    }
+    return lus;
 }
 
 MemoirePaires memoire(const QString& fichier)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/memory/MemoirePaires.h"
+#include "core/training/Fait.h"
 
 #include <QList>
 #include <QString>
@@ -24,6 +25,8 @@ bool SurServeur();
 QStringList lignes(const QString& fichier = Fichier);
 // Every fact, in the order added: "DateHeure|NumLivret|Multiplicateur|Issue|NbEssais|Dixiemes".
 QStringList faits(const QString& fichier = Fichier);
+// The facts of the saved training of that date and time, in the order added.
+QList<Fait> faitsDe(const QString& dateHeure, const QString& fichier = Fichier);
 // The memory of the pairs that every fact, in the order added, makes: as
 // « Du jour » should read it, whatever the file keeps.
 MemoirePaires memoire(const QString& fichier = Fichier);

@@ -5,7 +5,7 @@
 
 #include "Magasin.h"
 #include "core/Textes.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 #include "ui/platform/Ressources.h"
 #include "ui/platform/StyleContraste.h"
 

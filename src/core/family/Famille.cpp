@@ -5,7 +5,7 @@
 
 #include "Prenom.h"
 #include "core/Textes.h"
-#include "core/platform/ConnexionSqlite.h"
+#include "core/storage/Schema.h"
 
 #include <QFile>
 #include <QFileInfo>

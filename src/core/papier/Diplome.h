@@ -5,7 +5,7 @@
 // table, the day it was earned and the facts it stands for.
 #pragma once
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QDate>
 #include <QList>

@@ -10,7 +10,7 @@
 
 QString PageClasse::textePeriode() const
 {
-    QString nom = Textes::Periodes.value(int(periode));
+    QString nom = NomDePeriode(periode);
     nom.remove(QLatin1Char('&'));
     const QDate debut = DebutPeriode(periode, jour);
     const QString fin = TexteJour(jour);

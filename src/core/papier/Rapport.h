@@ -8,7 +8,7 @@
 #pragma once
 
 #include "core/results/ChiffresPeriode.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "core/results/Progression.h"
 
 #include <QDate>

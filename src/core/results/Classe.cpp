@@ -50,6 +50,16 @@ QString Ligne(const QStringList& champs)
 
 } // namespace
 
+QString NomDePeriode(Periode periode)
+{
+    switch (periode) {
+    case Periode::Semaine: return Textes::CetteSemaine;
+    case Periode::Mois: return Textes::CeMois;
+    case Periode::Tout: break;
+    }
+    return Textes::DepuisLeDebut;
+}
+
 QDate DebutPeriode(Periode periode, const QDate& aujourdhui)
 {
     switch (periode) {

@@ -22,7 +22,11 @@
 
 enum class Periode { Semaine, Mois, Tout };
 inline constexpr int NbPeriodes = 3;
-static_assert(int(Periode::Tout) + 1 == NbPeriodes);
+// The periods in the order they are offered.
+inline constexpr std::array<Periode, NbPeriodes> LesPeriodes = {Periode::Semaine, Periode::Mois, Periode::Tout};
+
+// Its choice as offered, with the mark of its shortcut: "Cette &semaine".
+QString NomDePeriode(Periode periode);
 
 // The first day of the period that holds that day: the Monday of its week,
 // the first of its month; none for everything.

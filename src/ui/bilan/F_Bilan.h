@@ -7,7 +7,7 @@
 // connection of its own and never writes anything.
 #pragma once
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QDate>
 #include <QDialog>

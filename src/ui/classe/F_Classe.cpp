@@ -32,6 +32,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -105,14 +106,15 @@ void F_Classe::CreerPeriodes()
     Fr_Periode = CreerCadre(this, QStringLiteral("Fr_Periode"), QRect(24, 100, 952, 30));
     Fr_Periode->setAccessibleName(Textes::NomPeriode);
     for (int i = 0; i < NbPeriodes; ++i) {
-        O_Periode[i] = CreerBouton<QRadioButton>(Fr_Periode, "", Textes::Periodes.at(i), QRect(i * 200, 0, 190, 30), 12);
+        const Periode offerte = LesPeriodes[std::size_t(i)];
+        O_Periode[i] = CreerBouton<QRadioButton>(Fr_Periode, "", NomDePeriode(offerte), QRect(i * 200, 0, 190, 30), 12);
         O_Periode[i]->setObjectName(NomIndexe("O_Periode", i));
-        connect(O_Periode[i], &QRadioButton::toggled, this, [this, i](bool coche) {
+        connect(O_Periode[i], &QRadioButton::toggled, this, [this, offerte](bool coche) {
             if (coche)
-                O_Periode_Click(i);
+                O_Periode_Click(offerte);
         });
     }
-    O_Periode[int(periode)]->setChecked(true);
+    BoutonPeriode(periode)->setChecked(true);
 }
 
 void F_Classe::CreerBoutons()
@@ -188,16 +190,21 @@ bool F_Classe::Charger(const QString& consequence)
     return true;
 }
 
-void F_Classe::O_Periode_Click(int choisie)
+QRadioButton* F_Classe::BoutonPeriode(Periode p) const
+{
+    return O_Periode[std::size_t(std::find(LesPeriodes.cbegin(), LesPeriodes.cend(), p) - LesPeriodes.cbegin())];
+}
+
+void F_Classe::O_Periode_Click(Periode choisie)
 {
     const Periode avant = periode;
-    periode = Periode(choisie);
+    periode = choisie;
     if (periode == avant || Charger(Textes::BaseClasse))
         return;
     // Nothing read: the figures shown stay with their period.
     periode = avant;
-    const QSignalBlocker bloque(O_Periode[int(avant)]);
-    O_Periode[int(avant)]->setChecked(true);
+    const QSignalBlocker bloque(BoutonPeriode(avant));
+    BoutonPeriode(avant)->setChecked(true);
 }
 
 void F_Classe::B_Bilan_Click()

@@ -8,7 +8,7 @@
 // school's server as the teacher, whose role can change nothing.
 #pragma once
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QWidget>
 #include <array>
@@ -53,7 +53,9 @@ private:
     QString DemanderFichier(const QString& propose);
     // Reads the class for the period chosen; false after a message.
     bool Charger(const QString& consequence);
-    void O_Periode_Click(int choisie);
+    // The button of that period.
+    QRadioButton* BoutonPeriode(Periode p) const;
+    void O_Periode_Click(Periode choisie);
     void B_Bilan_Click();
     void B_Exporter_Click();
     void B_Imprimer_Click();

@@ -11,7 +11,7 @@
 #include "EtatEntrainement.h"
 #include "core/memory/MemoirePaires.h"
 #include "core/family/Famille.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "core/training/Entrainement.h"
 
 #include <QMessageBox>

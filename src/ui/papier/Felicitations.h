@@ -6,7 +6,7 @@
 // offered on paper.
 #pragma once
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QDate>
 #include <QList>

@@ -7,7 +7,7 @@
 // store through a connection of its own, open while the window is.
 #pragma once
 
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 
 #include <QDialog>
 #include <array>

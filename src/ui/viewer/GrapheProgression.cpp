@@ -4,7 +4,7 @@
 #include "GrapheProgression.h"
 
 #include "core/Textes.h"
-#include "core/results/MagasinResultats.h"
+#include "core/storage/MagasinResultats.h"
 #include "ui/platform/Accessibilite.h"
 #include "ui/platform/Contraste.h"
 #include "ui/platform/Controles.h"

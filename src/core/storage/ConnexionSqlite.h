@@ -36,15 +36,3 @@ private:
 
     std::function<QString()> fichier;
 };
-
-// A schema is a text of SQL statements, each ending with a ";" that ends its
-// line ("--" starts a comment), in sections that each end with the version
-// they bring a store to ("PRAGMA user_version = 1"). These are its statements
-// after the section of the version given, all of them by default.
-QStringList InstructionsSchema(const QString& schema, int depuis = -1);
-// The version a store made from the whole schema has.
-int VersionSchema(const QString& schema);
-
-// Makes a new store at that path from a schema file. An existing file is
-// never replaced. On failure, says why in the text given.
-bool CreerBase(const QString& schema, const QString& fichier, QString* erreur = nullptr);

@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUrl>
 
 #ifdef Q_OS_UNIX
@@ -137,70 +137,6 @@ ProblemeBase ConnexionSqlite::Probleme(const QSqlError& erreur) const
     }
 }
 
-namespace {
-
-bool Echec(QString* erreur, const QString& raison)
-{
-    if (erreur)
-        *erreur = raison;
-    return false;
-}
-
-// "PRAGMA user_version = 3" ends the section that brings a store to version 3.
-int VersionDeFin(const QString& instruction)
-{
-    static const QRegularExpression pragma(QStringLiteral(R"(^PRAGMA\s+user_version\s*=\s*(\d+)$)"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch trouve = pragma.match(instruction);
-    return trouve.hasMatch() ? trouve.captured(1).toInt() : -1;
-}
-
-// The statements of a schema, comments left out.
-QStringList Instructions(const QString& schema)
-{
-    QStringList instructions;
-    QString courante;
-    for (const QString& ligne : schema.split(QLatin1Char('\n'))) {
-        const qsizetype commentaire = ligne.indexOf(QStringLiteral("--"));
-        const QString texte = (commentaire < 0 ? ligne : ligne.left(commentaire)).trimmed();
-        if (texte.isEmpty())
-            continue;
-        courante += (courante.isEmpty() ? QString() : QStringLiteral("\n")) + texte;
-        if (texte.endsWith(QLatin1Char(';'))) {
-            courante.chop(1);
-            instructions << courante;
-            courante.clear();
-        }
-    }
-    if (!courante.isEmpty())
-        instructions << courante;
-    return instructions;
-}
-
-} // namespace
-
-QStringList InstructionsSchema(const QString& schema, int depuis)
-{
-    QStringList retenues, section;
-    for (const QString& instruction : Instructions(schema)) {
-        section << instruction;
-        if (const int version = VersionDeFin(instruction); version >= 0) {
-            if (version > depuis)
-                retenues += section;
-            section.clear();
-        }
-    }
-    return retenues + section;
-}
-
-int VersionSchema(const QString& schema)
-{
-    int version = 0;
-    for (const QString& instruction : Instructions(schema))
-        version = std::max(version, VersionDeFin(instruction));
-    return version;
-}
-
 std::optional<int> ConnexionSqlite::Version(QSqlDatabase& base) const
 {
     QSqlQuery requete(base);
@@ -208,55 +144,22 @@ std::optional<int> ConnexionSqlite::Version(QSqlDatabase& base) const
 }
 
 
-bool CreerBase(const QString& schema, const QString& fichier, QString* erreur)
-{
-    QFile source(schema);
-    if (!source.open(QIODevice::ReadOnly | QIODevice::Text))
-        return Echec(erreur, schema + QStringLiteral(" : ") + source.errorString());
-    const QStringList instructions = InstructionsSchema(QString::fromUtf8(source.readAll()));
-    if (QFileInfo::exists(fichier))
-        return Echec(erreur, fichier + QStringLiteral(" existe déjà"));
-
-    // Made under another name, then renamed: the store appears whole or not at all.
-    const QString provisoire = fichier + QStringLiteral(".nouveau");
-    QFile::remove(provisoire);
-    const QString nom = QStringLiteral("CreerBase:") + fichier;
-    QString probleme;
-    {
-        QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nom);
-        base.setDatabaseName(provisoire);
-        if (!base.open())
-            probleme = base.lastError().text();
-        for (const QString& instruction : instructions) {
-            QSqlQuery requete(base);
-            if (probleme.isEmpty() && !requete.exec(instruction))
-                probleme = requete.lastError().text();
-        }
-        base.close();
-    }
-    QSqlDatabase::removeDatabase(nom);
-    if (probleme.isEmpty() && !QFile::rename(provisoire, fichier))
-        probleme = fichier + QStringLiteral(" : impossible de créer le fichier");
-    if (!probleme.isEmpty()) {
-        QFile::remove(provisoire);
-        return Echec(erreur, probleme);
-    }
-    return true;
-}
-
 QStringList ConnexionSqlite::ColonnesObligatoires(QSqlDatabase& base, const QString& table) const
 {
     QSqlQuery requete(base);
     QStringList colonnes;
     if (!requete.exec(QStringLiteral("PRAGMA table_info(%1)").arg(NomSql(table))))
         return colonnes;
-    // cid, name, type, notnull, dflt_value, pk: an INTEGER PRIMARY KEY is the
-    // row's own number and fills itself.
+    // An INTEGER PRIMARY KEY is the row's own number and fills itself.
+    const QSqlRecord champs = requete.record();
+    const int colonne = champs.indexOf(QStringLiteral("name")), type = champs.indexOf(QStringLiteral("type")),
+              obligatoire = champs.indexOf(QStringLiteral("notnull")),
+              defaut = champs.indexOf(QStringLiteral("dflt_value")), cle = champs.indexOf(QStringLiteral("pk"));
     while (requete.next()) {
-        const bool cleAuto = requete.value(5).toInt() > 0
-                          && requete.value(2).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) == 0;
-        if (requete.value(3).toInt() != 0 && requete.value(4).isNull() && !cleAuto)
-            colonnes << requete.value(1).toString();
+        const bool cleAuto = requete.value(cle).toInt() > 0
+                          && requete.value(type).toString().compare(QStringLiteral("INTEGER"), Qt::CaseInsensitive) == 0;
+        if (requete.value(obligatoire).toInt() != 0 && requete.value(defaut).isNull() && !cleAuto)
+            colonnes << requete.value(colonne).toString();
     }
     return colonnes;
 }
